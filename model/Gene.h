@@ -1,0 +1,33 @@
+// Alleles and genes: a gene is a genotype written as its two allele characters.
+#pragma once
+
+#include "model/OwningList.h"
+
+#include <string>
+
+// One allele, identified by its character: '+' is the wild type, '?' a placeholder not yet defined.
+struct TAllele {
+    char ID = '?';
+
+    TAllele() = default;
+    explicit TAllele(char id) : ID(id) {}
+};
+
+class TGene {
+public:
+    std::string Name;
+    TAllele Allele1;
+    TAllele Allele2;
+
+    TGene() = default;
+    TGene(char allele1, char allele2, std::string name)
+        : Name(std::move(name)), Allele1(allele1), Allele2(allele2) {}
+
+    std::string Code() const { return {Allele1.ID, Allele2.ID}; }
+    void SetAlleles(char allele1, char allele2) {
+        Allele1.ID = allele1;
+        Allele2.ID = allele2;
+    }
+};
+
+class TGeneList : public TOwningList<TGene> {};

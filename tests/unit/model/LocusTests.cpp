@@ -1,0 +1,107 @@
+#include "model/Locus.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+TLocus* AddLocus(TLocusList& set, const std::string& name, const std::vector<std::pair<std::string, std::string>>& genes) {
+    TLocus* locus = set.Add(std::make_unique<TLocus>(name));
+    for (const auto& [code, geneName] : genes)
+        locus->Genes().Add(std::make_unique<TGene>(code[0], code[1], geneName));
+    return locus;
+}
+
+std::vector<std::string> Listing(const TLocus& locus) {
+    std::vector<std::string> out;
+    for (int i = 0; i < locus.Genes().Count(); ++i)
+        out.push_back(locus.Genes()[i]->Code() + " " + locus.Genes()[i]->Name);
+    return out;
+}
+
+// The add-gene sequence as the gene management tab runs it once the dialog returned OK.
+void AddGene(TLocusList& set, TLocus& locus, char allele, const std::string& name) {
+    TGene* gene = locus.AddNewGene();
+    gene->Name = name;
+    gene->SetAlleles(allele, allele);
+    locus.CompleteNewGene(*gene, set);
+}
+
+} // namespace
+
+TEST(LocusCompletion, NewAlleleGetsExactlyTheMissingPairsOnce) {
+    TLocusList set;
+    TLocus* locus = AddLocus(set, "Amel/Ultra", {{"++", "Normal"}, {"aa", "Amelanistic"}, {"+a", "het. Amelanistic"}});
+    AddGene(set, *locus, 'u', "Ultra");
+    EXPECT_EQ(Listing(*locus), (std::vector<std::string>{"++ Normal", "aa Amelanistic", "+a het. Amelanistic",
+                                                         "uu Ultra", "+u het. Ultra", "au AmelanisticUltra"}));
+    locus->AddHeterozygotes("uu", set);
+    EXPECT_EQ(locus->Genes().Count(), 6);
+
+    TLocus empty("Empty");
+    empty.AddHeterozygotes("zz", set);
+    EXPECT_EQ(empty.Genes().Count(), 0);
+}
+
+TEST(LocusCompletion, NamesComeFromTheWholeSetAndMayBeEmpty) {
+    TLocusList set;
+    TLocus* locus = AddLocus(set, "A", {{"++", "Normal"}, {"+a", "het. Amel"}, {"aa", "Amel"}});
+    locus->Genes().Delete(2);
+    AddGene(set, *locus, 'u', "Ultra");
+    EXPECT_EQ(Listing(*locus),
+              (std::vector<std::string>{"++ Normal", "+a het. Amel", "uu Ultra", "+u het. Ultra", "au Ultra"}));
+
+    // The homozygous gene of 'b' lives in another locus; an allele without one gives "het. " alone.
+    AddLocus(set, "B", {{"bb", "Anery"}});
+    TLocus* third = AddLocus(set, "C", {{"+b", "carrier"}, {"+q", "carrier q"}});
+    AddGene(set, *third, 'c', "Cc");
+    EXPECT_EQ(Listing(*third), (std::vector<std::string>{"+b carrier", "+q carrier q", "cc Cc", "bc AneryCc",
+                                                         "cq Cc"}));
+    TLocus* fourth = AddLocus(set, "D", {{"++", "Normal"}});
+    AddGene(set, *fourth, 'x', "");
+    EXPECT_EQ(Listing(*fourth), (std::vector<std::string>{"++ Normal", "xx ", "+x het. "}));
+}
+
+TEST(LocusCompletion, FirstGeneOfALocusBringsCarrierAndNormal) {
+    TLocusList set;
+    TLocus* locus = AddLocus(set, "New Locus", {});
+    AddGene(set, *locus, 'a', "Amel");
+    EXPECT_EQ(Listing(*locus), (std::vector<std::string>{"aa Amel", "+a het. Amel", "++ Normal"}));
+
+    TLocus* wild = AddLocus(set, "Wild", {});
+    TGene* first = wild->AddNewGene();
+    EXPECT_EQ(first->Code(), "++");
+    EXPECT_EQ(first->Name, "Normal");
+    wild->CompleteNewGene(*first, set);
+    EXPECT_EQ(Listing(*wild), (std::vector<std::string>{"++ Normal"}));
+
+    TGene* second = wild->AddNewGene();
+    EXPECT_EQ(second->Code(), "??");
+    EXPECT_EQ(second->Name, "New gene");
+}
+
+TEST(LocusCompletion, PlaceholderAllelesAndByteOrderTakePart) {
+    TLocusList set;
+    TLocus* locus = AddLocus(set, "L", {{"??", ""}, {"aa", "Lower"}});
+    AddGene(set, *locus, 'A', "Upper");
+    // '?' (0x3F) < 'A' (0x41) < 'a' (0x61): pairs are built lower byte first.
+    EXPECT_EQ(Listing(*locus), (std::vector<std::string>{"?? ", "aa Lower", "AA Upper", "?A Upper", "Aa UpperLower"}));
+    EXPECT_TRUE(locus->HasGene("A?"));
+    EXPECT_TRUE(locus->HasGene("aA"));
+    EXPECT_FALSE(locus->HasGene("a?"));
+}
+
+TEST(GeneSetLookups, EarlierLocusWinsAndWildTypeHasNoName) {
+    TLocusList set;
+    AddLocus(set, "One", {{"++", "Normal"}, {"xy", "First"}});
+    AddLocus(set, "Two", {{"++", "Wild"}, {"xy", "Second"}, {"xx", "Ex"}});
+    EXPECT_EQ(set.FindGeneName("xy"), "First");
+    EXPECT_EQ(set.FindGeneName("yx"), "");
+    EXPECT_EQ(set.FindGeneName("++"), "");
+    EXPECT_EQ(set.AlleleName('+'), "Normal");
+    EXPECT_EQ(set.AlleleName('x'), "Ex");
+    EXPECT_EQ(set.AlleleName('y'), "");
+}
