@@ -5,8 +5,7 @@
 #include <utility>
 #include <vector>
 
-template <typename T>
-class TOwningList {
+template <typename T> class TOwningList {
 public:
     TOwningList() = default;
     TOwningList(const TOwningList&) = delete;

@@ -8,7 +8,8 @@
 
 namespace {
 
-TLocus* AddLocus(TLocusList& set, const std::string& name, const std::vector<std::pair<std::string, std::string>>& genes) {
+TLocus* AddLocus(TLocusList& set, const std::string& name,
+                 const std::vector<std::pair<std::string, std::string>>& genes) {
     TLocus* locus = set.Add(std::make_unique<TLocus>(name));
     for (const auto& [code, geneName] : genes)
         locus->Genes().Add(std::make_unique<TGene>(code[0], code[1], geneName));
@@ -34,10 +35,12 @@ void AddGene(TLocusList& set, TLocus& locus, char allele, const std::string& nam
 
 TEST(LocusCompletion, NewAlleleGetsExactlyTheMissingPairsOnce) {
     TLocusList set;
-    TLocus* locus = AddLocus(set, "Amel/Ultra", {{"++", "Normal"}, {"aa", "Amelanistic"}, {"+a", "het. Amelanistic"}});
+    TLocus* locus =
+        AddLocus(set, "Amel/Ultra", {{"++", "Normal"}, {"aa", "Amelanistic"}, {"+a", "het. Amelanistic"}});
     AddGene(set, *locus, 'u', "Ultra");
-    EXPECT_EQ(Listing(*locus), (std::vector<std::string>{"++ Normal", "aa Amelanistic", "+a het. Amelanistic",
-                                                         "uu Ultra", "+u het. Ultra", "au AmelanisticUltra"}));
+    EXPECT_EQ(Listing(*locus),
+              (std::vector<std::string>{"++ Normal", "aa Amelanistic", "+a het. Amelanistic", "uu Ultra",
+                                        "+u het. Ultra", "au AmelanisticUltra"}));
     locus->AddHeterozygotes("uu", set);
     EXPECT_EQ(locus->Genes().Count(), 6);
 
@@ -51,15 +54,15 @@ TEST(LocusCompletion, NamesComeFromTheWholeSetAndMayBeEmpty) {
     TLocus* locus = AddLocus(set, "A", {{"++", "Normal"}, {"+a", "het. Amel"}, {"aa", "Amel"}});
     locus->Genes().Delete(2);
     AddGene(set, *locus, 'u', "Ultra");
-    EXPECT_EQ(Listing(*locus),
-              (std::vector<std::string>{"++ Normal", "+a het. Amel", "uu Ultra", "+u het. Ultra", "au Ultra"}));
+    EXPECT_EQ(Listing(*locus), (std::vector<std::string>{"++ Normal", "+a het. Amel", "uu Ultra",
+                                                         "+u het. Ultra", "au Ultra"}));
 
     // The homozygous gene of 'b' lives in another locus; an allele without one gives "het. " alone.
     AddLocus(set, "B", {{"bb", "Anery"}});
     TLocus* third = AddLocus(set, "C", {{"+b", "carrier"}, {"+q", "carrier q"}});
     AddGene(set, *third, 'c', "Cc");
-    EXPECT_EQ(Listing(*third), (std::vector<std::string>{"+b carrier", "+q carrier q", "cc Cc", "bc AneryCc",
-                                                         "cq Cc"}));
+    EXPECT_EQ(Listing(*third),
+              (std::vector<std::string>{"+b carrier", "+q carrier q", "cc Cc", "bc AneryCc", "cq Cc"}));
     TLocus* fourth = AddLocus(set, "D", {{"++", "Normal"}});
     AddGene(set, *fourth, 'x', "");
     EXPECT_EQ(Listing(*fourth), (std::vector<std::string>{"++ Normal", "xx ", "+x het. "}));
@@ -88,7 +91,8 @@ TEST(LocusCompletion, PlaceholderAllelesAndByteOrderTakePart) {
     TLocus* locus = AddLocus(set, "L", {{"??", ""}, {"aa", "Lower"}});
     AddGene(set, *locus, 'A', "Upper");
     // '?' (0x3F) < 'A' (0x41) < 'a' (0x61): pairs are built lower byte first.
-    EXPECT_EQ(Listing(*locus), (std::vector<std::string>{"?? ", "aa Lower", "AA Upper", "?A Upper", "Aa UpperLower"}));
+    EXPECT_EQ(Listing(*locus),
+              (std::vector<std::string>{"?? ", "aa Lower", "AA Upper", "?A Upper", "Aa UpperLower"}));
     EXPECT_TRUE(locus->HasGene("A?"));
     EXPECT_TRUE(locus->HasGene("aA"));
     EXPECT_FALSE(locus->HasGene("a?"));

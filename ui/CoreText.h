@@ -1,0 +1,10 @@
+// Strings cross between the core (8-bit std::string) and the widgets (QString) only here.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// UTF-8 where the bytes are valid UTF-8, else Windows-1252, so files written on Windows read correctly.
+QString FromCore(const std::string& text);
+std::string ToCore(const QString& text);
