@@ -1,5 +1,7 @@
 #include "model/Locus.h"
 
+#include <cctype>
+
 namespace {
 
 // Characters 4-8 of a weight entry: its relation.
@@ -131,6 +133,21 @@ std::string TLocusList::FindGeneName(std::string_view code) const {
                 return genes[j]->Name;
     }
     return {};
+}
+
+const TGene* TLocusList::GeneCarryingAllele(char id, const TGene* except) const {
+    const auto sameLetter = [id](char allele) {
+        return allele == id || (std::isalpha(static_cast<unsigned char>(id)) &&
+                                std::tolower(static_cast<unsigned char>(allele)) ==
+                                    std::tolower(static_cast<unsigned char>(id)));
+    };
+    for (int i = 0; i < Count(); ++i) {
+        const TGeneList& genes = (*this)[i]->Genes();
+        for (int j = 0; j < genes.Count(); ++j)
+            if (genes[j] != except && (sameLetter(genes[j]->Allele1.ID) || sameLetter(genes[j]->Allele2.ID)))
+                return genes[j];
+    }
+    return nullptr;
 }
 
 std::string TLocusList::FindWeight(std::string_view code) const {
