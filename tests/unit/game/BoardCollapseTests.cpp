@@ -45,19 +45,3 @@ TEST_F(TBoardTest, RemovalMovesEmptyColumnsToTheLeft) {
     // Stones moved; their creation order did not.
     EXPECT_EQ(Board.Stones().front().get(), firstOfColumn0);
 }
-
-TEST_F(TBoardTest, MoveColumnToFrontShiftsTheColumnsBeforeIt) {
-    Lay(Top({
-        "0123.......",
-    }));
-    const TJBStone* bottomOfColumn3 = Board.Cell(3, 11);
-    Board.MoveColumnToFront(3);
-    EXPECT_EQ(Picture(Board)[0], "30123434343");
-    EXPECT_EQ(Picture(Board)[1], "34344343434");
-    EXPECT_EQ(Board.Cell(0, 11), bottomOfColumn3);
-    EXPECT_EQ(bottomOfColumn3->Col, 0);
-    EXPECT_EQ(bottomOfColumn3->Row, 11);
-
-    Board.MoveColumnToFront(0);
-    EXPECT_EQ(Board.Cell(0, 11), bottomOfColumn3);
-}
