@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Zygora needs, only when some are missing.
+set -euo pipefail
+
+packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev
+          libasound2-dev xvfb xauth imagemagick poppler-utils fonts-dejavu-core)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing missing packages: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+fi

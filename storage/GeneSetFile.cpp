@@ -1,0 +1,212 @@
+#include "storage/GeneSetFile.h"
+
+#include "storage/FileIO.h"
+#include "storage/IniFile.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const char* const Config = "Config";
+const char* const Statistics = "Statistics";
+const char* const LocusSection = "LOCUS";
+const char* const CombiSection = "COMBI";
+const char* const GeneSection = "Gene";
+const char* const WeightSection = "WEIGHT";
+
+std::string GeneCountKey(int locus) { return "Locus" + std::to_string(locus) + "GeneCount"; }
+std::string GeneKey(int locus, int gene) { return std::to_string(locus) + "-" + std::to_string(gene); }
+
+// Reads the counts of the file, refusing counts that can only come from a damaged file.
+class TCountReader {
+public:
+    TCountReader(const TIniFile& ini, std::string fileName) : FIni(ini), FFileName(std::move(fileName)) {}
+
+    int Read(std::string_view section, const std::string& key) {
+        const int count = FIni.ReadInteger(section, key, 0);
+        if (count >= 0 && count <= MaxStoredCount)
+            return count;
+        Damaged(key + "=" + std::to_string(count) + " is out of range");
+        return 0;
+    }
+    int ReadGeneCount(int locus) {
+        const int count = Read(Statistics, GeneCountKey(locus));
+        if (FTotalGenes + count <= MaxStoredGenes) {
+            FTotalGenes += count;
+            return count;
+        }
+        Damaged(GeneCountKey(locus) + " goes beyond " + std::to_string(MaxStoredGenes) + " genes in all");
+        return 0;
+    }
+    std::string Message() const {
+        if (FDamage.empty())
+            return {};
+        std::string text = "The gene-set file \"" + FFileName + "\" is damaged and was read only in part: ";
+        const size_t shown = std::min<size_t>(FDamage.size(), 3);
+        for (size_t i = 0; i < shown; ++i)
+            text += (i > 0 ? "; " : "") + FDamage[i];
+        if (FDamage.size() > shown)
+            text += " (and " + std::to_string(FDamage.size() - shown) + " more)";
+        return text + ".";
+    }
+
+private:
+    void Damaged(std::string what) { FDamage.push_back(std::move(what)); }
+
+    const TIniFile& FIni;
+    std::string FFileName;
+    std::vector<std::string> FDamage;
+    int FTotalGenes = 0;
+};
+
+void ReadLoci(const TIniFile& ini, TCountReader& counts, int locusCount, TGeneSet& set) {
+    for (int i = 0; i < locusCount; ++i)
+        set.LocusList.Add(std::make_unique<TLocus>(ini.ReadString(LocusSection, std::to_string(i), "NEW")));
+    for (int i = 0; i < locusCount; ++i) {
+        TGeneList& genes = set.LocusList[i]->Genes();
+        const int geneCount = counts.ReadGeneCount(i);
+        for (int j = 0; j < geneCount; ++j)
+            genes.Add(std::make_unique<TGene>('?', '?', ""));
+        for (int j = 0; j < geneCount; ++j) {
+            const std::string value = ini.ReadString(GeneSection, GeneKey(i, j), "");
+            if (value.empty())
+                continue;
+            TGene& gene = *genes[j];
+            gene.SetAlleles(value[0], value.size() > 1 ? value[1] : '?');
+            gene.Name = value.size() > 3 ? value.substr(3) : std::string();
+        }
+    }
+}
+
+void ReadWeights(const TIniFile& ini, TGeneSet& set) {
+    for (int i = 0; i < set.LocusList.Count(); ++i) {
+        TLocus& locus = *set.LocusList[i];
+        for (int j = 0; j < locus.Genes().Count(); ++j) {
+            const std::string code = locus.Genes()[j]->Code();
+            const std::string relation = ini.ReadString(WeightSection, code, "");
+            if (!relation.empty() && locus.IndexOfWeight(code) < 0)
+                locus.Weights().push_back(code + ":" + relation);
+        }
+    }
+}
+
+void ReadCombis(const TIniFile& ini, int combiCount, TGeneSet& set) {
+    for (int i = 0; i < combiCount; ++i) {
+        const std::string value = ini.ReadString(CombiSection, std::to_string(i), "");
+        const size_t colon = value.find(':');
+        if (colon == std::string::npos)
+            set.CombiList.Add(std::make_unique<TCombi>("", value));
+        else
+            set.CombiList.Add(std::make_unique<TCombi>(value.substr(0, colon), value.substr(colon + 1)));
+    }
+}
+
+} // namespace
+
+std::string GeneSetFileContent(const TGeneSet& set) {
+    TIniFile ini;
+    ini.WriteInteger(Config, "Left", set.Left);
+    ini.WriteInteger(Config, "Top", set.Top);
+    ini.WriteInteger(Config, "Width", set.Width);
+    ini.WriteInteger(Config, "Height", set.Height);
+    ini.WriteString(Config, "Female", set.Female);
+    ini.WriteString(Config, "Male", set.Male);
+    if (!set.CurrentGeneSet.empty())
+        ini.WriteString(Config, "CurrentGeneSet", set.CurrentGeneSet);
+
+    const TLocusList& loci = set.LocusList;
+    ini.WriteInteger(Statistics, "LocusCount", loci.Count());
+    ini.WriteInteger(Statistics, "CombiCount", set.CombiList.Count());
+    ini.WriteInteger(Statistics, "RatioIndex", set.RatioIndex);
+    ini.WriteInteger(Statistics, "CombiIndex", set.CombiIndex);
+    ini.WriteInteger(Statistics, "PhenotypeIndex", set.PhenotypeIndex);
+    ini.WriteInteger(Statistics, "PossibleHetsIndex", set.PossibleHetsIndex);
+    ini.WriteString(Statistics, "IniFile", set.IniFile);
+    for (int i = 0; i < loci.Count(); ++i)
+        ini.WriteInteger(Statistics, GeneCountKey(i), loci[i]->Genes().Count());
+
+    for (int i = 0; i < loci.Count(); ++i)
+        ini.WriteString(LocusSection, std::to_string(i), loci[i]->Name);
+    for (int i = 0; i < set.CombiList.Count(); ++i)
+        ini.WriteString(CombiSection, std::to_string(i), set.CombiList[i]->Code + ":" + set.CombiList[i]->Name);
+    for (int i = 0; i < loci.Count(); ++i) {
+        const TGeneList& genes = loci[i]->Genes();
+        for (int j = 0; j < genes.Count(); ++j)
+            ini.WriteString(GeneSection, GeneKey(i, j), genes[j]->Code() + ":" + genes[j]->Name);
+    }
+    for (int i = 0; i < loci.Count(); ++i)
+        for (const std::string& entry : loci[i]->Weights())
+            ini.WriteString("Weight", entry.substr(0, 2), entry.size() > 3 ? entry.substr(3, 5) : std::string());
+    return ini.Content();
+}
+
+bool SaveGeneSet(const std::string& path, const TGeneSet& set, std::string& message) {
+    std::string reason;
+    if (WriteFileAtomically(path, GeneSetFileContent(set), reason))
+        return true;
+    message = "Unable to write to " + path;
+    return false;
+}
+
+std::string LoadGeneSet(const std::string& path, TGeneSet& set) {
+    std::string content;
+    std::string reason;
+    const TReadResult read = ReadWholeFile(path, content, reason);
+    std::string message = LoadGeneSetText(content, set, path);
+    if (read == TReadResult::Failed)
+        return "Cannot open file \"" + path + "\". " + reason;
+    return message;
+}
+
+std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::string& fileName) {
+    const TIniFile ini(content);
+    TCountReader counts(ini, fileName);
+    set.CombiList.Clear();
+    set.LocusList.Clear();
+
+    set.Left = ini.ReadInteger(Config, "Left", 0);
+    set.Top = ini.ReadInteger(Config, "Top", 0);
+    set.Width = ini.ReadInteger(Config, "Width", 0);
+    set.Height = ini.ReadInteger(Config, "Height", 0);
+
+    const int locusCount = counts.Read(Statistics, "LocusCount");
+    const int combiCount = counts.Read(Statistics, "CombiCount");
+    set.RatioIndex = ini.ReadInteger(Statistics, "RatioIndex", 0);
+    set.CombiIndex = ini.ReadInteger(Statistics, "CombiIndex", 0);
+    set.PhenotypeIndex = ini.ReadInteger(Statistics, "PhenotypeIndex", 0);
+    set.PossibleHetsIndex = ini.ReadInteger(Statistics, "PossibleHetsIndex", 0);
+    set.IniFile = ini.ReadString(Statistics, "IniFile", "serpentia");
+
+    ReadLoci(ini, counts, locusCount, set);
+    ReadCombis(ini, combiCount, set);
+    ReadWeights(ini, set);
+
+    set.Male = ini.ReadString(Config, "Male", "");
+    set.Female = ini.ReadString(Config, "Female", "");
+    set.CurrentGeneSet = ini.ReadString(Config, "CurrentGeneSet", "");
+    return counts.Message();
+}
+
+bool WriteFileKey(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
+                  std::string& message) {
+    std::string content;
+    std::string reason;
+    if (ReadWholeFile(path, content, reason) == TReadResult::Failed) {
+        message = "Unable to write to " + path;
+        return false;
+    }
+    TIniFile ini(content);
+    ini.WriteString(section, key, value);
+    if (WriteFileAtomically(path, ini.Content(), reason))
+        return true;
+    message = "Unable to write to " + path;
+    return false;
+}
+
+int ChoiceItem(int storedIndex, int itemCount) {
+    if (storedIndex < 0)
+        return -1;
+    return storedIndex >= itemCount ? itemCount - 1 : storedIndex;
+}

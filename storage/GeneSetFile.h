@@ -1,0 +1,55 @@
+// Gene-set files: everything a gene-set file (or the main settings file) holds, and reading and writing it.
+#pragma once
+
+#include "model/Combi.h"
+#include "model/Locus.h"
+
+#include <string>
+#include <string_view>
+
+// One gene set with the window state that travels with it in its file.
+struct TGeneSet {
+    TLocusList LocusList;
+    TCombiList CombiList;
+    // Config: window geometry (0 or less means "not stored") and the parent selection.
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    std::string Female;
+    std::string Male;
+    std::string CurrentGeneSet; // path of the saved pairing loaded last
+    // Statistics: the four calculation choices as stored, and the name of the current gene set.
+    int RatioIndex = 0;
+    int CombiIndex = 0;
+    int PhenotypeIndex = 0;
+    int PossibleHetsIndex = 0;
+    std::string IniFile = "serpentia";
+};
+
+// No gene set comes near this many loci, combinations or genes of one locus; larger counts mean damage.
+constexpr int MaxStoredCount = 10000;
+// Placeholders for all genes together are bounded too, so that damaged counts cannot exhaust memory.
+constexpr int MaxStoredGenes = 100000;
+
+// The bytes a save writes: sections Config, Statistics, LOCUS, COMBI, Gene, Weight, CR LF lines.
+std::string GeneSetFileContent(const TGeneSet& set);
+
+// Replaces the file at `path` by the gene set. On failure the old file stays as it was and `message`
+// reads "Unable to write to <path>".
+bool SaveGeneSet(const std::string& path, const TGeneSet& set, std::string& message);
+
+// Replaces `set` by the content of the file at `path`. A missing file reads as defaults without a message.
+// Returns a message for a file that cannot be read or is damaged; the load still finishes.
+std::string LoadGeneSet(const std::string& path, TGeneSet& set);
+
+// The same on text already read; `fileName` names the file in a damage message.
+std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::string& fileName);
+
+// Sets one key of the file at `path`, keeping everything else; "Unable to write to <path>" on failure.
+bool WriteFileKey(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
+                  std::string& message);
+
+// The selected item of a choice of `itemCount` items for a stored index: below 0 none (-1), past the
+// last item the last.
+int ChoiceItem(int storedIndex, int itemCount);

@@ -1,0 +1,56 @@
+#include "storage/GeneSetFolder.h"
+
+#include "storage/IniFile.h"
+
+#include <dirent.h>
+
+namespace {
+
+// Entry names of a directory in the order the system returns them.
+std::vector<std::string> DirectoryEntries(const std::string& dir) {
+    std::vector<std::string> names;
+    DIR* handle = opendir(dir.empty() ? "." : dir.c_str());
+    if (handle == nullptr)
+        return names;
+    while (const dirent* entry = readdir(handle))
+        names.emplace_back(entry->d_name);
+    closedir(handle);
+    return names;
+}
+
+std::string Join(const std::string& dir, const std::string& name) {
+    if (dir.empty())
+        return name;
+    return dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+} // namespace
+
+std::vector<std::string> ListGeneSets(const std::string& appDir) {
+    std::vector<std::string> names;
+    for (const std::string& entry : DirectoryEntries(appDir)) {
+        if (entry.size() <= 4 || !SameTextIgnoringCase(entry.substr(entry.size() - 4), ".ini"))
+            continue;
+        if (entry == MainSettingsFileName)
+            continue;
+        names.push_back(entry.substr(0, entry.rfind('.')));
+    }
+    return names;
+}
+
+std::string ResolveInFolder(const std::string& appDir, const std::string& fileName) {
+    std::string match;
+    for (const std::string& entry : DirectoryEntries(appDir)) {
+        if (entry == fileName)
+            return Join(appDir, entry);
+        if (match.empty() && SameTextIgnoringCase(entry, fileName))
+            match = entry;
+    }
+    return Join(appDir, match.empty() ? fileName : match);
+}
+
+std::string GeneSetPath(const std::string& appDir, const std::string& name) {
+    return ResolveInFolder(appDir, name + ".INI");
+}
+
+std::string MainSettingsPath(const std::string& appDir) { return ResolveInFolder(appDir, MainSettingsFileName); }

@@ -1,0 +1,196 @@
+#include "storage/FileIO.h"
+#include "storage/GeneSetFile.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+TLocus* AddLocus(TGeneSet& set, const std::string& name, const std::vector<std::pair<std::string, std::string>>& genes,
+                 const std::vector<std::string>& weights) {
+    TLocus* locus = set.LocusList.Add(std::make_unique<TLocus>(name));
+    for (const auto& [code, geneName] : genes)
+        locus->Genes().Add(std::make_unique<TGene>(code[0], code[1], geneName));
+    locus->Weights() = weights;
+    return locus;
+}
+
+std::string Lines(std::initializer_list<const char*> lines) {
+    std::string out;
+    for (const char* line : lines)
+        out += std::string(line) + "\r\n";
+    return out;
+}
+
+} // namespace
+
+TEST(GeneSetSaving, WritesEverySectionInOrderAndEachWeightKeyOnce) {
+    TGeneSet set;
+    set.Left = 83;
+    set.Top = -20;
+    set.Width = 914;
+    set.Height = 700;
+    set.Female = "aa++";
+    set.Male = "+a+b";
+    set.RatioIndex = 1;
+    set.PhenotypeIndex = -1;
+    set.IniFile = "Boas";
+    AddLocus(set, "Amel", {{"++", "Normal"}, {"+a", "het. Amel"}, {"aa", "Amelanistic"}},
+             {"++:+ = +", "+a:+ > a", "aa:a = a"});
+    AddLocus(set, "Anery", {{"bb", "Anerythristic"}, {"++", "Normal"}}, {"bb:b = b", "++:+ > +", "+b:+ > b and more"});
+
+    EXPECT_EQ(GeneSetFileContent(set),
+              Lines({"[Config]", "Left=83", "Top=-20", "Width=914", "Height=700", "Female=aa++", "Male=+a+b",
+                     "[Statistics]", "LocusCount=2", "CombiCount=0", "RatioIndex=1", "CombiIndex=0",
+                     "PhenotypeIndex=-1", "PossibleHetsIndex=0", "IniFile=Boas", "Locus0GeneCount=3",
+                     "Locus1GeneCount=2", "[LOCUS]", "0=Amel", "1=Anery", "[Gene]", "0-0=++:Normal",
+                     "0-1=+a:het. Amel", "0-2=aa:Amelanistic", "1-0=bb:Anerythristic", "1-1=++:Normal",
+                     "[Weight]", "++=+ > +", "+a=+ > a", "aa=a = a", "bb=b = b", "+b=+ > b"}));
+
+    set.CurrentGeneSet = "/home/breeder/pair.zyg";
+    set.CombiList.Add(std::make_unique<TCombi>("aabb", "Snow"));
+    const std::string content = GeneSetFileContent(set);
+    EXPECT_NE(content.find("Male=+a+b\r\nCurrentGeneSet=/home/breeder/pair.zyg\r\n[Statistics]"), std::string::npos);
+    EXPECT_NE(content.find("[LOCUS]\r\n0=Amel\r\n1=Anery\r\n[COMBI]\r\n0=aabb:Snow\r\n[Gene]"), std::string::npos);
+}
+
+TEST(GeneSetLoading, MissingKeysTakeTheirDefaults) {
+    TGeneSet set;
+    set.Male = "stale";
+    AddLocus(set, "stale", {}, {});
+    EXPECT_EQ(LoadGeneSetText("", set, "x"), "");
+    EXPECT_EQ(set.LocusList.Count(), 0);
+    EXPECT_EQ(set.IniFile, "serpentia");
+    EXPECT_EQ(set.Male, "");
+
+    const std::string file = Lines({"[statistics]", "LocusCount=3", "CombiCount=2", "RatioIndex=7",
+                                    "PossibleHetsIndex=-5", "IniFile=", "Locus0GeneCount=2", "Locus1GeneCount=3",
+                                    "[locus]", "0=Amel", "2=Third", "[combi]", "0=ddff", "1=aaee:Bliz:zard",
+                                    "[GENE]", "0-0=aa:Amel", "0-1=+a", "1-0=x", "1-5=zz:ignored", "[weight]",
+                                    "aa=a = a", "+a=a > +", "xy=x > y", "x?=too long relation",
+                                    "[config]", "Left=5", "Male=aa", "CurrentGeneSet=/p.zyg"});
+    EXPECT_EQ(LoadGeneSetText(file, set, "x"), "");
+    ASSERT_EQ(set.LocusList.Count(), 3);
+    EXPECT_EQ(set.LocusList[1]->Name, "NEW");
+    EXPECT_EQ(set.LocusList[2]->Genes().Count(), 0);
+    EXPECT_EQ(set.RatioIndex, 7);
+    EXPECT_EQ(ChoiceItem(set.RatioIndex, 2), 1);
+    EXPECT_EQ(ChoiceItem(set.PossibleHetsIndex, 2), -1);
+    EXPECT_EQ(ChoiceItem(set.PhenotypeIndex, 2), 0);
+    EXPECT_EQ(set.IniFile, "");
+    EXPECT_EQ(set.Left, 5);
+    EXPECT_EQ(set.Top, 0);
+    EXPECT_EQ(set.Male, "aa");
+    EXPECT_EQ(set.Female, "");
+    EXPECT_EQ(set.CurrentGeneSet, "/p.zyg");
+
+    const TGeneList& first = set.LocusList[0]->Genes();
+    EXPECT_EQ(first[0]->Code() + first[0]->Name, "aaAmel");
+    EXPECT_EQ(first[1]->Code() + first[1]->Name, "+a");
+    const TGeneList& second = set.LocusList[1]->Genes();
+    ASSERT_EQ(second.Count(), 3);
+    EXPECT_EQ(second[0]->Code(), "x?");
+    EXPECT_EQ(second[1]->Code() + second[1]->Name, "??");
+    EXPECT_EQ(second[2]->Code(), "??");
+
+    EXPECT_EQ(set.LocusList[0]->Weights(), (std::vector<std::string>{"aa:a = a", "+a:a > +"}));
+    EXPECT_EQ(set.LocusList[1]->Weights(), (std::vector<std::string>{"x?:too long relation"}));
+
+    ASSERT_EQ(set.CombiList.Count(), 2);
+    EXPECT_EQ(set.CombiList[0]->Code, "");
+    EXPECT_EQ(set.CombiList[0]->Name, "ddff");
+    EXPECT_EQ(set.CombiList[1]->Code, "aaee");
+    EXPECT_EQ(set.CombiList[1]->Name, "Bliz:zard");
+
+    // The relation of no gene is gone after the next save; a long relation is cut to five characters.
+    const std::string saved = GeneSetFileContent(set);
+    EXPECT_EQ(saved.find("xy="), std::string::npos);
+    EXPECT_NE(saved.find("x?=too l\r\n"), std::string::npos);
+}
+
+TEST(GeneSetLoading, EveryGeneOfALongLocusKeepsItsData) {
+    TGeneSet set;
+    std::vector<std::pair<std::string, std::string>> genes;
+    for (int i = 0; i < 300; ++i)
+        genes.push_back({std::string{char('0' + i % 10), char('A' + i % 26)}, "Gene " + std::to_string(i)});
+    AddLocus(set, "Big", genes, {});
+    TGeneSet loaded;
+    LoadGeneSetText(GeneSetFileContent(set), loaded, "x");
+    ASSERT_EQ(loaded.LocusList[0]->Genes().Count(), 300);
+    EXPECT_EQ(loaded.LocusList[0]->Genes()[299]->Name, "Gene 299");
+    EXPECT_EQ(loaded.LocusList[0]->Genes()[299]->Code(), genes[299].first);
+}
+
+TEST(GeneSetLoading, DamagedCountsAreBoundedAndNamedInTheMessage) {
+    TGeneSet set;
+    std::string message = LoadGeneSetText(
+        Lines({"[Statistics]", "LocusCount=2", "CombiCount=2000000000", "Locus0GeneCount=2000000000",
+               "Locus1GeneCount=2", "[Gene]", "1-0=aa:Amel"}),
+        set, "/apps/Boas.INI");
+    EXPECT_NE(message.find("\"/apps/Boas.INI\""), std::string::npos) << message;
+    EXPECT_NE(message.find("Locus0GeneCount"), std::string::npos) << message;
+    EXPECT_EQ(set.CombiList.Count(), 0);
+    ASSERT_EQ(set.LocusList.Count(), 2);
+    EXPECT_EQ(set.LocusList[0]->Genes().Count(), 0);
+    EXPECT_EQ(set.LocusList[1]->Genes()[0]->Name, "Amel");
+
+    std::string many = "[Statistics]\nLocusCount=20\nLocus3GeneCount=-4\n";
+    for (int i = 0; i < 20; ++i)
+        if (i != 3)
+            many += "Locus" + std::to_string(i) + "GeneCount=9000\n";
+    message = LoadGeneSetText(many, set, "f");
+    EXPECT_NE(message.find("Locus3GeneCount=-4 is out of range; Locus12GeneCount goes beyond"), std::string::npos)
+        << message;
+    EXPECT_EQ(set.LocusList.Count(), 20);
+    int total = 0;
+    for (int i = 0; i < set.LocusList.Count(); ++i)
+        total += set.LocusList[i]->Genes().Count();
+    EXPECT_LE(total, MaxStoredGenes);
+}
+
+TEST(GeneSetFiles, SaveReplacesWholeFileAndFailureKeepsTheOldOne) {
+    TTempFolder folder;
+    const std::string path = folder.File("Boas.INI");
+    folder.Write("Boas.INI", "[Old]\r\nstale=1\r\n");
+    TGeneSet set;
+    AddLocus(set, "Amel", {{"aa", "Amelanistic"}}, {});
+    std::string message;
+    ASSERT_TRUE(SaveGeneSet(path, set, message));
+    EXPECT_EQ(folder.Read("Boas.INI"), GeneSetFileContent(set));
+
+    TGeneSet loaded;
+    EXPECT_EQ(LoadGeneSet(path, loaded), "");
+    EXPECT_EQ(loaded.LocusList[0]->Genes()[0]->Name, "Amelanistic");
+
+    const std::string before = folder.Read("Boas.INI");
+    set.LocusList[0]->Name = "Changed";
+    for (const TWriteStep step : {TWriteStep::CreateTemporary, TWriteStep::Write, TWriteStep::Flush, TWriteStep::Rename}) {
+        SetWriteFaultHook([step](TWriteStep at, int) { return at == step ? EIO : 0; });
+        EXPECT_FALSE(SaveGeneSet(path, set, message));
+        SetWriteFaultHook(nullptr);
+        EXPECT_EQ(message, "Unable to write to " + path);
+        EXPECT_EQ(folder.Read("Boas.INI"), before);
+        EXPECT_EQ(folder.EntryCount(), 1);
+    }
+
+    EXPECT_FALSE(SaveGeneSet(folder.Path(), set, message));
+    EXPECT_FALSE(SaveGeneSet("/proc/zygora-cannot-be-here.INI", set, message));
+    EXPECT_EQ(message, "Unable to write to /proc/zygora-cannot-be-here.INI");
+    EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+TEST(GeneSetFiles, KeyUpdateKeepsTheRestAndUnreadableFilesAreReported) {
+    TTempFolder folder;
+    folder.Write("GenericZygora.INI", "[Statistics]\r\nLocusCount=0\r\nIniFile=serpentia\r\n[Extra]\r\nx=1\r\n");
+    std::string message;
+    ASSERT_TRUE(WriteFileKey(folder.File("GenericZygora.INI"), "STATISTICS", "IniFile", "Boas", message));
+    EXPECT_EQ(folder.Read("GenericZygora.INI"), "[Statistics]\r\nLocusCount=0\r\nIniFile=Boas\r\n[Extra]\r\nx=1\r\n");
+
+    TGeneSet set;
+    EXPECT_EQ(LoadGeneSet(folder.File("missing.INI"), set), "");
+    EXPECT_EQ(LoadGeneSet(folder.Path(), set).rfind("Cannot open file \"" + folder.Path() + "\". ", 0), 0u);
+}
