@@ -38,7 +38,7 @@ void TJBBoard::Deal(const TJBLayout& layout) {
     FOwner.RepaintBoard();
 }
 
-TJBStone& TJBBoard::AddStone(int column, int row, TJBColor color, bool removed) {
+void TJBBoard::AddStone(int column, int row, TJBColor color, bool removed) {
     auto stone = std::make_unique<TJBStone>();
     stone->Color = color;
     stone->Row = row;
@@ -46,7 +46,6 @@ TJBStone& TJBBoard::AddStone(int column, int row, TJBColor color, bool removed) 
     stone->Removed = removed;
     FCells[column][row] = stone.get();
     FStones.push_back(std::move(stone));
-    return *FStones.back();
 }
 
 TJBStone* TJBBoard::Cell(int column, int row) const {

@@ -72,7 +72,7 @@ private:
                 if (stone)
                     action(*stone);
     }
-    TJBStone& AddStone(int column, int row, TJBColor color, bool removed);
+    void AddStone(int column, int row, TJBColor color, bool removed);
     void LinkAll();
     void ClearVisited();
 
