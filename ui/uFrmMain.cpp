@@ -6,6 +6,7 @@
 #include "storage/PairingFile.h"
 #include "ui/CoreText.h"
 #include "ui/FileDialogs.h"
+#include "ui/FunTab.h"
 #include "ui/RadioGroup.h"
 #include "ui/ShowMessage.h"
 #include "ui/uFrmEditIniFileName.h"
@@ -55,7 +56,8 @@ TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent) : QMainWindow(par
     tsImages = new QWidget(pcMain);
     tsImages->setObjectName("tsImages");
     pcMain->addTab(tsImages, "Images");
-    tsFun = new QWidget(pcMain);
+    // The puzzle's board is created and its first game dealt here, before the gene set is loaded.
+    tsFun = new TFunTab(pcMain);
     tsFun->setObjectName("tsFun");
     pcMain->addTab(tsFun, "Fun");
     BuildAboutTab();
