@@ -141,13 +141,23 @@ const TGene* TLocusList::GeneCarryingAllele(char id, const TGene* except) const 
                                 std::tolower(static_cast<unsigned char>(allele)) ==
                                     std::tolower(static_cast<unsigned char>(id)));
     };
+    // The allele's own homozygous gene names it best; else the first gene carrying it.
+    const TGene* carrier = nullptr;
     for (int i = 0; i < Count(); ++i) {
         const TGeneList& genes = (*this)[i]->Genes();
-        for (int j = 0; j < genes.Count(); ++j)
-            if (genes[j] != except && (sameLetter(genes[j]->Allele1.ID) || sameLetter(genes[j]->Allele2.ID)))
-                return genes[j];
+        for (int j = 0; j < genes.Count(); ++j) {
+            const TGene* gene = genes[j];
+            const bool first = sameLetter(gene->Allele1.ID);
+            const bool second = sameLetter(gene->Allele2.ID);
+            if (gene == except || !(first || second))
+                continue;
+            if (first && second && gene->Allele1.ID == gene->Allele2.ID)
+                return gene;
+            if (carrier == nullptr)
+                carrier = gene;
+        }
     }
-    return nullptr;
+    return carrier;
 }
 
 std::string TLocusList::FindWeight(std::string_view code) const {

@@ -65,8 +65,8 @@ public:
     std::string AlleleName(char id) const;
     // Name of the first gene over all loci whose code equals `code` exactly; empty for "++" or none.
     std::string FindGeneName(std::string_view code) const;
-    // The first gene over all loci, other than `except`, carrying allele `id` or the same letter in the
-    // other case (gene-set files do not tell "+a" from "+A"); nullptr when none.
+    // A gene other than `except` carrying allele `id` or the same letter in the other case (gene-set files
+    // do not tell "+a" from "+A"): the first homozygous one, else the first one; nullptr when none.
     const TGene* GeneCarryingAllele(char id, const TGene* except) const;
     // The relation stored for the pair in the last locus holding an entry for it; never creates one.
     std::string FindWeight(std::string_view code) const;

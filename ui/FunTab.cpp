@@ -62,8 +62,10 @@ TFunTab::TFunTab(QWidget* parent) : QWidget(parent) {
     edtCount->setReadOnly(true);
     edtCount->setFocusPolicy(Qt::NoFocus);
     edtCount->setGeometry(108, 2, 153, edtCount->sizeHint().height());
+    // Lime on black, like a scoreboard; lime on white cannot be read.
     QPalette lime = edtCount->palette();
     lime.setColor(QPalette::Text, QColor(0, 255, 0));
+    lime.setColor(QPalette::Base, Qt::black);
     edtCount->setPalette(lime);
 
     btnStart = MakeButton(this, "btnStart", "Start", QRect(265, 396, 75, 25));

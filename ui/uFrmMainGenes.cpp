@@ -220,7 +220,7 @@ void TfrmMain::BuildWeightEditors(const std::string& alleles) {
             editor->setEditable(true);
             editor->setInsertPolicy(QComboBox::NoInsert);
             editor->setCompleter(nullptr);
-            editor->setGeometry(10, 3, 50, editor->sizeHint().height());
+            editor->setGeometry(10, 3, 66, editor->sizeHint().height());
             for (const char op : {'<', '>', '='}) {
                 const std::string relation{x, ' ', op, ' ', y};
                 editor->addItem(FromCore(relation), QByteArray::fromStdString(relation));
@@ -229,7 +229,7 @@ void TfrmMain::BuildWeightEditors(const std::string& alleles) {
             SetCoreText(editor->lineEdit(), relation);
             auto* label = new QLabel(FromCore(LocusList().DescribeWeight(relation)), panel);
             label->setObjectName("Mylabel");
-            label->move(70, 8);
+            label->move(86, 8);
             label->adjustSize();
             // New editors enter at the top, above the ones built before them.
             layout->insertWidget(0, panel);
