@@ -35,6 +35,7 @@ public:
     ~TfrmMain() override;
 
     // The gene set in memory.
+    const TGeneSet& GeneSet() const { return FGeneSet; }
     TLocusList& LocusList() { return FGeneSet.LocusList; }
     TCombiList& CombiList() { return FGeneSet.CombiList; }
     const std::string& AppDir() const { return FAppDir; }
