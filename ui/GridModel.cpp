@@ -2,6 +2,18 @@
 
 #include "ui/CoreText.h"
 
+#include <algorithm>
+
+namespace {
+
+// A view keeps a record per row and per column; beyond this many it would take more memory than the
+// calculation, so a grid that long shows its first rows or columns only.
+constexpr uint64_t MaxViewedGametes = uint64_t(1) << 20;
+
+int ViewedCount(uint64_t gametes) { return static_cast<int>(std::min(gametes, MaxViewedGametes)); }
+
+} // namespace
+
 TGridModel::TGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void TGridModel::SetResult(std::shared_ptr<const TCalcResult> result) {
@@ -13,23 +25,19 @@ void TGridModel::SetResult(std::shared_ptr<const TCalcResult> result) {
 int TGridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
-    return FResult ? static_cast<int>(FResult->MaleGametes().size()) : 1;
+    return FResult ? ViewedCount(FResult->MaleGameteCount()) : 1;
 }
 
 int TGridModel::columnCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
-    return FResult ? static_cast<int>(FResult->FemaleGametes().size()) : 1;
+    return FResult ? ViewedCount(FResult->FemaleGameteCount()) : 1;
 }
 
 QString TGridModel::CellText(int column, int row) const {
-    if (!FResult || column < 0 || row < 0 || column > columnCount() || row > rowCount())
+    if (!FResult || column < 0 || row < 0)
         return {};
-    if (row == 0)
-        return column == 0 ? QString() : FromCore(FResult->FemaleGametes()[static_cast<size_t>(column - 1)]);
-    if (column == 0)
-        return FromCore(FResult->MaleGametes()[static_cast<size_t>(row - 1)]);
-    return FromCore(FResult->CellText(column, row));
+    return FromCore(FResult->CellText(static_cast<uint64_t>(column), static_cast<uint64_t>(row)));
 }
 
 QVariant TGridModel::data(const QModelIndex& index, int role) const {

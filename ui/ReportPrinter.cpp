@@ -2,6 +2,8 @@
 
 #include "ui/ShowMessage.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -9,15 +11,29 @@
 #include <memory>
 
 void PrintDocument(const QTextDocument& report, QPagedPaintDevice& device) {
-    // A document with a page size of its own is printed as laid out, without page numbers.
-    // Sizes are given at screen resolution; printing scales the pages up to the device.
+    // Laid out at screen resolution on pages of the printable area, then scaled up to the device. A line
+    // never crosses a page: the layout moves it to the next page, and each page draws only its own lines.
+    constexpr qreal ScreenDpi = 96.0;
     std::unique_ptr<QTextDocument> pages(report.clone());
     pages->setDefaultFont(report.defaultFont());
     pages->setDocumentMargin(0);
-    constexpr qreal ScreenDpi = 96.0;
-    const QSizeF points = device.pageLayout().paintRect(QPageLayout::Point).size();
-    pages->setPageSize(points * (ScreenDpi / 72.0));
-    pages->print(&device);
+    const QSizeF page = device.pageLayout().paintRect(QPageLayout::Point).size() * (ScreenDpi / 72.0);
+    pages->setPageSize(page);
+
+    QPainter painter(&device);
+    painter.scale(device.logicalDpiX() / ScreenDpi, device.logicalDpiY() / ScreenDpi);
+    for (int number = 0; number < pages->pageCount(); ++number) {
+        if (number > 0)
+            device.newPage();
+        const QRectF view(QPointF(0, number * page.height()), page);
+        painter.save();
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view.adjusted(0, 0, 0, -1);
+        pages->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
 }
 
 void PrintReport(const QTextDocument& report, const QString& title) {

@@ -226,7 +226,9 @@ void TfrmMain::ListGeneSets() {
 }
 
 void TfrmMain::cbxSelectIniFileChange() {
-    const QString name = cbxSelectIniFile->currentText();
+    // A typed name of a listed set takes that set's spelling.
+    const int listed = cbxSelectIniFile->findText(cbxSelectIniFile->currentText(), Qt::MatchFixedString);
+    const QString name = listed >= 0 ? cbxSelectIniFile->itemText(listed) : cbxSelectIniFile->currentText();
     if (name.compare(FromCore(IniFile()), Qt::CaseInsensitive) == 0) {
         ShowSelectedGeneSet(name);
         return;

@@ -214,7 +214,7 @@ void TfrmMain::btnCalcClick() {
     }
     reResult->setPlainText(lines.join('\n'));
     FGrid->SetResult(FResult);
-    const QString widest = FResult->MaleGametes().empty() ? QString() : FromCore(FResult->MaleGametes().front());
+    const QString widest = FromCore(FResult->CellText(0, 1));
     sgResult->verticalHeader()->setFixedWidth(std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));
 }
 

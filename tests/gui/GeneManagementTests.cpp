@@ -8,6 +8,7 @@
 #include "WindowFixture.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -41,22 +42,15 @@ void Select(QTreeWidget* list, int row) {
 // The weight editors from top to bottom: the relation shown and the sentence next to it.
 QStringList WeightEditors(const TfrmMain& window) {
     QStringList editors;
-    QWidget* box = window.sbLocusItemWeights->widget();
-    std::vector<QWidget*> panels;
-    for (QWidget* panel : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        panels.push_back(panel);
-    std::sort(panels.begin(), panels.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
-    for (QWidget* panel : panels)
-        editors << panel->findChild<QComboBox*>()->currentText() + " | " + panel->findChild<QLabel*>("Mylabel")->text();
+    QLayout* rows = window.sbLocusItemWeights->widget()->layout();
+    for (int i = 0; i < rows->count(); ++i)
+        if (QWidget* panel = rows->itemAt(i)->widget())
+            editors << panel->findChild<QComboBox*>()->currentText() + " | " + panel->findChild<QLabel*>("Mylabel")->text();
     return editors;
 }
 
 QComboBox* WeightEditor(const TfrmMain& window, const QString& panelName) {
     return window.sbLocusItemWeights->widget()->findChild<QWidget*>(panelName)->findChild<QComboBox*>();
-}
-
-std::vector<QComboBox*> Selectors(const std::unique_ptr<TfrmMain>& window) {
-    return window->sbMale->widget()->findChildren<QComboBox*>();
 }
 
 void AddGene(TfrmMain& window, const QString& name, const QString& id) {
@@ -81,7 +75,7 @@ private slots:
         AddGene(*window, "Beta", "z");
         QCOMPARE(Rows(window->lvLocusItems).mid(6), QStringList({"zz Beta", "+z het. Beta", "az AmelanisticBeta",
                                                                  "uz UltraBeta"}));
-        QCOMPARE(Selectors(window).front()->count(), 10);
+        QCOMPARE(Selectors(window->sbMale).front()->count(), 10);
 
         WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) {
             QCOMPARE(dialog.edLocusName->text(), QString("New Locus"));
@@ -97,7 +91,7 @@ private slots:
         QCOMPARE(window->LocusList()[10]->Genes().Count(), 3);
         Select(window->lvLocusList, 10);
         QCOMPARE(Rows(window->lvLocusItems), QStringList({"ss Alpha", "+s het. Alpha", "++ Normal"}));
-        QCOMPARE(int(Selectors(window).size()), 11);
+        QCOMPARE(int(Selectors(window->sbMale).size()), 11);
     }
 
     void WeightEditorsShowAndStoreRelations() {
@@ -209,7 +203,7 @@ private slots:
             dialog.edID->setText("K");
             QCOMPARE(fixture.Messages.last(), QString("K already used in Gene Sunkissed"));
             QVERIFY(!dialog.btnOK->isEnabled());
-            for (const QString bad : {" ", "?", "=", "[", QString::fromUtf8("é")}) {
+            for (const QString& bad : QStringList({" ", "?", "=", "[", QString::fromUtf8("é")})) {
                 dialog.edID->setText(bad);
                 QCOMPARE(dialog.edID->text(), QString());
             }

@@ -38,8 +38,6 @@ TCalcResult CalculateOnDefaultSet(const std::string& male, const std::string& fe
     return RunCalculation(male, female, options, set.LocusList, set.CombiList);
 }
 
-std::vector<QComboBox*> Selectors(QScrollArea* box) { return box->widget()->findChildren<QComboBox*>(); }
-
 TGeneSet ReadSet(const std::string& path) {
     TGeneSet set;
     LoadGeneSet(path, set);

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QScrollArea>
 #include <QTimer>
 
 #include <functional>
@@ -56,6 +57,9 @@ void WhenDialogShows(std::function<void(T&)> drive) {
     });
     timer->start();
 }
+
+// The locus selectors of one parent, in locus order.
+inline QList<QComboBox*> Selectors(QScrollArea* box) { return box->widget()->findChildren<QComboBox*>(); }
 
 // Picks an entry of a drop-down list as the user does.
 inline void PickEntry(QComboBox* list, int index) {

@@ -1,0 +1,163 @@
+#include "calc/Calculation.h"
+
+#include "calc/GenotypeText.h"
+#include "calc/Naming.h"
+#include "calc/PossibleHets.h"
+#include "calc/PunnettGrid.h"
+#include "calc/ResultList.h"
+
+#include <charconv>
+
+namespace {
+
+const char* const Banner = "---------------------------------------------------";
+const char* const PhenotypeBanner = "---This is a PHENOTYPE only report-----------------";
+
+std::string TooLargeMessage(const TPunnettGrid& grid) {
+    for (const auto& [parent, gametes] :
+         {std::pair{"male", &grid.Male()}, std::pair{"female", &grid.Female()}})
+        if (gametes->TooManyLines())
+            return std::string("Too large to calculate: the ") + parent + " has more than " +
+                   std::to_string(MaxKeptLoci) + " loci, and at most " + std::to_string(MaxKeptLoci) +
+                   " loci of a parent can be worked through.";
+    const int hets = grid.Male().HetCount() + grid.Female().HetCount();
+    if (hets > MaxHeterozygousLoci)
+        return "Too large to calculate: the male and the female are heterozygous at " + std::to_string(hets) +
+               " loci together; the limit is " + std::to_string(MaxHeterozygousLoci) + " heterozygous loci.";
+    return {};
+}
+
+std::string Share(int64_t count, int64_t total, const TCalcOptions& options) {
+    if (options.RatioIndex == 0)
+        return std::to_string(count) + "/" + std::to_string(total);
+    const double percentage = static_cast<double>(count) / (static_cast<double>(total) / 100.0);
+    char digits[64];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, percentage, std::chars_format::fixed, 2).ptr;
+    std::string text(digits, end);
+    for (char& c : text)
+        if (c == '.')
+            c = options.DecimalSeparator;
+    return text + "%";
+}
+
+std::vector<size_t> WeightCounts(TLocusList& loci) {
+    std::vector<size_t> counts;
+    for (int i = 0; i < loci.Count(); ++i)
+        counts.push_back(loci[i]->Weights().size());
+    return counts;
+}
+
+// The calculation only ever appends weight entries, so cutting the lists back undoes it.
+void RestoreWeightCounts(TLocusList& loci, const std::vector<size_t>& counts) {
+    for (int i = 0; i < loci.Count(); ++i)
+        loci[i]->Weights().resize(counts[static_cast<size_t>(i)]);
+}
+
+} // namespace
+
+uint64_t TCalcResult::MaleGameteCount() const {
+    return FGrid ? FGrid->RowCount() : 0;
+}
+uint64_t TCalcResult::FemaleGameteCount() const {
+    return FGrid ? FGrid->ColumnCount() : 0;
+}
+
+std::string TCalcResult::MaleGamete(uint64_t row) const {
+    return row >= 1 && row <= MaleGameteCount() ? FGrid->Male().Gamete(row - 1) : std::string();
+}
+
+std::string TCalcResult::FemaleGamete(uint64_t column) const {
+    return column >= 1 && column <= FemaleGameteCount() ? FGrid->Female().Gamete(column - 1) : std::string();
+}
+
+const std::vector<std::string>& TCalcResult::MaleGametes() const {
+    if (FMaleGametes.size() != MaleGameteCount())
+        for (uint64_t row = 1; row <= MaleGameteCount(); ++row)
+            FMaleGametes.push_back(MaleGamete(row));
+    return FMaleGametes;
+}
+
+const std::vector<std::string>& TCalcResult::FemaleGametes() const {
+    if (FFemaleGametes.size() != FemaleGameteCount())
+        for (uint64_t column = 1; column <= FemaleGameteCount(); ++column)
+            FFemaleGametes.push_back(FemaleGamete(column));
+    return FFemaleGametes;
+}
+
+std::string TCalcResult::CellText(uint64_t column, uint64_t row) const {
+    if (column == 0)
+        return MaleGamete(row);
+    if (row == 0)
+        return FemaleGamete(column);
+    if (column > FemaleGameteCount() || row > MaleGameteCount())
+        return {};
+    return FGrid->CellText(column, row);
+}
+
+TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
+                           TLocusList& loci, const TCombiList& combis) {
+    TCalcResult result;
+    auto grid = std::make_shared<TPunnettGrid>(male, female);
+    result.FRefusal = TooLargeMessage(*grid);
+    if (result.Refused())
+        return result;
+    const std::vector<size_t> weightCounts = WeightCounts(loci);
+    TAlleleQuestions questions(loci);
+    TNaming naming(questions, loci, combis);
+    TResultList list(questions);
+    TPossibleList possibles;
+
+    std::vector<std::string>& report = result.FReport;
+    const bool parentsByGenes = options.CombiIndex == 0;
+    report.push_back("Male   = " + (parentsByGenes ? naming.SeparateText(male) : naming.CombiText(male)));
+    report.push_back("Female = " + (parentsByGenes ? naming.SeparateText(female) : naming.CombiText(female)));
+    report.insert(report.end(), {"", "Offspring predicted as: ", ""});
+
+    grid->AskCellQuestions(questions, list);
+    if (!grid->CollectCells(list, MaxOffspringLines)) {
+        RestoreWeightCounts(loci, weightCounts);
+        TCalcResult refused;
+        refused.FRefusal = "Too large to calculate: this pairing has more than " +
+                           std::to_string(MaxOffspringLines) + " different offspring; the limit is " +
+                           std::to_string(MaxOffspringLines) + ".";
+        return refused;
+    }
+    list.NormaliseLines();
+    if (options.PhenotypeIndex == 1)
+        list.ToPhenotypes();
+    if (options.PossibleHetsIndex == 0)
+        BuildPossibles(list, possibles, questions, naming);
+
+    report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
+    const int64_t total = list.TotalCount();
+    for (size_t i = 0; i < list.Lines.size(); ++i) {
+        TOffspringLine line;
+        line.Line = list.Lines[i];
+        line.Count = list.Counts[i];
+        line.Total = total;
+        line.Name = options.CombiIndex == 1 ? naming.CombiText(line.Line) : naming.SeparateText(line.Line);
+        line.PossibleText = possibles.PossibleTextOf(line.Line);
+        report.push_back(Share(line.Count, total, options) + " " + line.Name + line.PossibleText);
+        result.FOffspring.push_back(std::move(line));
+    }
+    result.FGrid = std::move(grid);
+    return result;
+}
+
+void ReduceSelections(std::string& male, std::string& female) {
+    if (male.size() != female.size())
+        return;
+    std::string keptMale;
+    std::string keptFemale;
+    for (size_t i = 0; i < male.size(); i += 2) {
+        const std::string_view malePair = PairAt(male, i);
+        const std::string_view femalePair = PairAt(female, i);
+        if (malePair == "++" && femalePair == "++")
+            continue;
+        keptMale += malePair;
+        keptFemale += femalePair;
+    }
+    male = std::move(keptMale);
+    female = std::move(keptFemale);
+}

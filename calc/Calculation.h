@@ -1,0 +1,84 @@
+// The whole offspring calculation on plain values: from the two parents' selection strings and the
+// calculation choices to the report, the Punnett grid and the weight entries the gene set gains.
+#pragma once
+
+#include "model/Combi.h"
+#include "model/Locus.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TPunnettGrid;
+
+// The four choices as the radio groups give them (already clamped, -1 for none chosen).
+// RatioIndex 0: shares as count/total, any other as percentages. PhenotypeIndex 1: phenotype lines,
+// any other than 0: the phenotype banner. CombiIndex: parent lines by gene names for 0 and by
+// combinations for any other; offspring lines by combinations for 1 and by gene names for any other.
+// PossibleHetsIndex 0: phenotype lines with the share of possible hets.
+struct TCalcOptions {
+    int RatioIndex = 0;
+    int CombiIndex = 0;
+    int PhenotypeIndex = 0;
+    int PossibleHetsIndex = 0;
+    char DecimalSeparator = '.';
+};
+
+// One line of the offspring list as the report shows it.
+struct TOffspringLine {
+    std::string Line;         // the genotype or phenotype string
+    int64_t Count = 0;        // grid cells it stands for
+    int64_t Total = 0;        // all inner cells of the grid
+    std::string Name;         // gene or combination names
+    std::string PossibleText; // "(66% poss. het. Amelanistic) ", or empty
+};
+
+// Pairings beyond these are refused instead of calculated: the grid has 2^n cells for n heterozygous
+// loci of both parents together, and every different offspring is a line of the report.
+constexpr int MaxHeterozygousLoci = 26;
+constexpr size_t MaxOffspringLines = size_t(1) << 20;
+
+class TCalcResult {
+public:
+    // Too large to calculate: the message is shown instead of the report, and the grid is empty.
+    bool Refused() const { return !FRefusal.empty(); }
+    const std::string& RefusalMessage() const { return FRefusal; }
+
+    // Exactly the report lines.
+    const std::vector<std::string>& ReportLines() const { return FReport; }
+    const std::vector<TOffspringLine>& OffspringLines() const { return FOffspring; }
+
+    // The grid has 1 + MaleGameteCount() rows and 1 + FemaleGameteCount() columns.
+    uint64_t MaleGameteCount() const;
+    uint64_t FemaleGameteCount() const;
+    std::string MaleGamete(uint64_t row) const;      // row 1 .. MaleGameteCount()
+    std::string FemaleGamete(uint64_t column) const; // column 1 .. FemaleGameteCount()
+    // All gametes as one list each; built on first use, large for large grids.
+    const std::vector<std::string>& MaleGametes() const;   // column 0, rows 1..n of the grid
+    const std::vector<std::string>& FemaleGametes() const; // row 0, columns 1..m of the grid
+    // Any cell of the grid like the string grid: column 0 the male gametes, row 0 the female ones, the
+    // corner and cells outside the grid empty. Cheap; never touches the gene set.
+    std::string CellText(uint64_t column, uint64_t row) const;
+
+private:
+    friend TCalcResult RunCalculation(const std::string& male, const std::string& female,
+                                      const TCalcOptions& options, TLocusList& loci,
+                                      const TCombiList& combis);
+
+    std::string FRefusal;
+    std::vector<std::string> FReport;
+    std::vector<TOffspringLine> FOffspring;
+    std::shared_ptr<const TPunnettGrid> FGrid;
+    mutable std::vector<std::string> FMaleGametes;
+    mutable std::vector<std::string> FFemaleGametes;
+};
+
+// Runs the calculation as the Calculate button does, with `male` and `female` exactly as typed. The
+// questions asked of the loci store default relations in them, as they are saved with the gene set; a
+// refused pairing leaves the loci as they were.
+TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
+                           TLocusList& loci, const TCombiList& combis);
+
+// Drops the loci at which both parents are "++"; strings of different lengths stay as they are.
+void ReduceSelections(std::string& male, std::string& female);

@@ -1,0 +1,342 @@
+// Counting the cells of a Punnett grid into distinct offspring without building any cell's text.
+//
+// A cell's offspring string is made of one piece per locus: the pair its gametes give there, rewritten
+// for dominance, placed among the shown or the carried pairs. The piece depends only on the two
+// alleles at that locus and on which gamete is the greater one. So every cell is a number in mixed
+// radix, one digit per locus (the piece), and the cells are counted by number. The numbers of one
+// column are built for all rows at once by doubling over the male's heterozygous loci, as are the
+// comparisons of the gametes (the first differing locus decides), so the work per cell is a counter
+// increment.
+#include "calc/PunnettGrid.h"
+
+#include "calc/GenotypeText.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+int Compare(char a, char b) {
+    const auto x = static_cast<unsigned char>(a);
+    const auto y = static_cast<unsigned char>(b);
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+// The pieces of every locus as digits. When the pieces do not depend on which gamete is the greater
+// (the usual case), one numbering serves; otherwise cells with the male gamete first are numbered after
+// all cells with the female gamete first.
+class TPieceTable {
+public:
+    explicit TPieceTable(const TPunnettGrid& grid) : FGrid(grid) {
+        const int positions = grid.PositionCount();
+        FSplit = grid.Male().LineCount() != grid.Female().LineCount();
+        for (int j = 0; j < positions && !FSplit; ++j)
+            for (int mc = 0; mc < 2; ++mc)
+                for (int fc = 0; fc < 2; ++fc) {
+                    const TPunnettGrid::TSpot& femaleFirst = grid.Spot(0, j, mc, fc);
+                    const TPunnettGrid::TSpot& maleFirst = grid.Spot(1, j, mc, fc);
+                    if (femaleFirst.Occurs && maleFirst.Occurs &&
+                        (femaleFirst.Het != maleFirst.Het || femaleFirst.Expanded != maleFirst.Expanded))
+                        FSplit = true;
+                }
+        for (int space = 0; space < SpaceCount(); ++space)
+            BuildSpace(space);
+        FOffset[1] = FSize[0];
+    }
+
+    bool Split() const { return FSplit; }
+    int SpaceCount() const { return FSplit ? 2 : 1; }
+    uint64_t TotalSize() const { return FSplit ? FSize[0] + FSize[1] : FSize[0]; }
+    uint64_t Offset(int space) const { return FOffset[space]; }
+    // The digit of locus j, times its weight.
+    uint64_t Value(int space, int j, int maleChoice, int femaleChoice) const {
+        return FValue[static_cast<size_t>(space)]
+                     [(static_cast<size_t>(j) * 2 + static_cast<size_t>(maleChoice)) * 2 +
+                      static_cast<size_t>(femaleChoice)];
+    }
+
+    // The offspring string of a number: shown pieces in locus order, then carried ones.
+    std::string Offspring(uint64_t number) const {
+        const int space = FSplit && number >= FOffset[1] ? 1 : 0;
+        uint64_t rest = number - FOffset[space];
+        std::string shown;
+        std::string carried;
+        const auto& pieces = FPieces[static_cast<size_t>(space)];
+        for (size_t j = 0; j < pieces.size(); ++j) {
+            const uint64_t radix = pieces[j].size();
+            const auto& [het, text] = pieces[j][rest % radix];
+            rest /= radix;
+            (het ? carried : shown) += text;
+        }
+        return shown + carried;
+    }
+
+private:
+    using TPiece = std::pair<bool, std::string>; // carried hidden, text
+
+    void BuildSpace(int space) {
+        const int positions = FGrid.PositionCount();
+        const int firstLength = space == 1 ? FGrid.Male().LineCount() : FGrid.Female().LineCount();
+        auto& pieces = FPieces[static_cast<size_t>(space)];
+        auto& values = FValue[static_cast<size_t>(space)];
+        pieces.assign(static_cast<size_t>(positions), {});
+        values.assign(static_cast<size_t>(positions) * 4, 0);
+        uint64_t weight = 1;
+        for (int j = 0; j < positions; ++j) {
+            std::vector<TPiece>& dictionary = pieces[static_cast<size_t>(j)];
+            for (int mc = 0; mc < 2; ++mc)
+                for (int fc = 0; fc < 2; ++fc) {
+                    TPiece piece{false, ""};
+                    if (!FSplit || j < firstLength) {
+                        const TPunnettGrid::TSpot* spot = SpotOf(space, j, mc, fc);
+                        if (!spot)
+                            continue; // never held by a cell: its value is never used
+                        piece = {spot->Het, spot->Expanded};
+                    }
+                    auto found = std::find(dictionary.begin(), dictionary.end(), piece);
+                    if (found == dictionary.end())
+                        found = dictionary.insert(dictionary.end(), piece);
+                    values[(static_cast<size_t>(j) * 2 + mc) * 2 + fc] =
+                        weight * static_cast<uint64_t>(found - dictionary.begin());
+                }
+            if (dictionary.empty())
+                dictionary.emplace_back(false, "");
+            weight *= dictionary.size();
+        }
+        FSize[space] = weight;
+    }
+
+    const TPunnettGrid::TSpot* SpotOf(int space, int j, int mc, int fc) const {
+        if (FSplit) {
+            const TPunnettGrid::TSpot& spot = FGrid.Spot(space, j, mc, fc);
+            return spot.Occurs ? &spot : nullptr;
+        }
+        for (int maleFirst = 1; maleFirst >= 0; --maleFirst)
+            if (FGrid.Spot(maleFirst, j, mc, fc).Occurs)
+                return &FGrid.Spot(maleFirst, j, mc, fc);
+        return nullptr;
+    }
+
+    const TPunnettGrid& FGrid;
+    bool FSplit = false;
+    std::vector<std::vector<TPiece>> FPieces[2];
+    std::vector<uint64_t> FValue[2];
+    uint64_t FSize[2] = {0, 0};
+    uint64_t FOffset[2] = {0, 0};
+};
+
+// Cells counted by number, with the first cell of every number.
+class TTally {
+public:
+    // `cellsInOrder`: cells come column by column, so a number's first cell is the one it came with.
+    TTally(uint64_t numberCount, uint64_t denseLimit, size_t cap, bool cellsInOrder)
+        : FCap(cap), FCellsInOrder(cellsInOrder) {
+        if (numberCount <= denseLimit) {
+            FDenseCount.assign(numberCount, 0);
+            if (!cellsInOrder)
+                FDenseFirst.assign(numberCount, 0);
+        }
+    }
+
+    // False once more than the cap of different numbers have come.
+    bool Add(uint64_t number, uint64_t cell) {
+        if (!FDenseCount.empty()) {
+            uint32_t& count = FDenseCount[number];
+            if (count++ == 0)
+                FNumbers.push_back(number);
+            if (!FCellsInOrder && (count == 1 || cell < FDenseFirst[number]))
+                FDenseFirst[number] = cell;
+        } else {
+            auto [entry, added] = FSparse.try_emplace(number, TEntry{0, cell});
+            ++entry->second.Count;
+            entry->second.First = std::min(entry->second.First, cell);
+            if (added)
+                FNumbers.push_back(number);
+        }
+        return FNumbers.size() <= FCap;
+    }
+
+    // (number, cells) in order of their first cell.
+    std::vector<std::pair<uint64_t, uint64_t>> InOrder() const {
+        std::vector<std::pair<uint64_t, uint64_t>> byFirst; // (first cell, number)
+        byFirst.reserve(FNumbers.size());
+        for (size_t i = 0; i < FNumbers.size(); ++i)
+            byFirst.emplace_back(FCellsInOrder ? i : First(FNumbers[i]), FNumbers[i]);
+        std::sort(byFirst.begin(), byFirst.end());
+        std::vector<std::pair<uint64_t, uint64_t>> result;
+        result.reserve(byFirst.size());
+        for (const auto& [first, number] : byFirst)
+            result.emplace_back(number, Count(number));
+        return result;
+    }
+
+private:
+    struct TEntry {
+        uint64_t Count;
+        uint64_t First;
+    };
+    uint64_t First(uint64_t number) const {
+        return FDenseCount.empty() ? FSparse.at(number).First : FDenseFirst[number];
+    }
+    uint64_t Count(uint64_t number) const {
+        return FDenseCount.empty() ? FSparse.at(number).Count : FDenseCount[number];
+    }
+
+    size_t FCap;
+    bool FCellsInOrder;
+    std::vector<uint32_t> FDenseCount;
+    std::vector<uint64_t> FDenseFirst;
+    std::unordered_map<uint64_t, TEntry> FSparse;
+    std::vector<uint64_t> FNumbers;
+};
+
+// Walks all cells: for each gamete of the outer parent, the gametes of the inner parent (the one with
+// more of them) in blocks, their numbers and comparisons built by doubling.
+class TCellWalk {
+public:
+    TCellWalk(const TPunnettGrid& grid, const TPieceTable& pieces, int blockBits)
+        : FGrid(grid), FPieces(pieces), FInnerIsMale(grid.Male().HetCount() >= grid.Female().HetCount()),
+          FInner(FInnerIsMale ? grid.Male() : grid.Female()),
+          FOuter(FInnerIsMale ? grid.Female() : grid.Male()),
+          FFreeBits(std::min(FInner.HetCount(), blockBits)) {
+        const size_t size = size_t(1) << FFreeBits;
+        for (auto& numbers : FNumbers)
+            numbers.resize(size);
+        FOrder.resize(size);
+    }
+
+    bool InnerIsMale() const { return FInnerIsMale; }
+
+    bool Run(TTally& tally) {
+        const uint64_t blockCount = uint64_t(1) << (FInner.HetCount() - FFreeBits);
+        const uint64_t rows = FGrid.Male().GameteCount();
+        for (uint64_t outer = 0; outer < FOuter.GameteCount(); ++outer)
+            for (uint64_t block = 0; block < blockCount; ++block) {
+                Prepare(outer, block);
+                const uint64_t size = uint64_t(1) << FFreeBits;
+                for (uint64_t x = 0; x < size; ++x) {
+                    const uint64_t inner = block << FFreeBits | x;
+                    const int space = FPieces.Split() && FOrder[x] > 0 ? 1 : 0;
+                    const uint64_t number = FPieces.Offset(space) + FNumbers[space][x];
+                    const uint64_t cell = FInnerIsMale ? outer * rows + inner : inner * rows + outer;
+                    if (!tally.Add(number, cell))
+                        return false;
+                }
+            }
+        return true;
+    }
+
+private:
+    // Choice of the inner parent at line j within the block: fixed, or -1 for a free bit.
+    int InnerChoice(uint64_t block, int j) const {
+        if (j >= FInner.LineCount() || FInner.HetBit(j) < 0)
+            return 0;
+        const int bit = FInner.HetBit(j);
+        return bit < FFreeBits ? -1 : static_cast<int>((block >> (bit - FFreeBits)) & 1);
+    }
+    int OuterChoice(uint64_t outer, int j) const {
+        return j < FOuter.LineCount() ? FOuter.Choice(outer, j) : 0;
+    }
+    uint64_t Value(int space, int j, int innerChoice, int outerChoice) const {
+        return FInnerIsMale ? FPieces.Value(space, j, innerChoice, outerChoice)
+                            : FPieces.Value(space, j, outerChoice, innerChoice);
+    }
+    // Sign of male allele against female allele at line j.
+    int CompareAt(int j, int innerChoice, int outerChoice) const {
+        const TParentGametes& male = FGrid.Male();
+        const TParentGametes& female = FGrid.Female();
+        const int maleChoice = FInnerIsMale ? innerChoice : outerChoice;
+        const int femaleChoice = FInnerIsMale ? outerChoice : innerChoice;
+        return Compare(male.Allele(j, maleChoice), female.Allele(j, femaleChoice));
+    }
+
+    void Prepare(uint64_t outer, uint64_t block) {
+        const int positions = FGrid.PositionCount();
+        const int compared = std::min(FGrid.Male().LineCount(), FGrid.Female().LineCount());
+        // The first locus not left to a free bit at which the gametes differ decides for every row
+        // that agrees before it; past all loci the longer gamete is the greater.
+        int decidingLocus = compared;
+        const int maleLength = FGrid.Male().LineCount();
+        const int femaleLength = FGrid.Female().LineCount();
+        int decided = maleLength < femaleLength ? -1 : (maleLength > femaleLength ? 1 : 0);
+        for (int j = 0; j < compared; ++j) {
+            const int innerChoice = InnerChoice(block, j);
+            if (innerChoice < 0)
+                continue;
+            if (const int sign = CompareAt(j, innerChoice, OuterChoice(outer, j)); sign != 0) {
+                decidingLocus = j;
+                decided = sign;
+                break;
+            }
+        }
+        for (int space = 0; space < FPieces.SpaceCount(); ++space) {
+            uint64_t base = 0;
+            for (int j = 0; j < positions; ++j)
+                base += Value(space, j, std::max(InnerChoice(block, j), 0), OuterChoice(outer, j));
+            FNumbers[space][0] = base;
+        }
+        FOrder[0] = 0;
+        for (int bit = 0; bit < FFreeBits; ++bit) {
+            const uint64_t half = uint64_t(1) << bit;
+            const int j = FInner.HetLine(bit);
+            const int outerChoice = OuterChoice(outer, j);
+            for (int space = 0; space < FPieces.SpaceCount(); ++space) {
+                const uint64_t step = Value(space, j, 1, outerChoice) - Value(space, j, 0, outerChoice);
+                uint64_t* numbers = FNumbers[space].data();
+                for (uint64_t x = 0; x < half; ++x)
+                    numbers[x + half] = numbers[x] + step;
+            }
+            if (!FPieces.Split())
+                continue;
+            const bool decides = j < decidingLocus;
+            const int8_t sign0 = static_cast<int8_t>(decides ? CompareAt(j, 0, outerChoice) : 0);
+            const int8_t sign1 = static_cast<int8_t>(decides ? CompareAt(j, 1, outerChoice) : 0);
+            int8_t* order = FOrder.data();
+            for (uint64_t x = 0; x < half; ++x) {
+                const int8_t before = order[x];
+                order[x + half] = before != 0 ? before : sign1;
+                order[x] = before != 0 ? before : sign0;
+            }
+        }
+        if (FPieces.Split())
+            for (int8_t& sign : FOrder)
+                if (sign == 0)
+                    sign = static_cast<int8_t>(decided);
+    }
+
+    const TPunnettGrid& FGrid;
+    const TPieceTable& FPieces;
+    bool FInnerIsMale;
+    const TParentGametes& FInner;
+    const TParentGametes& FOuter;
+    int FFreeBits;
+    std::vector<uint64_t> FNumbers[2];
+    std::vector<int8_t> FOrder; // sign of male gamete against female gamete, per inner gamete
+};
+
+} // namespace
+
+bool TPunnettGrid::CollectCells(TResultList& list, size_t lineLimit, const TCellCountTuning& tuning) const {
+    list.Clear();
+    if (RowCount() == 0 || ColumnCount() == 0)
+        return true;
+    const TPieceTable pieces(*this);
+    TCellWalk walk(*this, pieces, tuning.BlockBits);
+    TTally tally(pieces.TotalSize(), tuning.DenseTallyLimit, 2 * lineLimit, walk.InnerIsMale());
+    if (!walk.Run(tally))
+        return false;
+    std::unordered_map<std::string, size_t> lineOf;
+    for (const auto& [number, count] : tally.InOrder()) {
+        std::string offspring = pieces.Offspring(number);
+        const auto [found, added] = lineOf.try_emplace(offspring, list.Lines.size());
+        if (added)
+            list.Add(std::move(offspring), static_cast<int64_t>(count));
+        else
+            list.Counts[found->second] += static_cast<int64_t>(count);
+    }
+    if (list.Lines.size() <= lineLimit)
+        return true;
+    list.Clear();
+    return false;
+}

@@ -1,0 +1,165 @@
+#include "calc/Naming.h"
+
+#include "calc/GenotypeText.h"
+
+namespace {
+
+const std::string NoName;
+
+// A list of names closes with two blanks instead of its last comma.
+void BlankLastComma(std::string& text) {
+    if (text.size() >= 2 && text[text.size() - 2] == ',')
+        text[text.size() - 2] = ' ';
+}
+
+} // namespace
+
+TNaming::TNaming(TAlleleQuestions& questions, const TLocusList& loci, const TCombiList& combis)
+    : FQuestions(questions), FLoci(loci), FCombis(combis), FNameIndex(256 * 256, -2) {
+    for (int i = 0; i < combis.Count(); ++i)
+        FCombiIndex.emplace(combis[i]->Code, i);
+}
+
+const std::string& TNaming::GeneNameOf(std::string_view code) {
+    if (code.size() != 2)
+        return NoName;
+    int& slot = FNameIndex[PairIndex(code[0], code[1])];
+    if (slot == -2) {
+        slot = -1;
+        const std::string swapped{code[1], code[0]};
+        for (int i = 0; i < FLoci.Count() && slot < 0; ++i) {
+            const TGeneList& genes = FLoci[i]->Genes();
+            for (int j = 0; j < genes.Count(); ++j) {
+                const std::string geneCode = genes[j]->Code();
+                if (geneCode == code || geneCode == swapped) {
+                    FNames.push_back(genes[j]->Name);
+                    slot = static_cast<int>(FNames.size()) - 1;
+                    break;
+                }
+            }
+        }
+    }
+    return slot < 0 ? NoName : FNames[static_cast<size_t>(slot)];
+}
+
+int TNaming::CombiIndex(std::string_view code) const {
+    const auto found = FCombiIndex.find(std::string(code));
+    return found == FCombiIndex.end() ? -1 : found->second;
+}
+
+std::string TNaming::HetsLast(std::string_view s) {
+    std::string shown;
+    std::string carried;
+    for (size_t i = 0; i < s.size(); i += 2) {
+        std::string pair(PairAt(s, i));
+        for (char& c : pair)
+            if (c == '#')
+                c = '+';
+        (FQuestions.IsHet(pair) ? carried : shown) += pair;
+    }
+    return shown + carried;
+}
+
+std::string TNaming::SeparateText(std::string_view s) {
+    const std::string arranged = HetsLast(s);
+    std::string result;
+    for (size_t i = 0; i < arranged.size(); i += 2) {
+        const std::string_view pair = PairAt(arranged, i);
+        if (pair == "++" || pair == "  " || pair.empty())
+            continue;
+        result += GeneNameOf(pair);
+        result += ", ";
+    }
+    if (result.empty() && !arranged.empty())
+        result = "Normal";
+    BlankLastComma(result);
+    return result;
+}
+
+std::string TNaming::CombiText(std::string_view s) {
+    const std::string t = HetsLast(s);
+    std::string result;
+    std::string cur;
+    std::string prev;
+    // Shown pairs: the longest chain of combinations found so far names them all.
+    for (size_t i = 0; i < t.size(); i += 2) {
+        const std::string_view p = PairAt(t, i);
+        if (FQuestions.IsHet(p) || p == "++" || p == "  ")
+            continue;
+        cur += p;
+        if (const int found = CombiIndex(cur); found >= 0) {
+            prev += cur;
+            result += FCombis[found]->Name + ", ";
+            cur.clear();
+        }
+        if (const int chained = cur.empty() ? -1 : CombiIndex(prev + cur); chained >= 0) {
+            prev += cur;
+            result = FCombis[chained]->Name + ", ";
+            cur.clear();
+        }
+    }
+    if (!cur.empty()) {
+        if (result.empty() || result == ", ")
+            result = SeparateText(cur);
+        else if (result.size() >= 2 && result[result.size() - 2] == ',')
+            result += SeparateText(cur);
+        else
+            result += "," + SeparateText(cur);
+    }
+    // Carried pairs: a combination of the carried alleles makes the animal "het." for it.
+    const std::string saved = result;
+    std::string hets;
+    cur.clear();
+    prev.clear();
+    for (size_t i = 0; i < t.size(); i += 2) {
+        const std::string_view p = PairAt(t, i);
+        if (!FQuestions.IsHet(p) || p == "++")
+            continue;
+        hets += p;
+        cur += std::string(2, CharAt(p, 1));
+        if (const int found = CombiIndex(cur); found >= 0) {
+            prev += cur;
+            result += "het. " + FCombis[found]->Name + ", ";
+            cur.clear();
+        }
+        if (const int chained = cur.empty() ? -1 : CombiIndex(prev + cur); chained >= 0) {
+            prev += cur;
+            result = (saved.empty() ? "het. " : saved + ", het. ") + FCombis[chained]->Name + ", ";
+            cur.clear();
+        }
+    }
+    if (!cur.empty()) {
+        if (result.empty() || result == ", ")
+            result = SeparateText(hets);
+        else
+            result += SeparateText(hets);
+    }
+    if (result.size() < 2)
+        return "Normal";
+    BlankLastComma(result);
+    return result;
+}
+
+std::string TNaming::HetText(std::string_view s) {
+    const std::string arranged = HetsLast(s);
+    std::string result;
+    for (size_t i = 0; i < arranged.size(); i += 2) {
+        const char p1 = CharAt(arranged, i);
+        const char p2 = CharAt(arranged, i + 1);
+        if (p1 == p2)
+            continue;
+        if (p1 != '+' && p2 != '+') {
+            result += NameOfTwice(p1) + " OR " + NameOfTwice(p2) + ", ";
+            continue;
+        }
+        const char mutant = p1 == '+' ? p2 : p1;
+        if (FQuestions.IsDominant('+', mutant))
+            result += "het. " + NameOfTwice(mutant) + ", ";
+        else
+            result += NameOfTwice(mutant) + " het normal, ";
+    }
+    if (result.empty())
+        return "Normal";
+    BlankLastComma(result);
+    return TrimTrailingBlanks(result);
+}

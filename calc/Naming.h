@@ -1,0 +1,41 @@
+// Names for genotype strings: gene names, combination names and the words for carried alleles.
+#pragma once
+
+#include "calc/AlleleQuestions.h"
+#include "model/Combi.h"
+#include "model/Locus.h"
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class TNaming {
+public:
+    TNaming(TAlleleQuestions& questions, const TLocusList& loci, const TCombiList& combis);
+
+    // Name of the first gene whose code is `code` in either order; empty when no gene has it.
+    const std::string& GeneNameOf(std::string_view code);
+    // Index of the first combination whose code equals `code` exactly, or -1.
+    int CombiIndex(std::string_view code) const;
+
+    // '#' read as '+', and the pairs the animal shows before the carried ones.
+    std::string HetsLast(std::string_view s);
+    // Gene names, one per pair: "Amelanistic, het. Charcoal  ", or "Normal".
+    std::string SeparateText(std::string_view s);
+    // Combination names where consecutive pairs form one, gene names for the rest.
+    std::string CombiText(std::string_view s);
+    // The words for the carried alleles of s: "het. Amelanistic", "Normal".
+    std::string HetText(std::string_view s);
+
+private:
+    std::string NameOfTwice(char allele) { return GeneNameOf(std::string(2, allele)); }
+
+    TAlleleQuestions& FQuestions;
+    const TLocusList& FLoci;
+    const TCombiList& FCombis;
+    std::unordered_map<std::string, int> FCombiIndex;
+    // Gene names by pair index: -2 not looked up yet, -1 none, else an index into FNames.
+    std::vector<int> FNameIndex;
+    std::vector<std::string> FNames;
+};

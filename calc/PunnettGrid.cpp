@@ -1,0 +1,144 @@
+#include "calc/PunnettGrid.h"
+
+#include "calc/GenotypeText.h"
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
+
+namespace {
+
+// The least or greatest gamete of a parent whose line `fixedLine` (if any) takes `fixedChoice` and
+// whose heterozygous lines with a bit in `decided` take that bit of `bits`. Lines are independent, so
+// the extreme takes the extreme allele at every line left open.
+std::string ExtremeGamete(const TParentGametes& parent, int fixedLine, int fixedChoice, uint64_t decided,
+                          uint64_t bits, bool greatest) {
+    std::string gamete(static_cast<size_t>(parent.LineCount()), ' ');
+    for (int j = 0; j < parent.LineCount(); ++j) {
+        const char c0 = parent.Allele(j, 0);
+        const char c1 = parent.Allele(j, 1);
+        const int bit = parent.HetBit(j);
+        char c = c0;
+        if (j == fixedLine)
+            c = parent.Allele(j, fixedChoice);
+        else if (bit >= 0 && ((decided >> bit) & 1))
+            c = parent.Allele(j, static_cast<int>((bits >> bit) & 1));
+        else if (bit >= 0)
+            c = (static_cast<unsigned char>(c0) < static_cast<unsigned char>(c1)) == greatest ? c1 : c0;
+        gamete[static_cast<size_t>(j)] = c;
+    }
+    return gamete;
+}
+
+// The first cell, column by column, whose gametes have `maleChoice` and `femaleChoice` at `position`
+// and whose male gamete is greater than the female one (`maleFirst`) or not. Every decision takes the
+// lower gamete index whenever some cell is still possible with it, female index first.
+std::optional<uint64_t> FirstCell(const TParentGametes& male, const TParentGametes& female, bool maleFirst,
+                                  int position, int maleChoice, int femaleChoice) {
+    const int maleFixed = position < male.LineCount() ? position : -1;
+    const int femaleFixed = position < female.LineCount() ? position : -1;
+    const auto meets = [&](const std::string& m, const std::string& f) { return maleFirst ? m > f : m <= f; };
+    const auto maleExtreme = [&](uint64_t decided, uint64_t bits) {
+        return ExtremeGamete(male, maleFixed, maleChoice, decided, bits, maleFirst);
+    };
+    const auto femaleExtreme = [&](uint64_t decided, uint64_t bits) {
+        return ExtremeGamete(female, femaleFixed, femaleChoice, decided, bits, !maleFirst);
+    };
+    if (!meets(maleExtreme(0, 0), femaleExtreme(0, 0)))
+        return std::nullopt;
+    uint64_t femaleDecided = 0;
+    uint64_t femaleBits = 0;
+    for (int b = female.HetCount() - 1; b >= 0; --b) {
+        femaleDecided |= uint64_t(1) << b;
+        if (female.HetLine(b) == femaleFixed)
+            femaleBits |= static_cast<uint64_t>(femaleChoice) << b;
+        else if (!meets(maleExtreme(0, 0), femaleExtreme(femaleDecided, femaleBits)))
+            femaleBits |= uint64_t(1) << b;
+    }
+    const std::string femaleGamete = female.Gamete(femaleBits);
+    uint64_t maleDecided = 0;
+    uint64_t maleBits = 0;
+    for (int b = male.HetCount() - 1; b >= 0; --b) {
+        maleDecided |= uint64_t(1) << b;
+        if (male.HetLine(b) == maleFixed)
+            maleBits |= static_cast<uint64_t>(maleChoice) << b;
+        else if (!meets(maleExtreme(maleDecided, maleBits), femaleGamete))
+            maleBits |= uint64_t(1) << b;
+    }
+    return femaleBits * male.GameteCount() + maleBits;
+}
+
+int ChoiceCount(const TParentGametes& parent, int position) {
+    return position < parent.LineCount() && parent.HetBit(position) >= 0 ? 2 : 1;
+}
+
+char AlleleAt(const TParentGametes& parent, int position, int choice) {
+    return position < parent.LineCount() ? parent.Allele(position, choice) : '+';
+}
+
+} // namespace
+
+TPunnettGrid::TPunnettGrid(std::string_view male, std::string_view female)
+    : FMale(male), FFemale(female), FHetPairs(256 * 256, false) {
+    FindSpots();
+}
+
+void TPunnettGrid::FindSpots() {
+    FPositions = std::max(FMale.LineCount(), FFemale.LineCount());
+    FSpots.assign(static_cast<size_t>(FPositions) * 8, TSpot{});
+    if (RowCount() == 0 || ColumnCount() == 0 || FMale.TooManyLines() || FFemale.TooManyLines())
+        return;
+    for (int maleFirst = 0; maleFirst < 2; ++maleFirst) {
+        const int firstLength = maleFirst ? FMale.LineCount() : FFemale.LineCount();
+        for (int j = 0; j < firstLength; ++j)
+            for (int mc = 0; mc < ChoiceCount(FMale, j); ++mc)
+                for (int fc = 0; fc < ChoiceCount(FFemale, j); ++fc) {
+                    const auto first = FirstCell(FMale, FFemale, maleFirst == 1, j, mc, fc);
+                    if (!first)
+                        continue;
+                    TSpot& spot = FSpots[SpotIndex(maleFirst, j, mc, fc)];
+                    spot.Occurs = true;
+                    spot.FirstCell = *first;
+                    const char m = AlleleAt(FMale, j, mc);
+                    const char f = AlleleAt(FFemale, j, fc);
+                    spot.First = maleFirst ? m : f;
+                    spot.Second = maleFirst ? f : m;
+                    // A cell of a single pair gets its lower byte first before anything is asked.
+                    if (firstLength == 1 &&
+                        static_cast<unsigned char>(spot.Second) < static_cast<unsigned char>(spot.First))
+                        std::swap(spot.First, spot.Second);
+                }
+    }
+}
+
+void TPunnettGrid::AskCellQuestions(TAlleleQuestions& questions, TResultList& list) {
+    // (cell, place of the pair within the cell, spot)
+    std::vector<std::tuple<uint64_t, int, size_t>> asks;
+    for (size_t i = 0; i < FSpots.size(); ++i)
+        if (FSpots[i].Occurs)
+            asks.emplace_back(FSpots[i].FirstCell, static_cast<int>(i / 4 % static_cast<size_t>(FPositions)),
+                              i);
+    // Filling a cell asks for every pair, in locus order, whether it is carried hidden.
+    std::sort(asks.begin(), asks.end());
+    for (const auto& [cell, place, i] : asks) {
+        TSpot& spot = FSpots[i];
+        spot.Het = questions.IsHet(spot.First, spot.Second);
+        FHetPairs[PairIndex(spot.First, spot.Second)] = spot.Het;
+    }
+    // Collecting a cell rewrites its pairs as the cell holds them: the shown ones first.
+    for (auto& [cell, place, i] : asks)
+        if (FSpots[i].Het)
+            place += FPositions;
+    std::sort(asks.begin(), asks.end());
+    for (const auto& [cell, place, i] : asks) {
+        TSpot& spot = FSpots[i];
+        spot.Expanded = list.ExpandDominance(std::string{spot.First, spot.Second});
+    }
+}
+
+std::string TPunnettGrid::CellText(uint64_t column, uint64_t row) const {
+    const std::string combined = CombineGametes(FMale.Gamete(row - 1), FFemale.Gamete(column - 1));
+    return ArrangePairs(combined, [this](std::string_view pair) {
+        return static_cast<bool>(FHetPairs[PairIndex(CharAt(pair, 0), CharAt(pair, 1))]);
+    });
+}

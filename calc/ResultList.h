@@ -1,0 +1,36 @@
+// The list of distinct offspring of one calculation with the number of grid cells each stands for.
+#pragma once
+
+#include "calc/AlleleQuestions.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TResultList {
+public:
+    explicit TResultList(TAlleleQuestions& questions) : FQuestions(questions) {}
+
+    std::vector<std::string> Lines;
+    std::vector<int64_t> Counts; // parallel to Lines: grid cells per line
+
+    void Clear();
+    void Add(std::string line, int64_t count);
+    int64_t TotalCount() const;
+
+    // The shown pairs before the carried ones (a single pair gets its lower byte first).
+    std::string ArrangePairs(std::string_view s);
+    // One pair rewritten as the animal shows it: "+a" under "+ > a" becomes "++#a", two mutants of
+    // different loci become "++".
+    std::string ExpandDominance(std::string_view pair);
+    // Lines in canonical form, lines of the same animal merged (letter case ignored), then condensed.
+    void NormaliseLines();
+    // What the animal shows: pairs it does not show become "++", then condensed.
+    std::string PhenotypeOf(std::string_view s);
+    // Every line replaced by its phenotype, equal phenotypes merged.
+    void ToPhenotypes();
+
+private:
+    TAlleleQuestions& FQuestions;
+};

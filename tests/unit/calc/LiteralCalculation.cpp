@@ -1,0 +1,608 @@
+#include "LiteralCalculation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Character i (0-based); past the end reads '\0', as the engine's convention for a cut-short pair.
+char At(const std::string& s, size_t i) {
+    return i < s.size() ? s[i] : '\0';
+}
+std::string PairOf(const std::string& s, size_t i) {
+    return s.substr(i, 2);
+}
+
+bool Greater(char a, char b) {
+    return static_cast<unsigned char>(a) > static_cast<unsigned char>(b);
+}
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
+
+std::vector<std::string> PairsOf(const std::string& s, bool ignoreCase) {
+    std::vector<std::string> pairs;
+    for (size_t i = 0; i < s.size(); i += 2) {
+        std::string pair = PairOf(s, i);
+        if (ignoreCase)
+            std::transform(pair.begin(), pair.end(), pair.begin(), Lower);
+        pairs.push_back(pair);
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
+// The same pairs, each as often, in any order.
+bool SameAnimal(const std::string& a, const std::string& b, bool ignoreCase) {
+    return PairsOf(a, ignoreCase) == PairsOf(b, ignoreCase);
+}
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
+    return true;
+}
+
+bool Blank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+std::string Trim(std::string s) {
+    while (!s.empty() && Blank(s.back()))
+        s.pop_back();
+    while (!s.empty() && Blank(s.front()))
+        s.erase(s.begin());
+    return s;
+}
+
+struct TItem {
+    std::vector<std::string> HetList;
+    std::string Genotype;
+    std::string Phenotype;
+    std::string Text;
+};
+
+class TLiteral {
+public:
+    TLiteral(TLocusList& loci, const TCombiList& combis) : Loci(loci), Combis(combis) {}
+
+    TLocusList& Loci;
+    const TCombiList& Combis;
+    std::vector<std::string> Lines;
+    std::vector<long long> Counts;
+    std::vector<TItem> PossibleList;
+    // Grid[column][row]; column 0 and row 0 are the headers.
+    std::vector<std::vector<std::string>> Grid{{""}};
+
+    size_t ColumnCount() const { return Grid.size(); }
+    size_t RowCount() const { return Grid[0].size(); }
+
+    // ---- allele questions
+    bool Walk(char x, char y, bool coDominant) {
+        for (int l = 0; l < Loci.Count(); ++l) {
+            TLocus& locus = *Loci[l];
+            for (int g1 = 0; g1 < locus.Genes().Count(); ++g1) {
+                const std::string c1 = locus.Genes()[g1]->Code();
+                if (c1[0] != x && c1[1] != x)
+                    continue;
+                for (int g2 = 0; g2 < locus.Genes().Count(); ++g2) {
+                    const std::string c2 = locus.Genes()[g2]->Code();
+                    if (c2[0] != y && c2[1] != y)
+                        continue;
+                    std::string r = locus.GetWeight(std::string{x, y});
+                    if (r.empty())
+                        r = locus.GetWeight(std::string{y, x});
+                    if (coDominant ? At(r, 2) == '='
+                                   : (At(r, 0) == x && At(r, 4) == y && At(r, 2) == '>') ||
+                                         (At(r, 4) == x && At(r, 0) == y && At(r, 2) == '<'))
+                        return true;
+                }
+            }
+        }
+        return false;
+    }
+    bool IsDominant(char x, char y) { return Walk(x, y, false); }
+    bool IsCoDominant(char x, char y) { return Walk(x, y, true); }
+    bool SameLocus(char x, char y) {
+        for (int l = 0; l < Loci.Count(); ++l) {
+            bool hasX = false;
+            bool hasY = false;
+            for (int g = 0; g < Loci[l]->Genes().Count(); ++g) {
+                const std::string c = Loci[l]->Genes()[g]->Code();
+                hasX = hasX || c[0] == x || c[1] == x;
+                hasY = hasY || c[0] == y || c[1] == y;
+            }
+            if (hasX && hasY)
+                return true;
+        }
+        return false;
+    }
+    bool IsVisible(const std::string& p) {
+        const char p1 = At(p, 0);
+        const char p2 = At(p, 1);
+        if (p1 == p2)
+            return true;
+        if (p1 != '+' && p2 != '+' && SameLocus(p1, p2) && IsCoDominant(p1, p2))
+            return true;
+        if (p1 == '+' && IsDominant(p2, '+'))
+            return true;
+        if (p2 == '+' && IsDominant(p1, '+'))
+            return true;
+        if (p1 == '+' && IsCoDominant(p2, '+'))
+            return true;
+        if (p2 == '+' && IsCoDominant(p1, '+'))
+            return true;
+        return false;
+    }
+    bool IsHet(const std::string& p) {
+        const char p1 = At(p, 0);
+        const char p2 = At(p, 1);
+        if (p1 == p2)
+            return false;
+        if (p1 == '#')
+            return true;
+        return !IsVisible(p);
+    }
+
+    // ---- lines
+    void AddGenotype(const std::string& s) {
+        for (size_t i = 0; i < Lines.size(); ++i)
+            if (Lines[i] == s && s != "++") {
+                Counts[i] += 1;
+                return;
+            }
+        Lines.push_back(s);
+        Counts.push_back(1);
+    }
+    void SplitParent(const std::string& selection) {
+        Lines.clear();
+        Counts.clear();
+        for (size_t k = 0; k < selection.size() / 2; ++k)
+            AddGenotype(selection.substr(2 * k, 2));
+    }
+    bool HasGamete(const std::string& g, int parent) {
+        if (parent == 1) {
+            for (size_t c = 0; c < ColumnCount(); ++c)
+                if (Grid[c][0] == g)
+                    return true;
+        } else {
+            for (size_t r = 0; r < RowCount(); ++r)
+                if (Grid[0][r] == g)
+                    return true;
+        }
+        return false;
+    }
+    void AddGametes(int parent) {
+        const size_t n = Lines.size();
+        for (unsigned long long k = 0; k < (1ull << n); ++k) {
+            std::string gamete;
+            for (size_t j = 0; j < n; ++j)
+                gamete += ((k >> j) & 1) == 0 ? Lines[j][0] : Lines[j][1];
+            if (HasGamete(gamete, parent))
+                continue;
+            if (parent == 1) {
+                Grid.push_back(std::vector<std::string>(RowCount()));
+                Grid.back()[0] = gamete;
+            } else {
+                for (auto& column : Grid)
+                    column.push_back("");
+                Grid[0].back() = gamete;
+            }
+        }
+        for (size_t c = 1; c < ColumnCount(); ++c)
+            for (size_t r = 1; r < RowCount(); ++r)
+                Grid[c][r] = CombineGametes(Grid[0][r], Grid[c][0]);
+    }
+    std::string CombineGametes(const std::string& m, const std::string& f) {
+        std::string s;
+        if (m > f) {
+            for (size_t i = 0; i < m.size(); ++i) {
+                s += m[i];
+                s += i < f.size() ? f[i] : '+';
+            }
+        } else {
+            for (size_t i = 0; i < f.size(); ++i) {
+                s += f[i];
+                s += i < m.size() ? m[i] : '+';
+            }
+        }
+        return ArrangePairs(s);
+    }
+    std::string ArrangePairs(std::string s) {
+        if (s.size() == 2 && Greater(s[0], s[1]))
+            std::swap(s[0], s[1]);
+        std::string notHet;
+        std::string het;
+        for (size_t i = 0; i < s.size(); i += 2) {
+            if (IsHet(PairOf(s, i)))
+                het += PairOf(s, i);
+            else
+                notHet += PairOf(s, i);
+        }
+        return notHet + het;
+    }
+    std::string HetsLast(std::string s) {
+        std::replace(s.begin(), s.end(), '#', '+');
+        std::string notHet;
+        std::string het;
+        for (size_t i = 0; i < s.size(); i += 2) {
+            if (IsHet(PairOf(s, i)))
+                het += PairOf(s, i);
+            else
+                notHet += PairOf(s, i);
+        }
+        return notHet + het;
+    }
+    void CollectCells() {
+        Lines.clear();
+        Counts.clear();
+        for (size_t c = 1; c < ColumnCount(); ++c)
+            for (size_t r = 1; r < RowCount(); ++r)
+                AddGenotype(ExpandDominance(ArrangePairs(Grid[c][r])));
+    }
+    std::string ExpandDominance(const std::string& s) {
+        std::string out;
+        for (size_t i = 0; i < s.size(); i += 2) {
+            const std::string p = PairOf(s, i);
+            const char p1 = At(p, 0);
+            const char p2 = At(p, 1);
+            if (IsHet(p) && p1 != '+' && p2 != '+' && !SameLocus(p1, p2))
+                out += "++";
+            else if (p1 != p2 && IsDominant(p1, p2))
+                out += std::string{p1, p1, '#', p2};
+            else if (p1 != p2 && IsDominant(p2, p1))
+                out += std::string{p2, p2, '#', p1};
+            else
+                out += p;
+        }
+        return out;
+    }
+    void NormaliseLines() {
+        std::vector<std::string> tempLines;
+        std::vector<long long> tempCounts;
+        for (size_t i = 0; i < Lines.size(); ++i) {
+            tempLines.push_back(ArrangePairs(Lines[i]));
+            tempCounts.push_back(Counts[i]);
+        }
+        Lines.clear();
+        Counts.clear();
+        for (size_t t = 0; t < tempLines.size(); ++t) {
+            std::string s = tempLines[t];
+            for (size_t i = 0; i + 1 < s.size(); i += 2)
+                if (Greater(s[i], s[i + 1]))
+                    std::swap(s[i], s[i + 1]);
+            bool merged = false;
+            for (size_t i = 0; i < Lines.size() && !merged; ++i)
+                if (SameAnimal(Lines[i], s, true)) {
+                    Counts[i] += tempCounts[t];
+                    merged = true;
+                }
+            if (!merged) {
+                Lines.push_back(s);
+                Counts.push_back(tempCounts[t]);
+            }
+        }
+        for (std::string& line : Lines)
+            line = CondensePairs(line);
+    }
+    static std::string CondensePairs(const std::string& s) {
+        std::vector<std::string> pairs;
+        for (size_t i = 0; i < s.size(); i += 2)
+            if (std::find(pairs.begin(), pairs.end(), PairOf(s, i)) == pairs.end())
+                pairs.push_back(PairOf(s, i));
+        std::string result;
+        for (const std::string& p : pairs)
+            result += p;
+        if (result.size() > 3 && std::find(pairs.begin(), pairs.end(), "++") != pairs.end()) {
+            result.clear();
+            for (const std::string& p : pairs)
+                if (p != "++")
+                    result += p;
+            result = Trim(result);
+        }
+        return result;
+    }
+    long long TotalCount() const {
+        long long total = 0;
+        for (const long long c : Counts)
+            total += c;
+        return total;
+    }
+    std::string PhenotypeOf(const std::string& s) {
+        std::string out;
+        for (size_t i = 0; i < s.size(); i += 2)
+            out += IsVisible(PairOf(s, i)) ? PairOf(s, i) : "++";
+        return CondensePairs(out);
+    }
+    void ToPhenotypes() {
+        for (std::string& line : Lines)
+            line = PhenotypeOf(line);
+        NormaliseLines();
+    }
+
+    // ---- possible hets
+    void BuildPossibles() {
+        std::vector<std::string> tempLines;
+        std::vector<long long> tempCounts;
+        PossibleList.clear();
+        for (size_t i = 0; i < Lines.size(); ++i) {
+            const std::string g = Lines[i];
+            const std::string ph = PhenotypeOf(g);
+            tempLines.push_back(ph);
+            tempCounts.push_back(Counts[i]);
+            for (long long n = 0; n < Counts[i]; ++n)
+                PossibleList.push_back(TItem{{}, g, ph, ""});
+            for (size_t j = 1; j <= g.size(); ++j) {
+                std::string p = g.substr(j - 1, 2);
+                const char p1 = At(p, 0);
+                const char p2 = At(p, 1);
+                if (p1 != p2 && p1 != '+' && p1 != '#' && p2 != '+' && p2 != '#' && !SameLocus(p1, p2))
+                    p = "++";
+                if (j % 2 == 1 && IsHet(p))
+                    for (TItem& item : PossibleList)
+                        if (item.Genotype == g) {
+                            bool held = false;
+                            for (const std::string& h : item.HetList)
+                                held = held || SameTextIgnoringCase(h, p);
+                            if (!held)
+                                item.HetList.push_back(p);
+                        }
+            }
+        }
+        Lines.clear();
+        Counts.clear();
+        for (size_t i = 0; i < tempLines.size(); ++i) {
+            Lines.push_back(tempLines[i]);
+            Counts.push_back(tempCounts[i]);
+            PossibleText(i);
+        }
+        NormaliseLines();
+    }
+    std::string PossibleText(size_t i) {
+        const std::string L = Lines[i];
+        const std::string ph = PhenotypeOf(L);
+        long long total = 0;
+        TItem* last = nullptr;
+        for (TItem& item : PossibleList)
+            if (SameAnimal(item.Phenotype, ph, false)) {
+                ++total;
+                if (item.Genotype != L)
+                    last = &item;
+            }
+        if (!last)
+            return "";
+        last->Text = "";
+        if (last->HetList.empty())
+            return "";
+        std::vector<std::string> entries;
+        for (const TItem& item : PossibleList) {
+            if (!SameAnimal(item.Phenotype, ph, false))
+                continue;
+            for (const std::string& p : item.HetList) {
+                const char a = At(p, 1);
+                bool take = true;
+                if (ph.find(a) != std::string::npos)
+                    take = a == '+' && ph.find("++") != std::string::npos;
+                if (!take)
+                    continue;
+                bool there = false;
+                for (const std::string& e : entries)
+                    there = there || SameTextIgnoringCase(e, p);
+                if (!there)
+                    entries.push_back(p);
+            }
+        }
+        std::string text = "(";
+        for (const std::string& e : entries) {
+            long long cnt = 0;
+            for (const TItem& item : PossibleList)
+                if (SameAnimal(item.Phenotype, ph, false) &&
+                    std::find(item.HetList.begin(), item.HetList.end(), e) != item.HetList.end())
+                    ++cnt;
+            if (cnt == total) {
+                text += HetText(e) + ", ";
+            } else {
+                const long long pct = static_cast<long long>(
+                    std::floor(static_cast<double>(cnt) / static_cast<double>(total) * 100.0));
+                text += std::to_string(pct) + "% poss. " + HetText(e) + ", ";
+            }
+        }
+        if (text.size() > 1)
+            text[text.size() - 2] = ')';
+        else
+            text = "";
+        if (!text.empty())
+            for (TItem& item : PossibleList)
+                if (SameAnimal(item.Phenotype, ph, false))
+                    item.Text = text;
+        return text;
+    }
+    std::string PossibleTextOf(const std::string& line) {
+        std::string text;
+        for (const TItem& item : PossibleList)
+            if (SameAnimal(item.Phenotype, line, false) && !item.Text.empty())
+                text = item.Text;
+        return text;
+    }
+    std::string HetText(const std::string& e) {
+        const std::string s = HetsLast(e);
+        std::string out;
+        for (size_t i = 0; i < s.size(); i += 2) {
+            const char p1 = At(s, i);
+            const char p2 = At(s, i + 1);
+            if (PairOf(s, i) == "++" || p1 == p2)
+                continue;
+            if (p1 != '+' && p2 != '+')
+                out += GeneNameOf(std::string{p1, p1}) + " OR " + GeneNameOf(std::string{p2, p2}) + ", ";
+            else if (p1 == '+')
+                out += IsDominant('+', p2) ? "het. " + GeneNameOf(std::string{p2, p2}) + ", "
+                                           : GeneNameOf(std::string{p2, p2}) + " het normal, ";
+            else
+                out += IsDominant('+', p1) ? "het. " + GeneNameOf(std::string{p1, p1}) + ", "
+                                           : GeneNameOf(std::string{p1, p1}) + " het normal, ";
+        }
+        if (out.empty())
+            return "Normal";
+        if (out.size() >= 2 && out[out.size() - 2] == ',')
+            out[out.size() - 2] = ' ';
+        while (!out.empty() && Blank(out.back()))
+            out.pop_back();
+        return out;
+    }
+    std::string GeneNameOf(const std::string& code) {
+        for (int l = 0; l < Loci.Count(); ++l)
+            for (int g = 0; g < Loci[l]->Genes().Count(); ++g) {
+                const std::string c = Loci[l]->Genes()[g]->Code();
+                if (c == code || (code.size() == 2 && c == std::string{code[1], code[0]}))
+                    return Loci[l]->Genes()[g]->Name;
+            }
+        return "";
+    }
+
+    // ---- names
+    int CombiIndex(const std::string& s) {
+        for (int i = 0; i < Combis.Count(); ++i)
+            if (Combis[i]->Code == s)
+                return i;
+        return -1;
+    }
+    std::string SeparateText(const std::string& input) {
+        const std::string s = HetsLast(input);
+        std::string result;
+        for (size_t i = 0; i < s.size(); i += 2) {
+            const std::string p = PairOf(s, i);
+            if (p == "++" || p == "  " || p.empty())
+                continue;
+            result += GeneNameOf(p) + ", ";
+        }
+        if (result.empty() && !s.empty())
+            result = "Normal";
+        if (result.size() >= 2 && result[result.size() - 2] == ',')
+            result[result.size() - 2] = ' ';
+        return result;
+    }
+    std::string CombiText(const std::string& s) {
+        const std::string t = HetsLast(s);
+        std::string result;
+        std::string cur;
+        std::string prev;
+        for (size_t i = 0; i < t.size(); i += 2) {
+            const std::string p = PairOf(t, i);
+            if (IsHet(p) || p == "++" || p == "  ")
+                continue;
+            cur += p;
+            if (CombiIndex(cur) >= 0) {
+                prev += cur;
+                result += Combis[CombiIndex(cur)]->Name + ", ";
+                cur = "";
+            }
+            if (!cur.empty() && CombiIndex(prev + cur) >= 0) {
+                result = Combis[CombiIndex(prev + cur)]->Name + ", ";
+                prev += cur;
+                cur = "";
+            }
+        }
+        if (!cur.empty()) {
+            if (result.empty() || result == ", ")
+                result = SeparateText(cur);
+            else if (result.size() >= 2 && result[result.size() - 2] == ',')
+                result += SeparateText(cur);
+            else
+                result += "," + SeparateText(cur);
+        }
+        const std::string saved = result;
+        std::string hets;
+        cur = "";
+        prev = "";
+        for (size_t i = 0; i < t.size(); i += 2) {
+            const std::string p = PairOf(t, i);
+            if (!IsHet(p) || p == "++")
+                continue;
+            hets += p;
+            cur += std::string{At(p, 1), At(p, 1)};
+            if (CombiIndex(cur) >= 0) {
+                prev += cur;
+                result += "het. " + Combis[CombiIndex(cur)]->Name + ", ";
+                cur = "";
+            }
+            if (!cur.empty() && CombiIndex(prev + cur) >= 0) {
+                const std::string name = Combis[CombiIndex(prev + cur)]->Name;
+                result = saved.empty() ? "het. " + name + ", " : saved + ", het. " + name + ", ";
+                prev += cur;
+                cur = "";
+            }
+        }
+        if (!cur.empty()) {
+            if (result.empty() || result == ", ")
+                result = SeparateText(hets);
+            else
+                result += SeparateText(hets);
+        }
+        if (result.size() < 2)
+            return "Normal";
+        if (result[result.size() - 2] == ',')
+            result[result.size() - 2] = ' ';
+        return result;
+    }
+};
+
+std::string Percentage(long long n, long long total, char separator) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(n) / (static_cast<double>(total) / 100.0));
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '.', separator);
+    return s;
+}
+
+} // namespace
+
+TLiteralResult LiteralCalculation(const std::string& male, const std::string& female,
+                                  const TCalcOptions& options, TLocusList& loci, const TCombiList& combis) {
+    TLiteral calc(loci, combis);
+    TLiteralResult result;
+    std::vector<std::string>& report = result.Report;
+    if (options.CombiIndex == 0) {
+        report.push_back("Male   = " + calc.SeparateText(male));
+        report.push_back("Female = " + calc.SeparateText(female));
+    } else {
+        report.push_back("Male   = " + calc.CombiText(male));
+        report.push_back("Female = " + calc.CombiText(female));
+    }
+    report.push_back("");
+    report.push_back("Offspring predicted as: ");
+    report.push_back("");
+    calc.SplitParent(male);
+    calc.AddGametes(0);
+    calc.SplitParent(female);
+    calc.AddGametes(1);
+    calc.CollectCells();
+    calc.NormaliseLines();
+    if (options.PhenotypeIndex == 1)
+        calc.ToPhenotypes();
+    if (options.PossibleHetsIndex == 0)
+        calc.BuildPossibles();
+    report.push_back(options.PhenotypeIndex != 0 ? "---This is a PHENOTYPE only report-----------------"
+                                                 : "---------------------------------------------------");
+    const long long total = calc.TotalCount();
+    for (size_t i = 0; i < calc.Lines.size(); ++i) {
+        const std::string& line = calc.Lines[i];
+        const std::string name = options.CombiIndex == 1 ? calc.CombiText(line) : calc.SeparateText(line);
+        const std::string extra = calc.PossibleTextOf(line);
+        const std::string share = options.RatioIndex == 0
+                                      ? std::to_string(calc.Counts[i]) + "/" + std::to_string(total)
+                                      : Percentage(calc.Counts[i], total, options.DecimalSeparator) + "%";
+        report.push_back(share + " " + name + extra);
+    }
+    for (size_t r = 1; r < calc.RowCount(); ++r)
+        result.MaleGametes.push_back(calc.Grid[0][r]);
+    for (size_t c = 1; c < calc.ColumnCount(); ++c) {
+        result.FemaleGametes.push_back(calc.Grid[c][0]);
+        result.Cells.emplace_back(calc.Grid[c].begin() + 1, calc.Grid[c].end());
+    }
+    return result;
+}

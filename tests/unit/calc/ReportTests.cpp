@@ -1,0 +1,180 @@
+// Whole reports, grids and offspring lines of worked pairings on the built-in Serpentia set and on small
+// sets.
+#include "GeneSets.h"
+
+#include "calc/Calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string Banner = "---------------------------------------------------";
+const std::string PhenotypeBanner = "---This is a PHENOTYPE only report-----------------";
+
+TCalcOptions Options(int ratio, int combi, int pheno, int possible, char separator = '.') {
+    return TCalcOptions{ratio, combi, pheno, possible, separator};
+}
+
+// The offspring lines of a report: everything after the banner.
+std::vector<std::string> OffspringOf(const TCalcResult& result) {
+    const std::vector<std::string>& lines = result.ReportLines();
+    return {lines.begin() + 6, lines.end()};
+}
+
+std::vector<std::string> Offspring(TGeneSet& set, const std::string& male, const std::string& female,
+                                   const TCalcOptions& options) {
+    return OffspringOf(RunCalculation(male, female, options, set.LocusList, set.CombiList));
+}
+
+std::vector<std::string> Grid(const TCalcResult& result) {
+    std::vector<std::string> rows;
+    for (uint64_t r = 0; r <= result.MaleGameteCount(); ++r) {
+        std::string row;
+        for (uint64_t c = 0; c <= result.FemaleGameteCount(); ++c)
+            row += (c ? "|" : "") + result.CellText(c, r);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+TEST(Report, SingleHetPairingUnderEveryChoice) {
+    TGeneSet set = Serpentia();
+    const TCalcResult result = RunCalculation("+a", "+a", Options(0, 0, 0, 0), set.LocusList, set.CombiList);
+    EXPECT_EQ(result.ReportLines(),
+              (std::vector<std::string>{"Male   = het. Amel  ", "Female = het. Amel  ", "",
+                                        "Offspring predicted as: ", "", Banner,
+                                        "3/4 Normal(66% poss. het. Amelanistic) ", "1/4 Amelanistic  "}));
+    EXPECT_EQ(Grid(result), (std::vector<std::string>{"|+|a", "+|++|+a", "a|+a|aa"}));
+
+    EXPECT_EQ(Offspring(set, "+a", "+a", Options(0, 0, 0, 1)),
+              (std::vector<std::string>{"1/4 Normal", "2/4 het. Amel  ", "1/4 Amelanistic  "}));
+    EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1)),
+              (std::vector<std::string>{"25.00% Normal", "50.00% het. Amel  ", "25.00% Amelanistic  "}));
+    EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1, ','))[0], "25,00% Normal");
+    for (const int possible : {0, 1}) {
+        const TCalcResult phenotypes =
+            RunCalculation("+a", "+a", Options(0, 0, 1, possible), set.LocusList, set.CombiList);
+        EXPECT_EQ(phenotypes.ReportLines()[5], PhenotypeBanner);
+        EXPECT_EQ(OffspringOf(phenotypes), (std::vector<std::string>{"3/4 Normal", "1/4 Amelanistic  "}));
+    }
+}
+
+TEST(Report, CarrierTimesVisual) {
+    TGeneSet set = Serpentia();
+    EXPECT_EQ(Offspring(set, "+a", "aa", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"1/2 Normal(het. Amelanistic) ", "1/2 Amelanistic  "}));
+    EXPECT_EQ(Offspring(set, "+a", "aa", Options(1, 0, 0, 1)),
+              (std::vector<std::string>{"50.00% het. Amel  ", "50.00% Amelanistic  "}));
+}
+
+TEST(Report, DoubleHetsWithCombinations) {
+    TGeneSet set = Serpentia();
+    EXPECT_EQ(Offspring(set, "+a+e", "+a+e", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"9/16 Normal(66% poss. het. Amelanistic, 66% poss. het. Charcoal) ",
+                                        "3/16 Amelanistic  (66% poss. het. Charcoal) ",
+                                        "3/16 Charcoal  (66% poss. het. Amelanistic) ",
+                                        "1/16 Amelanistic, Charcoal  "}));
+    EXPECT_EQ(Offspring(set, "+a+e", "+a+e", Options(0, 1, 0, 0)).back(), "1/16 Blizzard  ");
+    EXPECT_EQ(Offspring(set, "+a+e", "+a+e", Options(0, 1, 1, 0)),
+              (std::vector<std::string>{"9/16 Normal", "3/16 Amelanistic  ", "3/16 Charcoal  ",
+                                        "1/16 Blizzard  "}));
+
+    const TCalcResult result =
+        RunCalculation("+a+e", "aaee", Options(0, 1, 0, 1), set.LocusList, set.CombiList);
+    EXPECT_EQ(result.ReportLines()[0], "Male   = het. Blizzard  ");
+    EXPECT_EQ(result.ReportLines()[1], "Female = Blizzard  ");
+    EXPECT_EQ(OffspringOf(result),
+              (std::vector<std::string>{"1/4 het. Blizzard  ", "1/4 Amelanistic  het. Charcoal  ",
+                                        "1/4 Charcoal  het. Amel  ", "1/4 Blizzard  "}));
+    // The het pair a+ of the third cell goes behind ee.
+    EXPECT_EQ(Grid(result), (std::vector<std::string>{"|ae", "++|a+e+", "a+|aae+", "+e|eea+", "ae|aaee"}));
+    EXPECT_EQ(Offspring(set, "+a+e", "aaee", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"1/4 Normal(het. Amelanistic, het. Charcoal) ",
+                                        "1/4 Amelanistic  (het. Charcoal) ",
+                                        "1/4 Charcoal  (het. Amelanistic) ", "1/4 Amelanistic, Charcoal  "}));
+}
+
+TEST(Report, ChoicesLeftWithoutItem) {
+    TGeneSet set = Serpentia();
+    // No combination choice: parents by combinations, offspring by gene names.
+    const TCalcResult noCombiChoice =
+        RunCalculation("aaee", "aaee", Options(0, -1, 0, 1), set.LocusList, set.CombiList);
+    EXPECT_EQ(noCombiChoice.ReportLines()[0], "Male   = Blizzard  ");
+    EXPECT_EQ(OffspringOf(noCombiChoice), (std::vector<std::string>{"1/1 Amelanistic, Charcoal  "}));
+    // No phenotype choice: the phenotype banner over genotype lines.
+    const TCalcResult noPhenoChoice =
+        RunCalculation("+a", "+a", Options(0, 0, -1, 1), set.LocusList, set.CombiList);
+    EXPECT_EQ(noPhenoChoice.ReportLines()[5], PhenotypeBanner);
+    EXPECT_EQ(OffspringOf(noPhenoChoice).size(), 3u);
+    // A ratio index past "Percentage" still means percentages; no possible-het choice means none shown.
+    EXPECT_EQ(Offspring(set, "+a", "aa", Options(2, 0, 0, -1)),
+              (std::vector<std::string>{"50.00% het. Amel  ", "50.00% Amelanistic  "}));
+}
+
+TEST(Report, SharesOutOfEightAndSixtyFour) {
+    TGeneSet set = Serpentia();
+    const std::vector<std::string> eighths = Offspring(set, "+a+b+c", "aabbcc", Options(1, 0, 0, 1));
+    EXPECT_EQ(eighths.front(), "12.50% het. Amel, het. Anery, het Bloodred  ");
+    const std::vector<std::string> sixtyFourths = Offspring(set, "+a+b+c", "+a+b+c", Options(1, 0, 1, 1));
+    EXPECT_EQ(sixtyFourths.back(), "1.56% Amelanistic, Anerythristic, Bloodred  ");
+    EXPECT_EQ(Offspring(set, "+a+b+c", "+a+b+c", Options(0, 0, 1, 1)).back(),
+              "1/64 Amelanistic, Anerythristic, Bloodred  ");
+}
+
+TEST(Report, OnePhenotypeIsOneLineWhateverTheOrderOfItsPairs) {
+    TGeneSet set = Serpentia();
+    EXPECT_EQ(Offspring(set, "ijkk", "iikk", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"2/2 Motley, Sunkissed  (50% poss. het. Stripe) "}));
+    EXPECT_EQ(Offspring(set, "ijkk", "iikk", Options(0, 0, 1, 0)),
+              (std::vector<std::string>{"2/2 Motley, Sunkissed  "}));
+}
+
+TEST(Report, ParentsWithoutLoci) {
+    TGeneSet set = Serpentia();
+    const TCalcResult separate = RunCalculation("", "", Options(0, 0, 0, 0), set.LocusList, set.CombiList);
+    EXPECT_EQ(separate.ReportLines(), (std::vector<std::string>{"Male   = ", "Female = ", "",
+                                                                "Offspring predicted as: ", "", Banner}));
+    EXPECT_EQ(separate.MaleGameteCount(), 0u);
+    const TCalcResult combis = RunCalculation("", "", Options(0, 1, 0, 0), set.LocusList, set.CombiList);
+    EXPECT_EQ(combis.ReportLines()[0], "Male   = Normal");
+    // One parent without loci: its partner's gametes head the grid, but there is no cell.
+    const TCalcResult oneSided = RunCalculation("++", "", Options(0, 0, 0, 0), set.LocusList, set.CombiList);
+    EXPECT_EQ(Grid(oneSided), (std::vector<std::string>{"", "+"}));
+    EXPECT_EQ(oneSided.ReportLines().size(), 6u);
+}
+
+TEST(Report, PossibleHetsOfOtherRelations) {
+    // d dominant to the wild type: the hidden wild type is the possible het.
+    TGeneSet dominant = SmallGeneSet({{"++:Normal", "+d:Dom het", "dd:Dominant"}}, {"+d=d > +"});
+    EXPECT_EQ(Offspring(dominant, "+d", "+d", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"1/4 Normal", "3/4 Dominant  (66% poss. Normal) "}));
+    EXPECT_EQ(Offspring(dominant, "+d", "+d", Options(0, 0, 0, 1)),
+              (std::vector<std::string>{"1/4 Normal", "2/4 Dominant  ", "1/4 Dominant  "}));
+
+    TGeneSet set = Serpentia();
+    EXPECT_EQ(Offspring(set, "+a", "+u", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"3/4 Normal(33% poss. het. Amelanistic, 33% poss. het. Ultra) ",
+                                        "1/4 Ultramel  "}));
+    EXPECT_EQ(Offspring(set, "ij", "jj", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"1/2 Motley  (het. Stripe) ", "1/2 Stripe  "}));
+    // Neither dominance nor co-dominance with the wild type: the carrier is "het normal".
+    TGeneSet odd = SmallGeneSet({{"++:Normal", "+x:het. X", "xx:Xeno"}}, {"+x=+ ? x"});
+    EXPECT_EQ(Offspring(odd, "+x", "xx", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"1/2 Normal(Xeno het normal) ", "1/2 Xeno  "}));
+}
+
+TEST(Report, ChainOfCombinationsIsNamedByItsLongestLink) {
+    TGeneSet set = Serpentia();
+    set.CombiList.Add(std::make_unique<TCombi>("cceeffhh", "Chain"));
+    EXPECT_EQ(Offspring(set, "cceeffhh", "cceeffhh", Options(0, 1, 0, 1)),
+              (std::vector<std::string>{"1/1 Chain  "}));
+    EXPECT_EQ(Offspring(set, "cceeff", "cceeff", Options(0, 1, 0, 1)),
+              (std::vector<std::string>{"1/1 Phantom  "}));
+    EXPECT_EQ(Offspring(set, "cceeff", "cceeff", Options(0, 0, 0, 1)),
+              (std::vector<std::string>{"1/1 Bloodred, Charcoal, Hypomelanistic  "}));
+}

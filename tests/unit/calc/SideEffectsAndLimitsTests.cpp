@@ -1,0 +1,127 @@
+// The weight entries a calculation stores, hand-typed selection strings, and pairings too large to calculate.
+#include "GeneSets.h"
+#include "LiteralCalculation.h"
+
+#include "calc/Calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> TwoMutantLocus = {"++:Normal", "+a:het. A", "aa:Amel",
+                                                 "+b:het. B", "bb:Bee",    "ab:AmelBee"};
+
+} // namespace
+
+TEST(StoredRelations, DefaultsAreStoredInTheOrderTheyAreFirstAskedAndOnlyOnce) {
+    TGeneSet set = SmallGeneSet({TwoMutantLocus});
+    RunCalculation("+a", "+b", {}, set.LocusList, set.CombiList);
+    // The parents' names ask first, then the cell a/b of the grid.
+    EXPECT_EQ(WeightEntries(set.LocusList),
+              (std::vector<std::string>{"0\t+a:+ > a", "0\t+b:+ > b", "0\tab:a = b"}));
+    RunCalculation("+a", "+b", {}, set.LocusList, set.CombiList);
+    EXPECT_EQ(WeightEntries(set.LocusList).size(), 3u);
+
+    TGeneSet swapped = SmallGeneSet({TwoMutantLocus});
+    RunCalculation("+b", "+a", {}, swapped.LocusList, swapped.CombiList);
+    EXPECT_EQ(WeightEntries(swapped.LocusList),
+              (std::vector<std::string>{"0\t+b:+ > b", "0\t+a:+ > a", "0\tab:a = b"}));
+}
+
+TEST(StoredRelations, AskingWhetherTheWildTypeDominatesStoresTheDefault) {
+    TGeneSet set =
+        SmallGeneSet({{"++:Normal", "kk:Sunkissed", "+k:het. Sunkissed"}, {"++:Normal", "zz:Zed"}});
+    const TCalcResult result = RunCalculation("+k", "++", {}, set.LocusList, set.CombiList);
+    EXPECT_EQ(WeightEntries(set.LocusList), (std::vector<std::string>{"0\t+k:+ > k"}));
+    EXPECT_EQ(result.ReportLines().back(), "2/2 Normal(50% poss. het. Sunkissed) ");
+}
+
+TEST(StoredRelations, ARelationOfTheWrongShapeIsReadAsNoRelation) {
+    TGeneSet set = SmallGeneSet({{"++:Normal", "+a:het. A", "aa:Amel"}}, {"+a=+>a"});
+    EXPECT_EQ(RunCalculation("+a", "+a", {}, set.LocusList, set.CombiList).ReportLines().back(),
+              "1/4 Amel  ");
+    EXPECT_EQ(WeightEntries(set.LocusList), (std::vector<std::string>{"0\t+a:+>a"}));
+}
+
+TEST(HandTypedSelections, GiveAResultByTheRules) {
+    const std::vector<std::pair<std::string, std::string>> pairings = {
+        {"+a+", "+a"},    {"#a", "+a"}, {"a#", "#a"}, {"xz", "zz"},      {"+a+a", "aa"},   {"a+", "+a"},
+        {"++++++", "++"}, {"+", "+a"},  {"aA", "Aa"}, {"+a +e", " e+a"}, {"+a+b+c", "+a"}, {"?", ""}};
+    for (const auto& [male, female] : pairings) {
+        SCOPED_TRACE(male + " x " + female);
+        TGeneSet fast = Serpentia();
+        TGeneSet literal = Serpentia();
+        const TCalcOptions options{0, 1, 0, 0, '.'};
+        const TCalcResult result = RunCalculation(male, female, options, fast.LocusList, fast.CombiList);
+        ASSERT_FALSE(result.Refused());
+        EXPECT_EQ(result.ReportLines(),
+                  LiteralCalculation(male, female, options, literal.LocusList, literal.CombiList).Report);
+        EXPECT_EQ(WeightEntries(fast.LocusList), WeightEntries(literal.LocusList));
+    }
+    TGeneSet set = Serpentia();
+    // The trailing single character takes no part in the grid.
+    const TCalcResult odd = RunCalculation("+a+", "+a", {}, set.LocusList, set.CombiList);
+    EXPECT_EQ(odd.MaleGametes(), (std::vector<std::string>{"+", "a"}));
+    // A pair typed twice is one locus of the parent.
+    EXPECT_EQ(RunCalculation("+a+a", "aa", {}, set.LocusList, set.CombiList).MaleGametes(),
+              (std::vector<std::string>{"+", "a"}));
+    // Characters no gene carries are shown by no name.
+    EXPECT_EQ(RunCalculation("xz", "zz", {}, set.LocusList, set.CombiList).ReportLines()[0], "Male   =   ");
+}
+
+TEST(TooLarge, ParentBeyondTheEnumerationIsRefused) {
+    TGeneSet set = Serpentia();
+    std::string normal;
+    for (int i = 0; i < 31; ++i)
+        normal += "++";
+    const TCalcResult result = RunCalculation(normal, normal, {}, set.LocusList, set.CombiList);
+    ASSERT_TRUE(result.Refused());
+    EXPECT_NE(result.RefusalMessage().find("more than 30 loci"), std::string::npos)
+        << result.RefusalMessage();
+    EXPECT_TRUE(result.ReportLines().empty());
+    EXPECT_EQ(result.MaleGameteCount(), 0u);
+    EXPECT_FALSE(
+        RunCalculation(normal.substr(2), normal.substr(2), {}, set.LocusList, set.CombiList).Refused());
+}
+
+TEST(TooLarge, TooManyHeterozygousLociAreRefusedNamingTheirNumberAndTheLimit) {
+    TGeneSet set = Serpentia();
+    std::string male;
+    std::string female;
+    for (int i = 0; i <= MaxHeterozygousLoci; ++i)
+        (i % 2 ? male : female) += std::string{'+', static_cast<char>('A' + i)};
+    const TCalcResult result = RunCalculation(male, female, {}, set.LocusList, set.CombiList);
+    ASSERT_TRUE(result.Refused());
+    EXPECT_NE(
+        result.RefusalMessage().find("heterozygous at " + std::to_string(MaxHeterozygousLoci + 1) + " loci"),
+        std::string::npos)
+        << result.RefusalMessage();
+    EXPECT_NE(result.RefusalMessage().find("limit is " + std::to_string(MaxHeterozygousLoci)),
+              std::string::npos);
+}
+
+TEST(TooLarge, TooManyDifferentOffspringAreRefusedAndStoreNothing) {
+    // Eleven loci of four co-dominant alleles, the parents carrying different ones: every cell differs.
+    std::vector<std::vector<std::string>> loci;
+    std::string male;
+    std::string female;
+    for (int l = 0; l < 11; ++l) {
+        const char first = static_cast<char>('A' + 4 * l);
+        std::vector<std::string> genes = {"++:Normal"};
+        for (char x = first; x < first + 4; ++x)
+            for (char y = x; y < first + 4; ++y)
+                genes.push_back(std::string{x, y} + ":" + x + y);
+        loci.push_back(genes);
+        male += std::string{first, static_cast<char>(first + 1)};
+        female += std::string{static_cast<char>(first + 2), static_cast<char>(first + 3)};
+    }
+    TGeneSet set = SmallGeneSet(loci);
+    const TCalcResult result = RunCalculation(male, female, {}, set.LocusList, set.CombiList);
+    ASSERT_TRUE(result.Refused());
+    EXPECT_NE(result.RefusalMessage().find("different offspring"), std::string::npos)
+        << result.RefusalMessage();
+    EXPECT_TRUE(WeightEntries(set.LocusList).empty());
+}
