@@ -1,0 +1,19 @@
+// Where the picture of a gene or combination lives: one JPEG file per gene-set name and morph name.
+#pragma once
+
+#include <string>
+
+class TGene;
+
+// The folder "Img" of the application directory; the program never creates it.
+std::string PictureFolderPath(const std::string& appDir);
+
+// appDir/Img/<gene set>-<name>.jpg. Both names are kept as typed, except that a character no file name
+// can hold here (a path separator, a control character) becomes '_': a name such as "../x" still names a
+// file inside "Img". Like the gene-set files, the folder and the file are found ignoring letter case, so
+// pictures named on Windows are found whatever case the selector shows.
+std::string PictureFilePath(const std::string& appDir, const std::string& geneSetName,
+                            const std::string& name);
+
+// Hets and the normal type share the look of another gene and have no picture of their own.
+bool BearsPicture(const TGene& gene);

@@ -1,0 +1,194 @@
+#include "model/Gene.h"
+#include "storage/JpegFile.h"
+#include "storage/PictureFolder.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// A smooth picture, as photographs of snakes mostly are; JPEG keeps such pictures close to the original.
+TRgbImage Gradient(int width, int height) {
+    TRgbImage image{width, height, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            image.Pixels.push_back(static_cast<std::uint8_t>(std::min(x * 3, 255)));
+            image.Pixels.push_back(static_cast<std::uint8_t>(std::min(y * 3, 255)));
+            image.Pixels.push_back(128);
+        }
+    return image;
+}
+
+int LargestDifference(const TRgbImage& a, const TRgbImage& b) {
+    int largest = 0;
+    for (size_t i = 0; i < a.Pixels.size(); ++i)
+        largest = std::max(largest, std::abs(int(a.Pixels[i]) - int(b.Pixels[i])));
+    return largest;
+}
+
+std::string Encoded(const TRgbImage& image, int quality = PictureQuality) {
+    std::string bytes;
+    std::string message;
+    EXPECT_TRUE(EncodeJpeg(image, quality, bytes, message)) << message;
+    return bytes;
+}
+
+std::string DecodeMessage(std::string_view bytes) {
+    TRgbImage image = Gradient(2, 2);
+    std::string message;
+    EXPECT_FALSE(DecodeJpeg(bytes, image, message));
+    EXPECT_TRUE(image.IsEmpty());
+    EXPECT_TRUE(image.Pixels.empty());
+    return message;
+}
+
+} // namespace
+
+TEST(JpegFile, EncodedPicturesDecodeToTheirPixels) {
+    for (const auto& [width, height] : {std::pair{37, 23}, std::pair{1, 1}, std::pair{640, 3}}) {
+        const TRgbImage original = Gradient(width, height);
+        const std::string bytes = Encoded(original);
+        ASSERT_GE(bytes.size(), 4u);
+        EXPECT_EQ(bytes.substr(0, 2), "\xFF\xD8");
+        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\xFF\xD9");
+        TRgbImage decoded;
+        std::string message;
+        ASSERT_TRUE(DecodeJpeg(bytes, decoded, message)) << message;
+        EXPECT_EQ(decoded.Width, width);
+        EXPECT_EQ(decoded.Height, height);
+        ASSERT_EQ(decoded.Pixels.size(), original.Pixels.size());
+        EXPECT_LE(LargestDifference(original, decoded), 12) << width << "x" << height;
+    }
+    // The quality is the one asked for: a poorer one takes fewer bytes.
+    const TRgbImage picture = Gradient(200, 120);
+    EXPECT_LT(Encoded(picture, 30).size(), Encoded(picture).size());
+}
+
+TEST(JpegFile, PicturesFromOtherEncodersDecode) {
+    std::string bytes;
+    std::string reason;
+    ASSERT_EQ(ReadWholeFile(ZYGORA_TEST_DATA "/../../resources/about/snake.jpg", bytes, reason),
+              TReadResult::Ok);
+    TRgbImage image;
+    std::string message;
+    ASSERT_TRUE(DecodeJpeg(bytes, image, message)) << message;
+    EXPECT_EQ(image.Width, 200);
+    EXPECT_EQ(image.Height, 242);
+
+    // A picture saved for print holds inks, not light; it still shows in its colour (a strong red here).
+    ASSERT_EQ(ReadJpegFile(ZYGORA_TEST_DATA "/cmyk-red.jpg", image, message), TReadResult::Ok) << message;
+    ASSERT_EQ(image.Width, 16);
+    EXPECT_GT(image.Pixels[0], 200);
+    EXPECT_LT(image.Pixels[1], 60);
+    EXPECT_LT(image.Pixels[2], 60);
+}
+
+TEST(JpegFile, DamagedPicturesGiveTheDecodersMessageNumber) {
+    const std::string bytes = Encoded(Gradient(64, 64));
+    EXPECT_EQ(DecodeMessage(""), "JPEG error #42");
+    EXPECT_EQ(DecodeMessage("GIF89a not a picture of ours"), "JPEG error #53");
+    EXPECT_EQ(DecodeMessage(std::string("\x89PNG\r\n\x1A\n", 8)), "JPEG error #53");
+    // Cut in the pixel data, in the header, and only the end marker missing.
+    EXPECT_EQ(DecodeMessage(std::string_view(bytes).substr(0, bytes.size() / 2)), "JPEG error #120");
+    EXPECT_EQ(DecodeMessage(std::string_view(bytes).substr(0, 30)), "JPEG error #120");
+    EXPECT_EQ(DecodeMessage(std::string_view(bytes).substr(0, bytes.size() - 2)), "JPEG error #120");
+    // A header that claims a picture of 60000 x 60000 pixels is refused before any pixel is read.
+    std::string huge = bytes;
+    const size_t frame = huge.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    huge.replace(frame + 5, 4, "\xEA\x60\xEA\x60");
+    EXPECT_EQ(DecodeMessage(huge), "JPEG error #41");
+}
+
+TEST(JpegFile, ReadingTellsMissingFromDamaged) {
+    TTempFolder folder;
+    TRgbImage image;
+    std::string message;
+    EXPECT_EQ(ReadJpegFile(folder.File("none.jpg"), image, message), TReadResult::Missing);
+    EXPECT_EQ(ReadJpegFile(folder.File("no-folder/none.jpg"), image, message), TReadResult::Missing);
+    folder.Write("plain", "");
+    EXPECT_EQ(ReadJpegFile(folder.File("plain/none.jpg"), image, message), TReadResult::Missing);
+    EXPECT_EQ(ReadJpegFile(folder.File(std::string(300, 'x') + ".jpg"), image, message),
+              TReadResult::Missing);
+    EXPECT_EQ(message, "");
+
+    folder.Write("empty.jpg", "");
+    EXPECT_EQ(ReadJpegFile(folder.File("empty.jpg"), image, message), TReadResult::Failed);
+    EXPECT_EQ(message, "JPEG error #42");
+    std::filesystem::create_directory(folder.File("folder.jpg"));
+    EXPECT_EQ(ReadJpegFile(folder.File("folder.jpg"), image, message), TReadResult::Failed);
+    EXPECT_EQ(message, "Cannot open file \"" + folder.File("folder.jpg") + "\". Is a directory");
+}
+
+TEST(JpegFile, StoringReplacesWholeOrLeavesEverythingAsItWas) {
+    TTempFolder folder;
+    const std::string path = folder.File("Serpentia-Amelanistic.jpg");
+    std::string message;
+    ASSERT_TRUE(WriteJpegFile(path, Gradient(30, 20), message)) << message;
+    TRgbImage image;
+    ASSERT_EQ(ReadJpegFile(path, image, message), TReadResult::Ok) << message;
+    EXPECT_EQ(image.Width, 30);
+    ASSERT_TRUE(WriteJpegFile(path, Gradient(50, 10), message)) << message;
+    ASSERT_EQ(ReadJpegFile(path, image, message), TReadResult::Ok) << message;
+    EXPECT_EQ(image.Width, 50);
+    const std::string stored = folder.Read("Serpentia-Amelanistic.jpg");
+
+    // The disk fills up halfway: the picture stored before stays, and no partial file is left.
+    SetWriteFaultHook([](TWriteStep step, int) { return step == TWriteStep::Write ? ENOSPC : 0; });
+    EXPECT_FALSE(WriteJpegFile(path, Gradient(80, 80), message));
+    SetWriteFaultHook({});
+    EXPECT_EQ(message, "Cannot create file \"" + path + "\". No space left on device");
+    EXPECT_EQ(folder.Read("Serpentia-Amelanistic.jpg"), stored);
+    EXPECT_EQ(folder.EntryCount(), 1);
+
+    // A picture the encoder refuses creates no file at all.
+    EXPECT_FALSE(WriteJpegFile(folder.File("nothing.jpg"), TRgbImage{}, message));
+    EXPECT_EQ(message, "JPEG error #32");
+    EXPECT_FALSE(WriteJpegFile(folder.File("nothing.jpg"), TRgbImage{4, 4, {1, 2, 3}}, message));
+    EXPECT_EQ(message, "JPEG error #23");
+    EXPECT_EQ(folder.EntryCount(), 1);
+
+    const std::string missing = folder.File("Img/Serpentia-Albino.jpg");
+    EXPECT_FALSE(WriteJpegBytes(missing, stored, message));
+    EXPECT_EQ(message, "Cannot create file \"" + missing + "\". No such file or directory");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Img")));
+}
+
+TEST(PictureFolder, OneFilePerGeneSetAndNameInsideImg) {
+    EXPECT_EQ(PictureFilePath("/opt/zygora", "Serpentia", "Amelanistic"),
+              "/opt/zygora/Img/Serpentia-Amelanistic.jpg");
+    EXPECT_EQ(PictureFilePath("/opt/zygora/", "Serpentia", "Snow Motley"),
+              "/opt/zygora/Img/Serpentia-Snow Motley.jpg");
+    EXPECT_EQ(PictureFilePath("/app", "", "Amelanistic"), "/app/Img/-Amelanistic.jpg");
+    EXPECT_EQ(PictureFilePath("/app", "Serpentia", ""), "/app/Img/Serpentia-.jpg");
+    EXPECT_EQ(PictureFilePath("/app", "Serpentia", "caf\xC3\xA9 a:b*c?"),
+              "/app/Img/Serpentia-caf\xC3\xA9 a:b*c?.jpg");
+    // No name leads out of the folder or into another one.
+    EXPECT_EQ(PictureFilePath("/app", "Serpentia", "../../x"), "/app/Img/Serpentia-.._.._x.jpg");
+    EXPECT_EQ(PictureFilePath("/app", "..\\up", "a/b\\c"), "/app/Img/.._up-a_b_c.jpg");
+    EXPECT_EQ(PictureFilePath("/app", "Serp\tentia", "new\nline\x7F\x01"),
+              "/app/Img/Serp_entia-new_line__.jpg");
+    EXPECT_EQ(PictureFolderPath("/app/"), "/app/Img");
+
+    // Pictures copied from Windows keep the letter case they were given there.
+    TTempFolder folder;
+    std::filesystem::create_directories(folder.File("IMG"));
+    folder.Write("IMG/SERPENTIA-amelanistic.jpg", "");
+    EXPECT_EQ(PictureFilePath(folder.Path(), "serpentia", "Amelanistic"),
+              folder.File("IMG/SERPENTIA-amelanistic.jpg"));
+    EXPECT_EQ(PictureFilePath(folder.Path(), "serpentia", "Anery"), folder.File("IMG/serpentia-Anery.jpg"));
+}
+
+TEST(PictureFolder, HetsAndTheNormalTypeBearNoPicture) {
+    for (const char* name : {"het. Amel", "het Bloodred", "het", "hetero", "Normal"})
+        EXPECT_FALSE(BearsPicture(TGene('+', 'a', name))) << name;
+    for (const char* name :
+         {"Het. Amel", "HET", "he", "", "normal", "Normal ", " Normal", "Amelanistic", "a het"})
+        EXPECT_TRUE(BearsPicture(TGene('a', 'a', name))) << name;
+}
