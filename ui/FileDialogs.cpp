@@ -1,6 +1,9 @@
 #include "ui/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
 
 namespace {
 
@@ -22,7 +25,45 @@ QString Ask(QWidget* parent, const QString& caption, const QString& filter, QFil
     return dialog.selectedFiles().first();
 }
 
+QString PictureFilter() {
+    QStringList patterns;
+    for (const QByteArray& suffix : QImageReader::supportedImageFormats())
+        patterns << "*." + QString::fromLatin1(suffix);
+    return "All pictures (" + patterns.join(' ') + ");;JPEG Image File (*.jpg *.jpeg);;All files (*)";
+}
+
+constexpr int PreviewSide = 160;
+
+void ShowPreview(QLabel* preview, const QString& path) {
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > PreviewSide || size.height() > PreviewSide))
+        reader.setScaledSize(size.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    preview->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+}
+
 } // namespace
+
+QString TOpenPictureDialog::Execute() const {
+    const QString caption = "Open";
+    if (Handler())
+        return Handler()(caption, PictureFilter());
+    QFileDialog dialog(FParent, caption, QString(), PictureFilter());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    auto* preview = new QLabel(&dialog);
+    preview->setFixedSize(PreviewSide, PreviewSide);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(preview, 1, grid->columnCount(), 3, 1, Qt::AlignTop);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                     [preview](const QString& path) { ShowPreview(preview, path); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
 
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
     return Ask(parent, caption, filter, QFileDialog::AcceptOpen, QString());

@@ -11,6 +11,17 @@ class QWidget;
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& defaultSuffix);
 
+// The picture dialog: offers every picture format the window can read and previews the file under the
+// cursor. An empty result means the user cancelled.
+class TOpenPictureDialog {
+public:
+    explicit TOpenPictureDialog(QWidget* parent) : FParent(parent) {}
+    QString Execute() const;
+
+private:
+    QWidget* FParent;
+};
+
 // Tests answer every dialog through this handler; an empty handler brings the dialogs back.
 using TFileDialogHandler = std::function<QString(const QString& caption, const QString& filter)>;
 void SetFileDialogHandler(TFileDialogHandler handler);

@@ -53,9 +53,7 @@ TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent) : QMainWindow(par
 
     BuildGeneTab();
     BuildCalcTab();
-    tsImages = new QWidget(pcMain);
-    tsImages->setObjectName("tsImages");
-    pcMain->addTab(tsImages, "Images");
+    BuildImagesTab();
     // The puzzle's board is created and its first game dealt here, before the gene set is loaded.
     tsFun = new TFunTab(pcMain);
     tsFun->setObjectName("tsFun");
@@ -127,6 +125,7 @@ void TfrmMain::FormCreate() {
     if (firstStart && !FSelectedName.isEmpty())
         LoadGeneSet();
     RestoreParentSelection();
+    BuildImageFrames();
     pcMain->setCurrentWidget(tsCalc);
 }
 
@@ -255,6 +254,7 @@ void TfrmMain::SwitchGeneSet(const QString& name) {
     LoadGeneSet();
     BuildParentSelection();
     RefreshGeneLists();
+    BuildImageFrames();
 }
 
 void TfrmMain::btnNewIniFileClick() {

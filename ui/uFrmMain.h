@@ -57,6 +57,9 @@ public:
     void ShowLocusGenes();
     void BuildWeightEditors(const std::string& alleles);
     void RefreshCombiList();
+    void BuildImageFrames();
+    void ShowLocusImages(TLocus* locus);
+    void ShowCombiImage(TCombi* combi);
     TLocus* SelectedLocus() const;
     TGene* SelectedGene() const;
     TCombi* SelectedCombi() const;
@@ -94,6 +97,7 @@ public:
     QTreeWidget* lvCombiList;
     QScrollArea* sbLocusItemWeights;
     QScrollArea* sbxImages2;
+    QScrollArea* sbxImages;
     QToolButton* btnAddLocus;
     QToolButton* btnEditLocus;
     QToolButton* BtnDeleteLocus;
@@ -156,6 +160,7 @@ private:
     void BuildGeneTab();
     void BuildCalcTab();
     QWidget* BuildParentPages();
+    void BuildImagesTab();
     void BuildAboutTab();
 
     void FormCreate();
@@ -166,6 +171,9 @@ private:
     void SelectParentGenes(TParentColumn& column, const std::string& selection);
     std::string SelectionOf(const TParentColumn& column) const;
     void ForgetGeneViews();
+    void ForgetImageFrames();
+    // Frees the frames that show this gene or combination before it is freed.
+    void ForgetImageFramesOf(const void* object);
     void ApplyGeneSetState();
     void CollectGeneSetState();
     void SwitchGeneSet(const QString& name);

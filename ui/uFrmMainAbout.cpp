@@ -1,6 +1,8 @@
 // The About tab of the main window: version, picture, a word from the makers and the contact address.
 #include "ui/uFrmMain.h"
 
+#include "ui/Pictures.h"
+
 #include <QCursor>
 #include <QDesktopServices>
 #include <QEvent>
@@ -48,7 +50,7 @@ void TfrmMain::BuildAboutTab() {
     Image1->setObjectName("Image1");
     Image1->setGeometry(32, 49, 201, 245);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(":/about/snake.jpg"));
+    Image1->setPixmap(QPixmap::fromImage(JpegResource(":/about/snake.jpg")));
 
     Memo1 = new QPlainTextEdit(AboutText, tsAbout);
     Memo1->setObjectName("Memo1");

@@ -164,6 +164,7 @@ void TfrmMain::ForgetGeneViews() {
     lvLocusItems->clear();
     lvLocusList->clear();
     lvCombiList->clear();
+    ForgetImageFrames();
 }
 
 void TfrmMain::RefreshGeneLists() {
@@ -182,6 +183,7 @@ void TfrmMain::lvLocusListSelectItem() {
     if (SelectedLocus() == nullptr)
         return;
     ShowLocusGenes();
+    ShowLocusImages(SelectedLocus());
 }
 
 void TfrmMain::ShowLocusGenes() {
@@ -262,7 +264,10 @@ void TfrmMain::RefreshCombiList() {
         AddItem(lvCombiList, {FromCore(CombiList()[i]->Code), FromCore(CombiList()[i]->Name)}, CombiList()[i]);
 }
 
-void TfrmMain::lvCombiListSelectItem() {}
+void TfrmMain::lvCombiListSelectItem() {
+    if (TCombi* combi = SelectedCombi())
+        ShowCombiImage(combi);
+}
 
 void TfrmMain::btnAddLocusClick() {
     TLocus* locus = LocusList().Add(std::make_unique<TLocus>("New Locus"));
@@ -274,6 +279,7 @@ void TfrmMain::btnAddLocusClick() {
     }
     RefreshGeneLists();
     BuildParentSelection();
+    BuildImageFrames();
 }
 
 void TfrmMain::lvLocusListDblClick() {
@@ -286,6 +292,7 @@ void TfrmMain::lvLocusListDblClick() {
         return;
     RefreshGeneLists();
     BuildParentSelection();
+    BuildImageFrames();
 }
 
 void TfrmMain::BtnDeleteLocusClick() {
@@ -296,6 +303,7 @@ void TfrmMain::BtnDeleteLocusClick() {
     LocusList().Remove(locus);
     RefreshGeneLists();
     BuildParentSelection();
+    BuildImageFrames();
 }
 
 void TfrmMain::btnAddGeneClick() {
@@ -314,6 +322,7 @@ void TfrmMain::btnAddGeneClick() {
     RefreshGeneLists();
     ShowLocusGenes();
     BuildParentSelection();
+    BuildImageFrames();
 }
 
 void TfrmMain::lvLocusItemsDblClick() {
@@ -326,6 +335,7 @@ void TfrmMain::lvLocusItemsDblClick() {
         return;
     ShowLocusGenes();
     BuildParentSelection();
+    BuildImageFrames();
 }
 
 void TfrmMain::btnDeleteGeneClick() {
@@ -334,9 +344,11 @@ void TfrmMain::btnDeleteGeneClick() {
     if (gene == nullptr || locus == nullptr)
         return;
     lvLocusItems->clear();
+    ForgetImageFramesOf(gene);
     locus->Genes().Remove(gene);
     RefreshGeneLists();
     BuildParentSelection();
+    BuildImageFrames();
 }
 
 void TfrmMain::btnAddCombiClick() {
@@ -347,6 +359,7 @@ void TfrmMain::btnAddCombiClick() {
         RefreshCombiList();
     else
         CombiList().Remove(combi);
+    BuildImageFrames();
 }
 
 void TfrmMain::btnEditCombiClick() {
@@ -357,6 +370,7 @@ void TfrmMain::btnEditCombiClick() {
     dialog.SetCombi(combi);
     if (dialog.exec() == QDialog::Accepted)
         RefreshCombiList();
+    BuildImageFrames();
 }
 
 void TfrmMain::btnDeleteCombiClick() {
@@ -364,8 +378,10 @@ void TfrmMain::btnDeleteCombiClick() {
     if (combi == nullptr)
         return;
     lvCombiList->clear();
+    ForgetImageFramesOf(combi);
     CombiList().Remove(combi);
     RefreshCombiList();
+    BuildImageFrames();
 }
 
 void TfrmMain::btnRestoreDefaultsClick() {
@@ -377,4 +393,5 @@ void TfrmMain::btnRestoreDefaultsClick() {
     LoadGeneSet();
     BuildParentSelection();
     RefreshGeneLists();
+    BuildImageFrames();
 }
