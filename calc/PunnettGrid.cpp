@@ -138,7 +138,9 @@ void TPunnettGrid::AskCellQuestions(TAlleleQuestions& questions, TResultList& li
 
 std::string TPunnettGrid::CellText(uint64_t column, uint64_t row) const {
     const std::string combined = CombineGametes(FMale.Gamete(row - 1), FFemale.Gamete(column - 1));
-    return ArrangePairs(combined, [this](std::string_view pair) {
+    std::string arranged;
+    ArrangePairs(combined, arranged, [this](std::string_view pair) {
         return static_cast<bool>(FHetPairs[PairIndex(CharAt(pair, 0), CharAt(pair, 1))]);
     });
+    return arranged;
 }
