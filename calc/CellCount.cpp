@@ -139,6 +139,8 @@ public:
             FDenseCount.assign(numberCount, 0);
             if (!cellsInOrder)
                 FDenseFirst.assign(numberCount, 0);
+        } else {
+            FSparse.reserve(std::min<uint64_t>(numberCount, cap + 1));
         }
     }
 
@@ -330,6 +332,10 @@ bool TPunnettGrid::CollectCells(TResultList& list, size_t lineLimit, const TCell
     if (RowCount() == 0 || ColumnCount() == 0)
         return true;
     const TPieceTable pieces(*this);
+    // Where the pieces do not depend on which gamete is the greater, every combination of pieces occurs
+    // in some cell, so the number of different offspring is known before walking.
+    if (!pieces.Split() && pieces.TotalSize() > 2 * lineLimit)
+        return false;
     TCellWalk walk(*this, pieces, tuning.BlockBits);
     TTally tally(pieces.TotalSize(), tuning.DenseTallyLimit, 2 * lineLimit, walk.InnerIsMale());
     if (!walk.Run(tally))

@@ -38,9 +38,11 @@ void TPossibleList::Add(TPossibleItem item, const std::string& phenotype) {
     const size_t look = FLookIndex.FindOrAdd(PairSetHash(phenotype, false), FLooks.size(), [&](size_t k) {
         return SamePairSet(FLooks[k].Phenotype, phenotype, false);
     });
+    const auto index = static_cast<uint32_t>(FItems.size());
     if (look == FLooks.size())
-        FLooks.push_back(TLook{phenotype, {}, {}, {}, -1, 0});
-    FLooks[look].Items.push_back(FItems.size());
+        FLooks.push_back(TLook{phenotype, index, index, {}, -1, -1, 0});
+    item.PreviousInLook = FLooks[look].LastItem;
+    FLooks[look].LastItem = index;
     FItems.push_back(std::move(item));
 }
 
@@ -49,24 +51,38 @@ size_t TPossibleList::FindLook(std::string_view phenotype) const {
                            [&](size_t k) { return SamePairSet(FLooks[k].Phenotype, phenotype, false); });
 }
 
+template <typename TVisit> void TPossibleList::ForEachItemBackwards(const TLook& look, TVisit visit) const {
+    for (uint32_t item = look.LastItem;; item = FItems[item].PreviousInLook) {
+        if (visit(item) || item == look.FirstItem)
+            return;
+    }
+}
+
+const std::string& TPossibleList::LookText(const TLook& look) {
+    static const std::string none;
+    return look.Text < 0 ? none : look.Texts[static_cast<size_t>(look.Text)].second;
+}
+
 const std::string& TPossibleList::LastText(const TLook& look, const TPossibleItem& item) {
     static const std::string none;
-    return look.TextSetAt > item.LastClearedAt ? look.Text : none;
+    return look.TextSetAt > item.LastClearedAt ? LookText(look) : none;
 }
 
 std::string TPossibleList::PossibleTextOf(std::string_view line) const {
     const size_t found = FindLook(line);
     if (found == FLooks.size())
         return {};
-    const TLook* look = &FLooks[found];
-    for (auto item = look->Items.rbegin(); item != look->Items.rend(); ++item) {
-        const TPossibleItem& record = FItems[*item];
-        if (!LastText(*look, record).empty())
-            return LastText(*look, record);
-        if (record.Count > 1 && !look->Text.empty()) // its other cells
-            return look->Text;
-    }
-    return {};
+    const TLook& look = FLooks[found];
+    std::string text;
+    ForEachItemBackwards(look, [&](uint32_t item) {
+        const TPossibleItem& record = FItems[item];
+        if (!LastText(look, record).empty())
+            text = LastText(look, record);
+        else if (record.Count > 1) // its other cells
+            text = LookText(look);
+        return !text.empty();
+    });
+    return text;
 }
 
 std::string TPossibleList::PossibleText(size_t i, TResultList& lines, TNaming& naming) {
@@ -75,33 +91,46 @@ std::string TPossibleList::PossibleText(size_t i, TResultList& lines, TNaming& n
     const size_t found = FindLook(phenotype);
     if (found == FLooks.size())
         return {};
-    TLook* look = &FLooks[found];
+    TLook& look = FLooks[found];
     // The last cell of this look whose genotype is not the look itself: one that hides something.
-    const auto hider = std::find_if(look->Items.rbegin(), look->Items.rend(),
-                                    [&](size_t item) { return FItems[item].Genotype != line; });
-    if (hider == look->Items.rend())
+    TPossibleItem* lastHider = nullptr;
+    ForEachItemBackwards(look, [&](uint32_t item) {
+        if (FItems[item].Genotype != line)
+            lastHider = &FItems[item];
+        return lastHider != nullptr;
+    });
+    if (!lastHider)
         return {};
-    TPossibleItem& lastHider = FItems[*hider];
-    lastHider.LastClearedAt = look->Events++;
-    if (lastHider.HetPairs == 0)
+    lastHider->LastClearedAt = look.Events++;
+    if (lastHider->HetPairs == 0)
         return {};
-    auto [text, added] = look->Texts.try_emplace(phenotype);
-    if (added)
-        text->second = WorkOutText(*look, phenotype, naming);
-    if (!text->second.empty()) {
-        look->Text = text->second;
-        look->TextSetAt = look->Events++;
+    auto wording = std::find_if(look.Texts.begin(), look.Texts.end(),
+                                [&](const auto& known) { return known.first == phenotype; });
+    if (wording == look.Texts.end()) {
+        std::string text = WorkOutText(look, phenotype, naming);
+        look.Texts.emplace_back(phenotype, std::move(text));
+        wording = look.Texts.end() - 1;
     }
-    return text->second;
+    if (!wording->second.empty()) {
+        look.Text = static_cast<int32_t>(wording - look.Texts.begin());
+        look.TextSetAt = look.Events++;
+    }
+    return wording->second;
 }
 
 std::string TPossibleList::WorkOutText(const TLook& look, const std::string& phenotype,
                                        TNaming& naming) const {
     // A hidden allele that the look shows anyway is no possible het, but a hidden wild type is, when
     // the look shows the wild type only.
+    std::vector<uint32_t> items;
+    ForEachItemBackwards(look, [&](uint32_t item) {
+        items.push_back(item);
+        return false;
+    });
+    std::reverse(items.begin(), items.end());
     std::vector<std::string_view> entries;
     int64_t total = 0;
-    for (const size_t item : look.Items) {
+    for (const uint32_t item : items) {
         total += FItems[item].Count;
         ForEachHetPair(FItems[item], [&](std::string_view pair) {
             const char allele = CharAt(pair, 1);
@@ -116,7 +145,7 @@ std::string TPossibleList::WorkOutText(const TLook& look, const std::string& phe
     std::string text = "(";
     for (const std::string_view entry : entries) {
         int64_t carriers = 0;
-        for (const size_t item : look.Items) {
+        for (const uint32_t item : items) {
             bool carries = false;
             ForEachHetPair(FItems[item], [&](std::string_view pair) { carries = carries || pair == entry; });
             if (carries)

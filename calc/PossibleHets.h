@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 // The Punnett cells of one offspring genotype line, alike in everything but their text. A text is set
@@ -16,9 +16,10 @@
 // record keeps only when that last happened.
 struct TPossibleItem {
     std::string Genotype;
-    uint64_t HetPairs = 0;      // bit k: the pair at position 2k of the genotype is on its het list
-    int64_t Count = 0;          // number of cells
-    int64_t LastClearedAt = -1; // when the text of its last cell was cleared (event of its look)
+    uint64_t HetPairs = 0;       // bit k: the pair at position 2k of the genotype is on its het list
+    int64_t Count = 0;           // number of cells
+    int32_t LastClearedAt = -1;  // when the text of its last cell was cleared (event of its look)
+    uint32_t PreviousInLook = 0; // the record before it of the same look, or itself when first
 };
 
 class TPossibleList {
@@ -33,17 +34,21 @@ public:
 
 private:
     struct TLook {
-        std::string Phenotype;                              // as its first record has it
-        std::vector<size_t> Items;                          // records of this look, in order
-        std::unordered_map<std::string, std::string> Texts; // worked-out text by the phenotype's wording
-        std::string Text;                                   // the text last set for all its cells
-        int64_t TextSetAt = -1;                             // when it was set
-        int64_t Events = 0;                                 // texts set and cleared so far
+        std::string Phenotype;  // as its first record has it
+        uint32_t FirstItem = 0; // its records, linked from the last
+        uint32_t LastItem = 0;
+        std::vector<std::pair<std::string, std::string>> Texts; // worked-out text by phenotype wording
+        int32_t Text = -1;                                      // the text last set for all its cells
+        int32_t TextSetAt = -1;                                 // when it was set
+        int32_t Events = 0;                                     // texts set and cleared so far
     };
+    // Calls `visit` with the records of a look from the last to the first until it returns true.
+    template <typename TVisit> void ForEachItemBackwards(const TLook& look, TVisit visit) const;
     // Index of the look of a phenotype, or the number of looks when there is none.
     size_t FindLook(std::string_view phenotype) const;
     std::string WorkOutText(const TLook& look, const std::string& phenotype, TNaming& naming) const;
-    // Text of the last cell of a record; its other cells have the look's text.
+    // Text of all cells of a look, and of the last cell of a record.
+    static const std::string& LookText(const TLook& look);
     static const std::string& LastText(const TLook& look, const TPossibleItem& item);
 
     std::vector<TPossibleItem> FItems;

@@ -92,8 +92,8 @@ void WriteJson(const TCalcResult& result, TOutputStream& out) {
     for (size_t i = 0; i < result.ReportLines().size(); ++i)
         out << (i ? "," : "") << JsonString(result.ReportLines()[i]);
     out << "],\"offspring\":[";
-    for (size_t i = 0; i < result.OffspringLines().size(); ++i) {
-        const TOffspringLine& line = result.OffspringLines()[i];
+    for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
+        const TOffspringLine line = result.OffspringLine(i);
         out << (i ? "," : "") << "{\"line\":" << JsonString(line.Line)
             << ",\"count\":" << std::to_string(line.Count) << ",\"total\":" << std::to_string(line.Total)
             << ",\"name\":" << JsonString(line.Name) << ",\"possibleHets\":" << JsonString(line.PossibleText)
