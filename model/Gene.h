@@ -31,3 +31,22 @@ public:
 };
 
 class TGeneList : public TOwningList<TGene> {};
+
+// An allele character that keeps a gene set sound: one printable ASCII character, not a blank, and none of
+// the characters with a meaning of their own ('#' hidden allele, '?' placeholder, '=' ';' '[' ']' in files).
+inline bool IsValidAlleleID(char id) {
+    const auto byte = static_cast<unsigned char>(id);
+    if (byte <= 0x20 || byte >= 0x7F)
+        return false;
+    switch (id) {
+    case '#':
+    case '?':
+    case '=':
+    case ';':
+    case '[':
+    case ']':
+        return false;
+    default:
+        return true;
+    }
+}

@@ -1,5 +1,7 @@
 #include "model/Locus.h"
 
+#include <cctype>
+
 namespace {
 
 // Characters 4-8 of a weight entry: its relation.
@@ -131,6 +133,31 @@ std::string TLocusList::FindGeneName(std::string_view code) const {
                 return genes[j]->Name;
     }
     return {};
+}
+
+const TGene* TLocusList::GeneCarryingAllele(char id, const TGene* except) const {
+    const auto sameLetter = [id](char allele) {
+        return allele == id || (std::isalpha(static_cast<unsigned char>(id)) &&
+                                std::tolower(static_cast<unsigned char>(allele)) ==
+                                    std::tolower(static_cast<unsigned char>(id)));
+    };
+    // The allele's own homozygous gene names it best; else the first gene carrying it.
+    const TGene* carrier = nullptr;
+    for (int i = 0; i < Count(); ++i) {
+        const TGeneList& genes = (*this)[i]->Genes();
+        for (int j = 0; j < genes.Count(); ++j) {
+            const TGene* gene = genes[j];
+            const bool first = sameLetter(gene->Allele1.ID);
+            const bool second = sameLetter(gene->Allele2.ID);
+            if (gene == except || !(first || second))
+                continue;
+            if (first && second && gene->Allele1.ID == gene->Allele2.ID)
+                return gene;
+            if (carrier == nullptr)
+                carrier = gene;
+        }
+    }
+    return carrier;
 }
 
 std::string TLocusList::FindWeight(std::string_view code) const {

@@ -65,6 +65,9 @@ public:
     std::string AlleleName(char id) const;
     // Name of the first gene over all loci whose code equals `code` exactly; empty for "++" or none.
     std::string FindGeneName(std::string_view code) const;
+    // A gene other than `except` carrying allele `id` or the same letter in the other case (gene-set files
+    // do not tell "+a" from "+A"): the first homozygous one, else the first one; nullptr when none.
+    const TGene* GeneCarryingAllele(char id, const TGene* except) const;
     // The relation stored for the pair in the last locus holding an entry for it; never creates one.
     std::string FindWeight(std::string_view code) const;
     // The sentence shown for a relation ("Normal is dominant to Amelanistic"), or empty.

@@ -54,3 +54,14 @@ std::string GeneSetPath(const std::string& appDir, const std::string& name) {
 }
 
 std::string MainSettingsPath(const std::string& appDir) { return ResolveInFolder(appDir, MainSettingsFileName); }
+
+bool IsValidGeneSetName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..")
+        return false;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F)
+            return false;
+    }
+    return true;
+}

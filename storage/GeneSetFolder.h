@@ -18,4 +18,7 @@ std::string ResolveInFolder(const std::string& appDir, const std::string& fileNa
 
 // The file of the gene set `name`: name + ".INI" in `appDir`, resolved ignoring case.
 std::string GeneSetPath(const std::string& appDir, const std::string& name);
+// A name whose file lies in the application directory itself: not empty, not "." or "..", without path
+// separators ('/' and, for files coming from Windows, '\\') and without control characters.
+bool IsValidGeneSetName(const std::string& name);
 std::string MainSettingsPath(const std::string& appDir);

@@ -1,5 +1,6 @@
 #include "ui/CoreText.h"
 
+#include <QLineEdit>
 #include <QStringDecoder>
 
 namespace {
@@ -32,4 +33,16 @@ QString FromCore(const std::string& text) {
 
 std::string ToCore(const QString& text) {
     return text.toStdString();
+}
+
+void SetCoreText(QLineEdit* edit, const std::string& text) {
+    const QString shown = FromCore(text);
+    edit->setProperty("coreText", QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    edit->setText(shown);
+}
+
+std::string CoreTextOf(const QLineEdit* edit) {
+    const QByteArray stored = edit->property("coreText").toByteArray();
+    const std::string bytes(stored.constData(), static_cast<size_t>(stored.size()));
+    return FromCore(bytes) == edit->text() ? bytes : ToCore(edit->text());
 }

@@ -109,3 +109,20 @@ TEST(GeneSetLookups, EarlierLocusWinsAndWildTypeHasNoName) {
     EXPECT_EQ(set.AlleleName('x'), "Ex");
     EXPECT_EQ(set.AlleleName('y'), "");
 }
+
+TEST(GeneSetLookups, AlleleInUseIsFoundInEitherCaseButNotInTheGeneAsked) {
+    TLocusList set;
+    AddLocus(set, "One", {{"++", "Normal"}, {"+a", "het. Amel"}, {"aa", "Amel"}});
+    TLocus* two = AddLocus(set, "Two", {{"??", "New gene"}, {"3Q", "Digits"}});
+    EXPECT_EQ(set.GeneCarryingAllele('a', nullptr)->Name, "Amel");
+    EXPECT_EQ(set.GeneCarryingAllele('A', nullptr)->Name, "Amel");
+    EXPECT_EQ(set.GeneCarryingAllele('q', nullptr)->Name, "Digits");
+    EXPECT_EQ(set.GeneCarryingAllele('3', nullptr)->Name, "Digits");
+    EXPECT_EQ(set.GeneCarryingAllele('?', two->Genes()[0]), nullptr);
+    EXPECT_EQ(set.GeneCarryingAllele('z', nullptr), nullptr);
+
+    for (const char ok : {'a', 'Z', '0', '+', '*', '~', '!'})
+        EXPECT_TRUE(IsValidAlleleID(ok)) << ok;
+    for (const char bad : {' ', '\t', '\x7F', '#', '?', '=', ';', '[', ']', '\xE9'})
+        EXPECT_FALSE(IsValidAlleleID(bad)) << int(bad);
+}

@@ -38,6 +38,11 @@ TEST(GeneSetFolder, NamesResolveIgnoringCaseAndPreferTheExactName) {
     folder.Write("serpentia.INI", "");
     EXPECT_EQ(GeneSetPath(folder.Path(), "serpentia"), folder.File("serpentia.INI"));
     EXPECT_EQ(GeneSetPath(folder.Path(), ""), folder.File(".INI"));
+
+    for (const char* bad : {"", ".", "..", "../Boas", "sub/Boas", "..\\Boas", "tab\there", "bell\x07", "del\x7F"})
+        EXPECT_FALSE(IsValidGeneSetName(bad)) << bad;
+    for (const char* good : {"Boas", "Green Tree Pythons", "Boas.Ini", "...", "caf\xC3\xA9", "a:b*c?"})
+        EXPECT_TRUE(IsValidGeneSetName(good)) << good;
 }
 
 TEST(PairingFile, TwoLinesWithAnyLineEnd) {

@@ -1,0 +1,266 @@
+#include "game/JBBoard.h"
+
+#include <chrono>
+#include <utility>
+
+TJBBoard::TJBBoard(TJBBoardOwner& owner) : FOwner(owner) {}
+
+void TJBBoard::StartGame() {
+    FRandom.seed(
+        FFixedSeed ? *FFixedSeed
+                   : static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    std::uniform_int_distribution<int> colorIndex(0, static_cast<int>(JBStoneColors.size()) - 1);
+    TJBLayout layout;
+    for (auto& column : layout)
+        for (TJBCellLayout& cell : column)
+            cell.ColorIndex = colorIndex(FRandom);
+    Deal(layout);
+}
+
+void TJBBoard::LayOut(const TJBLayout& layout) {
+    Deal(layout);
+}
+
+// The deal draws straight away and leaves the count line alone: it keeps its old text until the next
+// PaintBoard.
+void TJBBoard::Deal(const TJBLayout& layout) {
+    FStones.clear();
+    FGameOver = false;
+    FScore = 0;
+    FUndoScore = 0;
+    const int colors = static_cast<int>(JBStoneColors.size());
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = 0; r < JBRows; ++r) {
+            const int index = ((layout[c][r].ColorIndex % colors) + colors) % colors;
+            AddStone(c, r, JBStoneColors[static_cast<size_t>(index)], layout[c][r].Removed);
+        }
+    LinkAll();
+    FOwner.RepaintBoard();
+}
+
+void TJBBoard::AddStone(int column, int row, TJBColor color, bool removed) {
+    auto stone = std::make_unique<TJBStone>();
+    stone->Color = color;
+    stone->Row = row;
+    stone->Col = column;
+    stone->Removed = removed;
+    FCells[column][row] = stone.get();
+    FStones.push_back(std::move(stone));
+}
+
+TJBStone* TJBBoard::Cell(int column, int row) const {
+    if (column < 0 || column >= JBColumns || row < 0 || row >= JBRows)
+        return nullptr;
+    return FCells[column][row];
+}
+
+void TJBBoard::LinkNeighbours(TJBStone& stone) {
+    if (stone.Col > 0)
+        FCells[stone.Col - 1][stone.Row]->LinkRight = &stone;
+    if (stone.Col < JBColumns - 1)
+        FCells[stone.Col + 1][stone.Row]->LinkLeft = &stone;
+    if (stone.Row > 0)
+        FCells[stone.Col][stone.Row - 1]->LinkDown = &stone;
+    if (stone.Row < JBRows - 1)
+        FCells[stone.Col][stone.Row + 1]->LinkUp = &stone;
+}
+
+void TJBBoard::LinkAll() {
+    ForEachCell([this](TJBStone& stone) { LinkNeighbours(stone); });
+}
+
+void TJBBoard::ClickAt(int x, int y) {
+    FUndoScore = FScore;
+    if (FGameOver)
+        return;
+    TJBStone* stone = Cell(x / CellSize, y / CellSize);
+    if (!stone || x < 0 || y < 0)
+        return;
+    if (FSelecting) {
+        SelectGroup(*stone);
+        if (SelectedCount() > 1) {
+            FSelecting = false;
+            PaintBoard();
+        } else {
+            stone->Selected = false;
+        }
+    } else if (stone->Selected) {
+        SaveUndo();
+        UpdateCountLine(true);
+        RemoveSelected();
+        ClearSelection();
+    } else {
+        ClearSelection();
+    }
+    CheckGameOver();
+    if (FGameOver)
+        FOwner.ShowBoardMessage("Gameover, you have " + std::to_string(FScore) + " points");
+}
+
+// Starting from a removed stone is allowed: it is marked together with the present stones of its
+// former colour around it.
+void TJBBoard::SelectGroup(TJBStone& stone) {
+    stone.Selected = true;
+    for (TJBStone* next : stone.Links())
+        if (next && next->Color == stone.Color && !next->Selected && !next->Removed)
+            SelectGroup(*next);
+}
+
+// A group of present stones not yet visited is worth 2 x (adjacent pairs in it) + 1, because a visited
+// neighbour still adds its own 1. Larger and more compact groups score higher.
+int TJBBoard::GroupValue(TJBStone& stone) {
+    int value = stone.Removed ? 0 : 1;
+    if (stone.Visited)
+        return value;
+    stone.Visited = true;
+    for (TJBStone* next : stone.Links())
+        if (next && !next->Removed && next->Color == stone.Color)
+            value += GroupValue(*next);
+    return value;
+}
+
+int TJBBoard::SelectedCount() const {
+    int count = 0;
+    for (const auto& stone : FStones)
+        if (stone->Selected)
+            ++count;
+    return count;
+}
+
+// The line shows the score before the marked group's points are added.
+void TJBBoard::UpdateCountLine(bool addPoints) {
+    int marked = 0;
+    ForEachCell([&marked](const TJBStone& stone) { marked += stone.Selected ? 1 : 0; });
+    if (marked > 1) {
+        const int points = marked * marked - marked;
+        FOwner.SetCountLine("Count = " + std::to_string(FScore) + " selected = " + std::to_string(points));
+        if (addPoints)
+            FScore += points;
+    } else {
+        FOwner.SetCountLine("Count = " + std::to_string(FScore) + " selected = 0");
+    }
+}
+
+void TJBBoard::PaintBoard() {
+    FOwner.RepaintBoard();
+    UpdateCountLine(false);
+}
+
+// The marked stones stay marked until ClearSelection.
+void TJBBoard::RemoveSelected() {
+    int count = 0;
+    ForEachCell([&count](TJBStone& stone) {
+        if (stone.Selected) {
+            stone.Removed = true;
+            ++count;
+        }
+    });
+    FOwner.PlaySound(SoundForCount(count));
+    Collapse();
+    PaintBoard();
+}
+
+// The order in which removed stones end up matters: they keep their colours, and a click on an empty
+// cell starts from the removed stone in it.
+void TJBBoard::Collapse() {
+    if (FStones.empty())
+        return;
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = JBRows - 1; r >= 0; --r) {
+            if (!FCells[c][r]->Removed)
+                continue;
+            for (int k = 0; k <= r; ++k)
+                if (!FCells[c][k]->Removed) {
+                    std::swap(FCells[c][k], FCells[c][r]);
+                    FCells[c][k]->Row = k;
+                    FCells[c][r]->Row = r;
+                }
+        }
+    for (int round = 0; round < JBColumns; ++round)
+        for (int c = JBColumns - 1; c >= 0; --c)
+            if (FCells[c][JBRows - 1]->Removed)
+                MoveColumnToFront(c);
+    for (auto& stone : FStones)
+        stone->LinkUp = stone->LinkLeft = stone->LinkDown = stone->LinkRight = nullptr;
+    LinkAll();
+}
+
+void TJBBoard::MoveColumnToFront(int column) {
+    if (FStones.empty())
+        return;
+    for (int k = 0; k < column && column < JBColumns; ++k)
+        std::swap(FCells[k], FCells[column]);
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = 0; r < JBRows; ++r) {
+            FCells[c][r]->Col = c;
+            FCells[c][r]->Row = r;
+        }
+}
+
+void TJBBoard::ClearSelection() {
+    FSelecting = true;
+    ForEachCell([](TJBStone& stone) { stone.Selected = false; });
+    PaintBoard();
+}
+
+void TJBBoard::ClearVisited() {
+    for (auto& stone : FStones)
+        stone->Visited = false;
+}
+
+// The game goes on while a group of two present stones exists, or an empty cell has three present
+// neighbours of the colour its stone had.
+void TJBBoard::CheckGameOver() {
+    FGameOver = true;
+    ClearVisited();
+    for (auto& stone : FStones)
+        if (GroupValue(*stone) > 2)
+            FGameOver = false;
+}
+
+// Values are taken in creation order without clearing the marks in between, so only the first stone
+// reached of each group carries its full value, and ties go to the stone created first.
+void TJBBoard::ShowHint() {
+    ClearVisited();
+    TJBStone* best = nullptr;
+    int bestValue = -1;
+    for (auto& stone : FStones) {
+        const int value = GroupValue(*stone);
+        if (value > bestValue) {
+            bestValue = value;
+            best = stone.get();
+        }
+    }
+    if (!best || bestValue <= 2) {
+        FOwner.ShowBoardMessage("No options left");
+        return;
+    }
+    SelectGroup(*best);
+    FSelecting = !FSelecting;
+    PaintBoard();
+}
+
+void TJBBoard::SaveUndo() {
+    TJBBoard& undo = FOwner.UndoBoard();
+    undo.FStones.clear();
+    if (FStones.empty())
+        return;
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = 0; r < JBRows; ++r)
+            undo.AddStone(c, r, FCells[c][r]->Color, FCells[c][r]->Removed);
+}
+
+// Nothing to go back to before the first removal: the board stays as it is.
+void TJBBoard::UndoMove() {
+    const TJBBoard& undo = FOwner.UndoBoard();
+    if (undo.FStones.empty())
+        return;
+    FStones.clear();
+    FScore = FUndoScore;
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = 0; r < JBRows; ++r)
+            AddStone(c, r, undo.FCells[c][r]->Color, undo.FCells[c][r]->Removed);
+    LinkAll();
+    PaintBoard();
+    FSelecting = true;
+}

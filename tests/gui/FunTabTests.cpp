@@ -1,0 +1,144 @@
+#include "ui/FunTab.h"
+#include "ui/ShowMessage.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+struct TPlacedStone {
+    int Column;
+    int Row;
+    int ColorIndex;
+};
+
+// A checkerboard of colours 3 and 4, in which no two neighbours match, with the given stones on it.
+TJBLayout Checkered(std::initializer_list<TPlacedStone> stones) {
+    TJBLayout layout;
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = 0; r < JBRows; ++r)
+            layout[c][r] = {(c + r) % 2 ? 4 : 3, false};
+    for (const TPlacedStone& stone : stones)
+        layout[stone.Column][stone.Row] = {stone.ColorIndex, false};
+    return layout;
+}
+
+const QColor Grey(128, 128, 128);
+const QColor Silver(192, 192, 192);
+
+// The shade of a purple stone: the stone's colour lightened by the same step in every component.
+bool IsPurpleShade(QColor color) {
+    return color.red() == color.blue() && color.red() == color.green() + 128;
+}
+
+} // namespace
+
+class TFunTabTests : public QObject {
+    Q_OBJECT
+    std::vector<QString> FMessages;
+
+    QWidget* PaintBox(TFunTab& tab) { return tab.findChild<QWidget*>("pbBoard"); }
+    QString CountLine(TFunTab& tab) { return tab.findChild<QLineEdit*>("edtCount")->text(); }
+    QImage Shot(TFunTab& tab) { return PaintBox(tab)->grab().toImage(); }
+    QColor CornerOf(const QImage& shot, int column, int row) {
+        return shot.pixelColor(column * 30, row * 30);
+    }
+    QColor StoneOf(const QImage& shot, int column, int row) {
+        return shot.pixelColor(column * 30 + 5, row * 30 + 14);
+    }
+    void ClickCell(TFunTab& tab, int column, int row, Qt::MouseButton button = Qt::LeftButton,
+                   Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseClick(PaintBox(tab), button, keys, QPoint(column * 30 + 15, row * 30 + 15));
+    }
+
+private slots:
+    void init() {
+        FMessages.clear();
+        SetMessageHandler([this](const QString& text) { FMessages.push_back(text); });
+    }
+    void cleanup() { SetMessageHandler({}); }
+
+    void ControlsOfTheTabAndTheFirstDeal() {
+        TFunTab tab;
+        QCOMPARE(PaintBox(tab)->parentWidget(), tab.findChild<QFrame*>("Panel7"));
+        QCOMPARE(PaintBox(tab)->size(), QSize(329, 359));
+        QCOMPARE(CountLine(tab), QString("Count = 0 selected = 0"));
+        QVERIFY(tab.findChild<QPushButton*>("btnStart") && tab.findChild<QPushButton*>("bntHint"));
+        QVERIFY(!tab.findChild<QToolButton*>("btnUndo")->icon().pixmap(34, 34).isNull());
+
+        // The first game is dealt: a shaded stone on grey in every cell.
+        QCOMPARE(tab.Board().Stones().size(), size_t(JBColumns * JBRows));
+        const QImage shot = Shot(tab);
+        for (int c = 0; c < JBColumns; ++c)
+            for (int r = 0; r < JBRows; ++r) {
+                QCOMPARE(CornerOf(shot, c, r), Grey);
+                QVERIFY(StoneOf(shot, c, r) != Grey);
+            }
+    }
+
+    void ClicksOnThePaintBoxMarkAndRemoveAGroup() {
+        TFunTab tab;
+        tab.Board().LayOut(Checkered({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {8, 0, 1}, {8, 1, 1}}));
+        ClickCell(tab, 0, 0);
+        QCOMPARE(CountLine(tab), QString("Count = 0 selected = 6"));
+        QImage shot = Shot(tab);
+        QCOMPARE(CornerOf(shot, 2, 0), Silver);
+        QCOMPARE(CornerOf(shot, 3, 0), Grey);
+        QVERIFY(IsPurpleShade(StoneOf(shot, 2, 0)));
+
+        // Any button confirms, whatever keys are held.
+        ClickCell(tab, 1, 0, Qt::RightButton, Qt::ShiftModifier);
+        QCOMPARE(CountLine(tab), QString("Count = 6 selected = 0"));
+        QCOMPARE(tab.Board().Score(), 6);
+        shot = Shot(tab);
+        for (int c = 0; c < 3; ++c) {
+            QCOMPARE(CornerOf(shot, c, 0), Grey);
+            QCOMPARE(StoneOf(shot, c, 0), Grey);
+        }
+        QVERIFY(FMessages.empty());
+    }
+
+    void HintAndUndoButtons() {
+        TFunTab tab;
+        tab.Board().LayOut(Checkered(
+            {{5, 0, 1}, {6, 0, 1}, {5, 1, 1}, {6, 1, 1}, {5, 2, 1}, {6, 2, 1}, {0, 10, 0}, {0, 11, 0}}));
+        QTest::mouseClick(tab.findChild<QPushButton*>("bntHint"), Qt::LeftButton);
+        QCOMPARE(CountLine(tab), QString("Count = 0 selected = 30"));
+        QCOMPARE(CornerOf(Shot(tab), 6, 2), Silver);
+
+        ClickCell(tab, 6, 2);
+        QCOMPARE(tab.Board().Score(), 30);
+        QVERIFY(tab.Board().Cell(5, 0)->Removed);
+
+        QTest::mouseClick(tab.findChild<QToolButton*>("btnUndo"), Qt::LeftButton);
+        QCOMPARE(tab.Board().Score(), 0);
+        QVERIFY(!tab.Board().Cell(5, 0)->Removed);
+        QCOMPARE(CountLine(tab), QString("Count = 0 selected = 0"));
+        QCOMPARE(CornerOf(Shot(tab), 6, 2), Grey);
+    }
+
+    void LastPixelEndsTheGameAndStartKeepsTheOldLine() {
+        TFunTab tab;
+        tab.Board().LayOut(Checkered({{10, 10, 2}, {10, 11, 2}}));
+        QTest::mouseClick(PaintBox(tab), Qt::LeftButton, {}, QPoint(328, 358));
+        QTest::mouseClick(PaintBox(tab), Qt::MiddleButton, {}, QPoint(328, 358));
+        QCOMPARE(FMessages, std::vector<QString>{"Gameover, you have 2 points"});
+
+        QTest::mouseClick(tab.findChild<QPushButton*>("bntHint"), Qt::LeftButton);
+        QCOMPARE(FMessages.back(), QString("No options left"));
+
+        QTest::mouseClick(tab.findChild<QPushButton*>("btnStart"), Qt::LeftButton);
+        QVERIFY(!tab.Board().GameOver());
+        QCOMPARE(tab.Board().Score(), 0);
+        QCOMPARE(CountLine(tab), QString("Count = 2 selected = 0"));
+    }
+};
+
+QTEST_MAIN(TFunTabTests)
+#include "FunTabTests.moc"

@@ -1,0 +1,271 @@
+#include "storage/FileIO.h"
+#include "storage/GeneSetFile.h"
+#include "ui/RadioGroup.h"
+#include "ui/uFrmEditCombi.h"
+#include "ui/uFrmEditGene.h"
+#include "ui/uFrmEditLocus.h"
+
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <filesystem>
+
+namespace {
+
+QStringList Rows(const QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        rows << (list->columnCount() > 1 ? item->text(0) + " " + item->text(1) : item->text(0));
+    }
+    return rows;
+}
+
+QString SelectedRow(const QTreeWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}
+
+void Select(QTreeWidget* list, int row) {
+    list->clearSelection();
+    list->topLevelItem(row)->setSelected(true);
+}
+
+// The weight editors from top to bottom: the relation shown and the sentence next to it.
+QStringList WeightEditors(const TfrmMain& window) {
+    QStringList editors;
+    QLayout* rows = window.sbLocusItemWeights->widget()->layout();
+    for (int i = 0; i < rows->count(); ++i)
+        if (QWidget* panel = rows->itemAt(i)->widget())
+            editors << panel->findChild<QComboBox*>()->currentText() + " | " + panel->findChild<QLabel*>("Mylabel")->text();
+    return editors;
+}
+
+QComboBox* WeightEditor(const TfrmMain& window, const QString& panelName) {
+    return window.sbLocusItemWeights->widget()->findChild<QWidget*>(panelName)->findChild<QComboBox*>();
+}
+
+void AddGene(TfrmMain& window, const QString& name, const QString& id) {
+    WhenDialogShows<TfrmAddGene>([name, id](TfrmAddGene& dialog) {
+        dialog.edGeneName->setText(name);
+        dialog.edID->setText(id);
+        dialog.btnOK->click();
+    });
+    window.btnAddGene->click();
+}
+
+} // namespace
+
+class TGeneManagementTests : public QObject {
+    Q_OBJECT
+private slots:
+    void AddingAnAlleleBuildsItsGenes() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
+        AddGene(*window, "Beta", "z");
+        QCOMPARE(Rows(window->lvLocusItems).mid(6), QStringList({"zz Beta", "+z het. Beta", "az AmelanisticBeta",
+                                                                 "uz UltraBeta"}));
+        QCOMPARE(Selectors(window->sbMale).front()->count(), 10);
+
+        WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) {
+            QCOMPARE(dialog.edLocusName->text(), QString("New Locus"));
+            dialog.edLocusName->setText("Alpha locus");
+            dialog.btnOK->click();
+        });
+        window->btnAddLocus->click();
+        QCOMPARE(Rows(window->lvLocusList).last(), QString("Alpha locus"));
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
+        Select(window->lvLocusList, 10);
+        AddGene(*window, "Alpha", "s");
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
+        QCOMPARE(window->LocusList()[10]->Genes().Count(), 3);
+        Select(window->lvLocusList, 10);
+        QCOMPARE(Rows(window->lvLocusItems), QStringList({"ss Alpha", "+s het. Alpha", "++ Normal"}));
+        QCOMPARE(int(Selectors(window->sbMale).size()), 11);
+    }
+
+    void WeightEditorsShowAndStoreRelations() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        QCOMPARE(WeightEditors(*window), QStringList({"a = u | Amelanistic is co-dominant to Ultra",
+                                                      "+ > u | Normal is dominant to Ultra",
+                                                      "+ > a | Normal is dominant to Amelanistic"}));
+        QComboBox* plusA = WeightEditor(*window, "Panel0");
+        plusA->lineEdit()->clear();
+        QTest::keyClicks(plusA->lineEdit(), "a > +");
+        TLocus* locus = window->LocusList()[0];
+        QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
+        QCOMPARE(window->sbLocusItemWeights->widget()->findChild<QWidget*>("Panel0")->findChild<QLabel*>("Mylabel")->text(),
+                 QString("Amelanistic is dominant to Normal"));
+        plusA->lineEdit()->clear();
+        QTest::keyClicks(plusA->lineEdit(), "a");
+        QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
+        QCOMPARE(window->sbLocusItemWeights->widget()->findChild<QWidget*>("Panel0")->findChild<QLabel*>("Mylabel")->text(),
+                 QString());
+
+        PickEntry(WeightEditor(*window, "Panel2"), 1);
+        QCOMPARE(locus->GetWeight("au"), std::string("a > u"));
+
+        // Showing a locus completes its relations; a locus of one allele has no editor.
+        TLocus* plain = window->LocusList().Add(std::make_unique<TLocus>("Plain"));
+        plain->Genes().Add(std::make_unique<TGene>('+', '+', "Normal"));
+        window->RefreshGeneLists();
+        Select(window->lvLocusList, 10);
+        QCOMPARE(plain->Weights(), std::vector<std::string>({"++:+ = +"}));
+        QVERIFY(WeightEditors(*window).isEmpty());
+    }
+
+    void CancelLeavesTheModelAndDeleteKeepsWhatWasMadeWithIt() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        Select(window->lvLocusList, 8);
+        const std::string before = GeneSetFileContent(window->GeneSet());
+        WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) { dialog.btnCancel->click(); });
+        window->btnAddLocus->click();
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
+        WhenDialogShows<TfrmAddGene>([](TfrmAddGene& dialog) {
+            dialog.edID->setText("z");
+            dialog.btnPrint->click();
+        });
+        window->btnAddGene->click();
+        WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) { dialog.reject(); });
+        window->btnAddCombi->click();
+        Select(window->lvLocusItems, 2);
+        WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
+            dialog.edGeneName->setText("changed");
+            dialog.btnCancel->click();
+        });
+        window->btnEditGene->click();
+        QCOMPARE(GeneSetFileContent(window->GeneSet()), before);
+
+        // Deleting the gene aa keeps +a, the relation of aa and the combinations naming aa.
+        Select(window->lvLocusItems, 2);
+        window->btnDeleteGene->click();
+        QCOMPARE(Rows(window->lvLocusItems), QStringList({"++ Normal", "+a het. Amel", "+u het. ultra", "uu Ultra",
+                                                         "au Ultramel"}));
+        QVERIFY(window->LocusList()[0]->IndexOfWeight("aa") >= 0);
+        QCOMPARE(window->CombiList()[1]->Code, std::string("aaee"));
+
+        Select(window->lvLocusList, 9);
+        window->BtnDeleteLocus->click();
+        QCOMPARE(window->LocusList().Count(), 9);
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
+        Select(window->lvCombiList, 0);
+        window->btnDeleteCombi->click();
+        QCOMPARE(Rows(window->lvCombiList).first(), QString("aaee Blizzard"));
+    }
+
+    void EditingKeepsTheLocusAndStoresSortedCodes() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        Select(window->lvLocusList, 1);
+        Select(window->lvLocusItems, 1);
+        WhenDialogShows<TfrmEditGene>([&fixture](TfrmEditGene& dialog) {
+            QCOMPARE(dialog.edID->text(), QString("bb"));
+            QVERIFY(dialog.btnOK->isEnabled());
+            dialog.edID->setText("aa");
+            QCOMPARE(fixture.Messages.last(), QString("aa already used in Gene Amelanistic"));
+            QCOMPARE(dialog.edID->text(), QString());
+            QVERIFY(!dialog.btnOK->isEnabled());
+            dialog.edID->setText("++");
+            dialog.edID->setText("x#");
+            QVERIFY(fixture.Messages.last().startsWith("\"x#\" cannot be a Gene ID"));
+            dialog.edID->setText("x");
+            QVERIFY(!dialog.btnOK->isEnabled());
+            dialog.edID->setText("b+");
+            dialog.edGeneName->setText("Carrier");
+            dialog.btnOK->click();
+        });
+        window->btnEditGene->click();
+        QCOMPARE(fixture.Messages.size(), 2);
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Anery"));
+        QCOMPARE(Rows(window->lvLocusItems)[1], QString("+b Carrier"));
+
+        WhenDialogShows<TfrmAddGene>([&fixture](TfrmAddGene& dialog) {
+            QVERIFY(!dialog.btnOK->isEnabled());
+            dialog.edID->setText("qr");
+            QCOMPARE(fixture.Messages.last(), QString("Give just one character that is unique for this Gene within all genes"));
+            QCOMPARE(dialog.edID->text(), QString("q"));
+            QVERIFY(dialog.btnOK->isEnabled());
+            dialog.edID->setText("K");
+            QCOMPARE(fixture.Messages.last(), QString("K already used in Gene Sunkissed"));
+            QVERIFY(!dialog.btnOK->isEnabled());
+            for (const QString& bad : QStringList({" ", "?", "=", "[", QString::fromUtf8("é")})) {
+                dialog.edID->setText(bad);
+                QCOMPARE(dialog.edID->text(), QString());
+            }
+            dialog.edID->setText("+");
+            QVERIFY(dialog.btnOK->isEnabled());
+            dialog.btnCancel->click();
+        });
+        window->btnAddGene->click();
+        QCOMPARE(fixture.Messages.size(), 9);
+
+        // A combination opens with its genes ticked and stores them in gene-set order.
+        Select(window->lvCombiList, 4);
+        WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Edit/ Add combi"));
+            QStringList ticked;
+            for (int i = 0; i < dialog.lvGenes->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* item = dialog.lvGenes->topLevelItem(i);
+                QVERIFY(item->text(0) != "++");
+                if (item->checkState(0) == Qt::Checked)
+                    ticked << item->text(0);
+                if (item->text(0) == "uu" || item->text(0) == "hh")
+                    item->setCheckState(0, Qt::Checked);
+                if (item->text(0) == "dd")
+                    item->setCheckState(0, Qt::Unchecked);
+            }
+            QCOMPARE(ticked, QStringList({"au", "dd"}));
+            dialog.edCombiName->setText("Golden");
+            dialog.btnOK->click();
+        });
+        window->btnEditCombi->click();
+        QCOMPARE(Rows(window->lvCombiList)[4], QString("uuauhh Golden"));
+    }
+
+    void RestoreDefaultsBringsBackSerpentia() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("GenericZygora.INI");
+        fixture.WriteDefaultSet("Serpentia.INI");
+        fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\n[LOCUS]\r\n0=Boa\r\n");
+        auto window = fixture.Start();
+        Select(window->lvLocusList, 3);
+        window->BtnDeleteLocus->click();
+        window->rgCombi->SetItemIndex(0);
+        window->btnRestoreDefaults->click();
+        QCOMPARE(window->LocusList().Count(), 10);
+        QCOMPARE(Rows(window->lvLocusList)[3], QString("Caramel"));
+        QCOMPARE(window->rgCombi->ItemIndex(), 1);
+        QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), DefaultGeneSetText());
+
+        PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Boas"));
+        QCOMPARE(window->LocusList().Count(), 1);
+        window->btnRestoreDefaults->click();
+        QCOMPARE(Rows(window->lvLocusList), QStringList({"Boa"}));
+        QCOMPARE(fixture.Folder.Read("Serpentia.INI"), DefaultGeneSetText());
+
+        std::filesystem::remove(fixture.Folder.File("Serpentia.INI"));
+        std::filesystem::create_directory(fixture.Folder.File("Serpentia.INI"));
+        PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Boas"));
+        window->btnRestoreDefaults->click();
+        QVERIFY(fixture.Messages.last().startsWith(
+            QString::fromStdString("Cannot create file \"" + fixture.Folder.File("Serpentia.INI") + "\". ")));
+    }
+};
+
+QTEST_MAIN(TGeneManagementTests)
+#include "GeneManagementTests.moc"

@@ -1,0 +1,351 @@
+#include "calc/Calculation.h"
+#include "storage/GeneSetFile.h"
+#include "storage/FileIO.h"
+#include "ui/GridModel.h"
+#include "ui/RadioGroup.h"
+#include "ui/ReportPrinter.h"
+#include "ui/uFrmEditIniFileName.h"
+
+#include "WindowFixture.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+
+QString Report(const TCalcResult& result) {
+    QStringList lines;
+    for (const std::string& line : result.ReportLines())
+        lines << QString::fromStdString(line);
+    return lines.join('\n');
+}
+
+// The calculation run on its own on the built-in set, to compare with what the window shows.
+TCalcResult CalculateOnDefaultSet(const std::string& male, const std::string& female, const TCalcOptions& options) {
+    TGeneSet set;
+    LoadGeneSetText(DefaultGeneSetText(), set, "Serpentia.INI");
+    return RunCalculation(male, female, options, set.LocusList, set.CombiList);
+}
+
+TGeneSet ReadSet(const std::string& path) {
+    TGeneSet set;
+    LoadGeneSet(path, set);
+    return set;
+}
+
+class TCapturedMail : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public slots:
+    void Open(const QUrl& url) { Urls << url; }
+};
+
+} // namespace
+
+class TMainWindowTests : public QObject {
+    Q_OBJECT
+private slots:
+    void FirstStartTakesTheSetTheSelectorShows() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        QCOMPARE(window->windowTitle(), QString("Zygora"));
+        QStringList captions;
+        for (int i = 0; i < window->pcMain->count(); ++i)
+            captions << window->pcMain->tabText(i);
+        QCOMPARE(captions, QStringList({"Gene management", "Calculation", "Images", "Fun", "About"}));
+        QCOMPARE(window->pcMain->currentWidget(), window->tsCalc);
+        QCOMPARE(window->pos(), QPoint(83, 48));
+        QCOMPARE(window->width(), 906);
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("serpentia"));
+        QCOMPARE(window->LocusList().Count(), 10);
+        QCOMPARE(window->rgCombi->ItemIndex(), 1);
+        QCOMPARE(int(Selectors(window->sbMale).size()), 10);
+        QVERIFY(fixture.Messages.isEmpty());
+
+        window->close();
+        const std::string saved = fixture.Folder.Read("Serpentia.INI");
+        QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), saved);
+        QCOMPARE(ReadSet(fixture.Folder.File("Serpentia.INI")).LocusList.Count(), 10);
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string("serpentia"));
+    }
+
+    void EmptyFolderStartsEmptyAndWritesNoNamelessSet() {
+        TWindowFixture fixture;
+        auto window = fixture.Start();
+        QCOMPARE(window->LocusList().Count(), 0);
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
+        window->btnClearAllClick();
+        QCOMPARE(window->Edit1->text(), QString());
+        window->close();
+        QCOMPARE(fixture.Folder.EntryCount(), 1);
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string());
+    }
+
+    void StartFromTheMainSettingsFileRestoresWindowAndSelection() {
+        TWindowFixture fixture;
+        std::string settings = "[Config]\r\nLeft=100\r\nTop=60\r\nWidth=700\r\nHeight=500\r\nFemale=+a++\r\n"
+                               "Male=AAee\r\n" +
+                               DefaultGeneSetText();
+        settings.replace(settings.find("RatioIndex=0"), 12, "RatioIndex=7");
+        settings.replace(settings.find("PhenotypeIndex=0"), 16, "PhenotypeIndex=-5");
+        settings.replace(settings.find("IniFile=Serpentia"), 17, "IniFile=Boas");
+        fixture.Folder.Write("GenericZygora.INI", settings);
+        std::string boas = DefaultGeneSetText();
+        boas.replace(boas.find("LocusCount=10"), 13, "LocusCount=1");
+        fixture.Folder.Write("Boas.INI", boas);
+        auto window = fixture.Start();
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+        QCOMPARE(window->LocusList().Count(), 10);
+        QCOMPARE(window->pos(), QPoint(100, 60));
+        QCOMPARE(window->size(), QSize(700, 500));
+        QCOMPARE(window->rgRatio->ItemIndex(), 1);
+        QCOMPARE(window->rgPheno->ItemIndex(), -1);
+        QCOMPARE(window->Edit1->text(), QString("AAee"));
+        const auto male = Selectors(window->sbMale);
+        const auto female = Selectors(window->sbFemale);
+        QCOMPARE(male[0]->currentText(), QString("aa Amelanistic"));
+        QCOMPARE(male[4]->currentText(), QString("ee Charcoal"));
+        QCOMPARE(male[1]->currentText(), QString("++ Normal"));
+        QCOMPARE(female[0]->currentText(), QString("+a het. Amel"));
+        QCOMPARE(window->reResult->toPlainText(), Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, '.'})));
+    }
+
+    void SelectorsBuildTheSelectionStrings() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        auto male = Selectors(window->sbMale);
+        PickEntry(male[0], 2);
+        QCOMPARE(window->Edit1->text(), QString("aa"));
+        QCOMPARE(window->Edit2->text(), QString("++"));
+
+        male[3]->lineEdit()->clear();
+        QTest::keyClicks(male[3]->lineEdit(), "d");
+        QCOMPARE(window->Edit1->text(), QString("aa++++d") + QString("++").repeated(6));
+        QTest::keyClicks(male[3]->lineEdit(), "d Caramel");
+        QCOMPARE(window->Edit1->text(), QString("aadd"));
+        QCOMPARE(window->Edit2->text(), QString("++++"));
+
+        window->btnClearAll->click();
+        QCOMPARE(window->Edit1->text(), QString());
+        QCOMPARE(window->Edit2->text(), QString());
+        QCOMPARE(male[0]->currentText(), QString("++ Normal"));
+
+        window->Edit1->setText("aa++");
+        window->Edit2->setText("+a+b");
+        window->RestoreParentSelection();
+        male = Selectors(window->sbMale);
+        const auto female = Selectors(window->sbFemale);
+        QCOMPARE(male[0]->currentText(), QString("aa Amelanistic"));
+        QCOMPARE(male[1]->currentText(), QString("++ Normal"));
+        QCOMPARE(female[1]->currentText(), QString("+b het. Anery"));
+
+        window->BuildParentSelection();
+        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("++ Normal"));
+        QCOMPARE(window->Edit1->text(), QString("aa++"));
+
+        PickEntry(Selectors(window->sbFemale)[2], 2);
+        QCOMPARE(window->Edit1->text(), QString("++"));
+        QCOMPARE(window->Edit2->text(), QString("+c"));
+    }
+
+    void CalculationOnScreenIsTheCalculationsOwn() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        window->Edit1->setText("+a+e");
+        window->Edit2->setText("aaee");
+        window->rgRatio->SetItemIndex(1);
+        window->rgPossible->SetItemIndex(1);
+        window->btnCalc->click();
+        const TCalcResult expected = CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 0, 1, '.'});
+        QCOMPARE(window->reResult->toPlainText(), Report(expected));
+        QVERIFY(window->reResult->toPlainText().contains("25.00% Blizzard  "));
+
+        const auto* grid = static_cast<const TGridModel*>(window->sgResult->model());
+        QCOMPARE(grid->rowCount(), 4);
+        QCOMPARE(grid->columnCount(), 1);
+        for (int row = 0; row <= 4; ++row)
+            for (int column = 0; column <= 1; ++column)
+                QCOMPARE(grid->CellText(column, row), QString::fromStdString(expected.CellText(column, row)));
+        QCOMPARE(grid->headerData(0, Qt::Vertical, Qt::DisplayRole).toString(), QString("++"));
+
+        window->rgPheno->SetItemIndex(1);
+        emit window->rgPheno->Click();
+        QCOMPARE(window->reResult->toPlainText(), Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, '.'})));
+
+        std::string tooLarge;
+        for (char allele = 'a'; allele <= 'z'; ++allele)
+            tooLarge += std::string("+") + allele;
+        window->Edit1->setText(QString::fromStdString(tooLarge + "+A"));
+        window->btnCalc->click();
+        const TCalcResult refused = CalculateOnDefaultSet(tooLarge + "+A", "aaee", {1, 1, 1, 1, '.'});
+        QVERIFY(refused.Refused());
+        QCOMPARE(window->reResult->toPlainText(), QString::fromStdString(refused.RefusalMessage()));
+    }
+
+    void SwitchingSavesTheOutgoingSetAndLoadsThePickedOne() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("GenericZygora.INI");
+        fixture.WriteDefaultSet("Serpentia.INI");
+        fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\nIniFile=serpentia\r\nLocus0GeneCount=1\r\n"
+                                         "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n");
+        auto window = fixture.Start();
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
+        PickEntry(Selectors(window->sbMale)[0], 1);
+
+        window->cbxSelectIniFile->setEditText("BOAS");
+        window->cbxSelectIniFile->lineEdit()->setFocus();
+        QTest::keyClick(window->cbxSelectIniFile->lineEdit(), Qt::Key_Return);
+        QCOMPARE(window->IniFile(), std::string("Boas"));
+        QCOMPARE(window->LocusList().Count(), 1);
+        QCOMPARE(window->Edit1->text(), QString("bb"));
+        QCOMPARE(int(Selectors(window->sbMale).size()), 1);
+        QCOMPARE(ReadSet(fixture.Folder.File("Serpentia.INI")).Male, std::string("+a"));
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Male, std::string("+a"));
+
+        // The same set in other letters, or a name typed and not confirmed, changes nothing.
+        const std::string boas = fixture.Folder.Read("Boas.INI");
+        PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Boas"));
+        window->cbxSelectIniFile->setEditText("Serp");
+        emit window->cbxSelectIniFile->lineEdit()->editingFinished();
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+        QCOMPARE(window->LocusList().Count(), 1);
+        QCOMPARE(fixture.Folder.Read("Boas.INI"), boas);
+
+        window->cbxSelectIniFile->setEditText("../Serpentia");
+        emit window->cbxSelectIniFile->lineEdit()->returnPressed();
+        QCOMPARE(fixture.Messages.size(), 1);
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+
+        // A save that fails stops the switch: the set stays, and so does its name.
+        SetWriteFaultHook([](TWriteStep step, int) { return step == TWriteStep::Rename ? EIO : 0; });
+        PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Serpentia"));
+        SetWriteFaultHook(nullptr);
+        QCOMPARE(fixture.Messages.last(), QString::fromStdString("Unable to write to " + fixture.Folder.File("GenericZygora.INI")));
+        QCOMPARE(window->IniFile(), std::string("Boas"));
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+        QCOMPARE(window->LocusList().Count(), 1);
+        QCOMPARE(fixture.Folder.Read("Boas.INI"), boas);
+    }
+
+    void NewCopiesTheSetUnderAFreshName() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        const auto newSet = [&](const QString& name, bool cancelAfter) {
+            WhenDialogShows<TfrmEditIniFileName>([name, cancelAfter](TfrmEditIniFileName& dialog) {
+                QCOMPARE(dialog.windowTitle(), QString("Enter Ini-FileName"));
+                dialog.edInput->setText(name);
+                dialog.btnOK->click();
+                if (cancelAfter)
+                    dialog.btnCancel->click();
+            });
+            window->btnNewIniFile->click();
+        };
+        newSet("Boas.INI", false);
+        QCOMPARE(window->cbxSelectIniFile->itemText(window->cbxSelectIniFile->count() - 1), QString("Boas"));
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("serpentia"));
+        const TGeneSet copy = ReadSet(fixture.Folder.File("Boas.INI"));
+        QCOMPARE(copy.IniFile, std::string("Boas"));
+        QCOMPARE(copy.LocusList.Count(), 10);
+
+        newSet("", true);
+        newSet("SERPENTIA", true);
+        newSet("../escape", true);
+        newSet(".INI", true);
+        QCOMPARE(fixture.Messages, QStringList({"ERROR, first type a name",
+                                                "A gene set named \"SERPENTIA\" already exists",
+                                                fixture.Messages.value(2), "ERROR, first type a name"}));
+        QVERIFY(fixture.Messages[2].startsWith("\"../escape\" cannot be the name of a gene set"));
+        QCOMPARE(fixture.Folder.EntryCount(), 2);
+        QCOMPARE(window->cbxSelectIniFile->count(), 2);
+    }
+
+    void PairingsAreSavedAndLoaded() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        PickEntry(Selectors(window->sbMale)[0], 2);
+        const std::string pairing = fixture.Folder.File("pair.zyg");
+        fixture.FileAnswers << QString::fromStdString(pairing);
+        window->miSaveSelection->trigger();
+        QCOMPARE(fixture.Folder.Read("pair.zyg"), std::string("aa\r\n++\r\n"));
+
+        fixture.Folder.Write("other.zyg", "++\n+a");
+        fixture.FileAnswers << QString::fromStdString(fixture.Folder.File("other.zyg"));
+        window->miLoadGeneSet->trigger();
+        QCOMPARE(window->Edit1->text(), QString("++"));
+        QCOMPARE(window->Edit2->text(), QString("+a"));
+        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("++ Normal"));
+        QCOMPARE(Selectors(window->sbFemale)[0]->currentText(), QString("+a het. Amel"));
+        QCOMPARE(window->CurrentGeneSet(), fixture.Folder.File("other.zyg"));
+
+        fixture.Folder.Write("three.zyg", "aa\r\nbb\r\ncc\r\n");
+        fixture.FileAnswers << QString::fromStdString(fixture.Folder.File("three.zyg"));
+        window->miLoadGeneSet->trigger();
+        QCOMPARE(window->Edit2->text(), QString("+a"));
+
+        fixture.FileAnswers << QString::fromStdString(fixture.Folder.File("gone.zyg"));
+        window->miLoadGeneSet->trigger();
+        QCOMPARE(fixture.Messages.last(),
+                 QString::fromStdString("Cannot open file \"" + fixture.Folder.File("gone.zyg") + "\". No such file or directory"));
+        window->miLoadGeneSet->trigger();
+        window->close();
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).CurrentGeneSet, fixture.Folder.File("gone.zyg"));
+    }
+
+    void PrintingAndAbout() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            window->ToolButton1->click();
+            QCOMPARE(fixture.Messages, QStringList({"There is no default printer currently selected"}));
+        }
+
+        QStringList report;
+        for (int i = 0; i < 150; ++i)
+            report << QString("line %1 of the report").arg(i);
+        window->reResult->setPlainText(report.join('\n'));
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(QString::fromStdString(fixture.Folder.File("report.pdf")));
+        PrintDocument(*window->reResult->document(), pdf);
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf.outputFileName(), "-"});
+        if (!text.waitForFinished() || text.exitCode() != 0)
+            QSKIP("pdftotext is not installed");
+        const QStringList printed = QString::fromUtf8(text.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QStringList lines;
+        for (const QString& line : printed)
+            if (!line.trimmed().isEmpty() && line.trimmed() != "\f")
+                lines << line.trimmed().remove('\f');
+        QCOMPARE(lines, report);
+        QVERIFY(printed.join('\n').contains('\f'));
+
+        QCOMPARE(window->Label5->text(), QString("Zygora version 3.1.A"));
+        QVERIFY(!window->Image1->pixmap().isNull());
+        TCapturedMail mail;
+        QDesktopServices::setUrlHandler("mailto", &mail, "Open");
+        QTest::mouseClick(window->lbEmail, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(mail.Urls, QList<QUrl>({QUrl("mailto:" + window->lbEmail->text())}));
+    }
+};
+
+QTEST_MAIN(TMainWindowTests)
+#include "MainWindowTests.moc"

@@ -1,0 +1,68 @@
+// A main window started in a fresh application folder, with messages and file dialogs answered by the test.
+#pragma once
+
+#include "storage/DefaultGeneSet.h"
+#include "ui/FileDialogs.h"
+#include "ui/ShowMessage.h"
+#include "ui/uFrmMain.h"
+
+#include "TempFolder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QScrollArea>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class TWindowFixture {
+public:
+    TTempFolder Folder;
+    QStringList Messages;
+    QStringList FileAnswers; // what the next file dialogs answer, in order; none left means Cancel
+
+    TWindowFixture() {
+        SetMessageHandler([this](const QString& text) { Messages << text; });
+        SetFileDialogHandler([this](const QString&, const QString&) {
+            return FileAnswers.isEmpty() ? QString() : FileAnswers.takeFirst();
+        });
+    }
+    ~TWindowFixture() {
+        SetMessageHandler({});
+        SetFileDialogHandler({});
+    }
+    TWindowFixture(const TWindowFixture&) = delete;
+    TWindowFixture& operator=(const TWindowFixture&) = delete;
+
+    void WriteDefaultSet(const std::string& fileName) const { Folder.Write(fileName, DefaultGeneSetText()); }
+    std::unique_ptr<TfrmMain> Start() const { return std::make_unique<TfrmMain>(Folder.Path()); }
+};
+
+// Runs `drive` on the next modal dialog of type T as soon as it is shown, so that a test can fill it in
+// and close it while the code under test waits in the dialog's exec().
+template <typename T>
+void WhenDialogShows(std::function<void(T&)> drive) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    auto attempts = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, drive, attempts] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (dialog == nullptr && ++*attempts < 500)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (dialog != nullptr)
+            drive(*dialog);
+    });
+    timer->start();
+}
+
+// The locus selectors of one parent, in locus order.
+inline QList<QComboBox*> Selectors(QScrollArea* box) { return box->widget()->findChildren<QComboBox*>(); }
+
+// Picks an entry of a drop-down list as the user does.
+inline void PickEntry(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}

@@ -1,0 +1,118 @@
+// Hand-laid puzzle positions and an owner that records what the board asks of its window.
+#pragma once
+
+#include "game/JBBoard.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TRecordingOwner : public TJBBoardOwner {
+public:
+    std::vector<std::string> CountLines;
+    std::vector<TJBSound> Sounds;
+    std::vector<std::string> Messages;
+    int Repaints = 0;
+
+    void SetCountLine(const std::string& text) override { CountLines.push_back(text); }
+    void PlaySound(TJBSound sound) override { Sounds.push_back(sound); }
+    void ShowBoardMessage(const std::string& text) override { Messages.push_back(text); }
+    void RepaintBoard() override { ++Repaints; }
+    TJBAckupBoard& UndoBoard() override {
+        if (!FUndoBoard)
+            FUndoBoard = std::make_unique<TJBAckupBoard>(*this);
+        return *FUndoBoard;
+    }
+    std::string CountLine() const { return CountLines.empty() ? std::string() : CountLines.back(); }
+
+private:
+    std::unique_ptr<TJBAckupBoard> FUndoBoard;
+};
+
+// Pictures are 12 rows of 11 characters, row 0 at the top: '0'..'4' a stone of that colour, 'a'..'e' a
+// removed stone of colour 0..4, and in laid-out pictures '.' the background, a checkerboard of colours
+// 3 and 4 in which no two neighbours match.
+inline char Background(int column, int row) {
+    return (column + row) % 2 ? '4' : '3';
+}
+
+inline std::vector<std::string> WithBackground(std::vector<std::string> picture) {
+    EXPECT_EQ(picture.size(), static_cast<size_t>(JBRows));
+    for (int r = 0; r < static_cast<int>(picture.size()); ++r) {
+        EXPECT_EQ(picture[r].size(), static_cast<size_t>(JBColumns)) << "row " << r;
+        for (int c = 0; c < static_cast<int>(picture[r].size()); ++c)
+            if (picture[r][c] == '.')
+                picture[r][c] = Background(c, r);
+    }
+    return picture;
+}
+
+// Pictures of the top rows or the bottom rows of the board; the other rows are background.
+inline std::vector<std::string> Top(std::vector<std::string> rows) {
+    rows.resize(JBRows, std::string(JBColumns, '.'));
+    return rows;
+}
+
+inline std::vector<std::string> Bottom(const std::vector<std::string>& rows) {
+    std::vector<std::string> picture(JBRows - rows.size(), std::string(JBColumns, '.'));
+    picture.insert(picture.end(), rows.begin(), rows.end());
+    return picture;
+}
+
+inline TJBLayout Layout(const std::vector<std::string>& picture) {
+    const std::vector<std::string> full = WithBackground(picture);
+    TJBLayout layout;
+    for (int r = 0; r < JBRows && r < static_cast<int>(full.size()); ++r)
+        for (int c = 0; c < JBColumns && c < static_cast<int>(full[r].size()); ++c) {
+            const char ch = full[r][c];
+            const bool removed = ch >= 'a' && ch <= 'e';
+            if (!removed && (ch < '0' || ch > '4'))
+                ADD_FAILURE() << "bad cell '" << ch << "'";
+            layout[c][r] = {removed ? ch - 'a' : ch - '0', removed};
+        }
+    return layout;
+}
+
+inline char CellChar(const TJBStone& stone) {
+    for (size_t i = 0; i < JBStoneColors.size(); ++i)
+        if (JBStoneColors[i] == stone.Color)
+            return static_cast<char>((stone.Removed ? 'a' : '0') + i);
+    return '?';
+}
+
+inline std::vector<std::string> Picture(const TJBBoard& board) {
+    std::vector<std::string> picture(JBRows, std::string(JBColumns, ' '));
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = 0; r < JBRows; ++r)
+            picture[r][c] = CellChar(*board.Cell(c, r));
+    return picture;
+}
+
+// Every stone knows its own cell and is linked to exactly the stones of the cells around it.
+inline void ExpectLinksMatchCells(const TJBBoard& board) {
+    for (int c = 0; c < JBColumns; ++c)
+        for (int r = 0; r < JBRows; ++r) {
+            const TJBStone* stone = board.Cell(c, r);
+            EXPECT_EQ(stone->Col, c);
+            EXPECT_EQ(stone->Row, r);
+            EXPECT_EQ(stone->LinkUp, board.Cell(c, r - 1)) << c << "," << r;
+            EXPECT_EQ(stone->LinkLeft, board.Cell(c - 1, r)) << c << "," << r;
+            EXPECT_EQ(stone->LinkDown, board.Cell(c, r + 1)) << c << "," << r;
+            EXPECT_EQ(stone->LinkRight, board.Cell(c + 1, r)) << c << "," << r;
+        }
+}
+
+class TBoardTest : public ::testing::Test {
+protected:
+    TRecordingOwner Owner;
+    TJBBoard Board{Owner};
+
+    void Lay(const std::vector<std::string>& picture) { Board.LayOut(Layout(picture)); }
+    // A click in the middle of a cell.
+    void Click(int column, int row) {
+        Board.ClickAt(column * TJBBoard::CellSize + 15, row * TJBBoard::CellSize + 15);
+    }
+    TJBStone& At(int column, int row) { return *Board.Cell(column, row); }
+};

@@ -1,0 +1,171 @@
+#include "BoardKit.h"
+
+#include <set>
+
+namespace {
+
+// A second group keeps the game going after the first one is gone.
+const std::vector<std::string> ThreeInTheCorner = Top({
+    "000.....1..",
+    "........1..",
+});
+
+// A snake of `count` stones of colour 0 laid column by column from the top left corner.
+std::vector<std::string> Snake(int count) {
+    std::vector<std::string> picture(JBRows, std::string(JBColumns, '.'));
+    for (int i = 0; i < count; ++i)
+        picture[i % JBRows][i / JBRows] = '0';
+    return picture;
+}
+
+} // namespace
+
+TEST_F(TBoardTest, MarkingShowsPointsAndConfirmingAddsThem) {
+    Lay(ThreeInTheCorner);
+    EXPECT_TRUE(Owner.CountLines.empty());
+
+    Click(1, 0);
+    EXPECT_FALSE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 3);
+    EXPECT_EQ(Owner.CountLine(), "Count = 0 selected = 6");
+
+    Owner.CountLines.clear();
+    Click(2, 0);
+    EXPECT_EQ(Board.Score(), 6);
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    // The line first shows the score before the points are added; it ends with the new score.
+    ASSERT_FALSE(Owner.CountLines.empty());
+    EXPECT_EQ(Owner.CountLines.front(), "Count = 0 selected = 6");
+    EXPECT_EQ(Owner.CountLine(), "Count = 6 selected = 0");
+    EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound0});
+    EXPECT_TRUE(At(0, 0).Removed && At(1, 0).Removed && At(2, 0).Removed);
+    EXPECT_TRUE(Owner.Messages.empty());
+}
+
+TEST_F(TBoardTest, ClickOnALoneStoneMarksNothingAndAnUnmarkedClickCancels) {
+    Lay(ThreeInTheCorner);
+    const int repaints = Owner.Repaints;
+    Click(5, 5);
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    EXPECT_EQ(Owner.Repaints, repaints);
+    EXPECT_TRUE(Owner.CountLines.empty());
+
+    Click(0, 0);
+    Click(5, 5);
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    EXPECT_EQ(Board.Score(), 0);
+    EXPECT_FALSE(At(0, 0).Removed);
+    EXPECT_EQ(Owner.CountLine(), "Count = 0 selected = 0");
+    EXPECT_TRUE(Owner.Sounds.empty());
+}
+
+TEST_F(TBoardTest, SoundAndPointsFollowTheSizeOfTheGroup) {
+    const std::vector<std::pair<int, TJBSound>> cases = {
+        {2, TJBSound::Sound0}, {5, TJBSound::Sound0},  {6, TJBSound::Sound1},  {8, TJBSound::Sound1},
+        {9, TJBSound::Sound2}, {11, TJBSound::Sound2}, {12, TJBSound::Sound3}, {15, TJBSound::Sound3},
+        {16, TJBSound::Nooo},  {40, TJBSound::Nooo},
+    };
+    for (const auto& [count, sound] : cases) {
+        TRecordingOwner owner;
+        TJBBoard board(owner);
+        board.LayOut(Layout(Snake(count)));
+        board.ClickAt(0, 0);
+        board.ClickAt(0, 0);
+        EXPECT_EQ(owner.Sounds, std::vector<TJBSound>{sound}) << count;
+        EXPECT_EQ(board.Score(), count * count - count) << count;
+    }
+}
+
+TEST_F(TBoardTest, ClickOnAnEmptyCellStartsFromItsRemovedStone) {
+    Lay(Bottom({
+        "........2..",
+        "0a......2..",
+    }));
+    Click(1, 11);
+    EXPECT_FALSE(Board.Selecting());
+    EXPECT_TRUE(At(1, 11).Selected);
+    EXPECT_TRUE(At(0, 11).Selected);
+    EXPECT_EQ(Owner.CountLine(), "Count = 0 selected = 2");
+
+    Click(0, 11);
+    EXPECT_EQ(Board.Score(), 2);
+    EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound0});
+    EXPECT_EQ(CellChar(At(0, 0)), 'a');
+    EXPECT_EQ(CellChar(At(1, 0)), 'a');
+    EXPECT_FALSE(At(0, 11).Removed);
+
+    // An empty cell with no present neighbour of its colour marks nothing.
+    Click(0, 0);
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 0);
+}
+
+TEST_F(TBoardTest, EdgePixelsOfThePaintBoxHitTheLastColumnAndRow) {
+    Lay(Bottom({
+        "..........1",
+        "..........1",
+    }));
+    Board.ClickAt(329, 359);
+    EXPECT_EQ(Board.SelectedCount(), 2);
+    Board.ClickAt(300, 330);
+    EXPECT_EQ(Board.Score(), 2);
+
+    Lay(Bottom({
+        ".........11",
+    }));
+    Board.ClickAt(299, 329); // column 9, row 10: a lone stone
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    Board.ClickAt(328, 358);
+    EXPECT_EQ(Board.SelectedCount(), 2);
+    EXPECT_TRUE(At(9, 11).Selected);
+
+    // Off the board nothing is hit, but the score is still recorded for Undo.
+    Board.ClickAt(330, 10);
+    Board.ClickAt(-1, 10);
+    EXPECT_EQ(Board.SelectedCount(), 2);
+    EXPECT_FALSE(Board.Selecting());
+}
+
+TEST_F(TBoardTest, StartKeepsSelectingAndLeavesTheCountLineAlone) {
+    Board.FixSeed(1);
+    Lay(ThreeInTheCorner);
+    Click(0, 0);
+    ASSERT_FALSE(Board.Selecting());
+    const size_t lines = Owner.CountLines.size();
+    const int repaints = Owner.Repaints;
+
+    Board.StartGame();
+    EXPECT_FALSE(Board.Selecting());
+    EXPECT_EQ(Board.Score(), 0);
+    EXPECT_FALSE(Board.GameOver());
+    EXPECT_EQ(Owner.CountLines.size(), lines);
+    EXPECT_EQ(Owner.Repaints, repaints + 1);
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    EXPECT_EQ(Board.Stones().size(), static_cast<size_t>(JBColumns * JBRows));
+    ExpectLinksMatchCells(Board);
+
+    // The first click of the new game only cancels the marking that is no longer there.
+    Click(4, 4);
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    EXPECT_EQ(Owner.CountLine(), "Count = 0 selected = 0");
+}
+
+TEST_F(TBoardTest, DealsDrawFromAllFiveColoursAndRepeatForAFixedSeed) {
+    Board.FixSeed(7);
+    Board.StartGame();
+    const std::vector<std::string> first = Picture(Board);
+    std::set<char> colours;
+    for (const std::string& row : first)
+        colours.insert(row.begin(), row.end());
+    EXPECT_EQ(colours, (std::set<char>{'0', '1', '2', '3', '4'}));
+
+    Board.StartGame();
+    EXPECT_EQ(Picture(Board), first);
+    Board.FixSeed(8);
+    Board.StartGame();
+    EXPECT_NE(Picture(Board), first);
+}

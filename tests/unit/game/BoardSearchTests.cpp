@@ -1,0 +1,151 @@
+#include "BoardKit.h"
+
+TEST_F(TBoardTest, GroupValueGrowsWithTheEdgesInsideTheGroup) {
+    Lay({
+        "00.1.22....", // a pair, a single stone, the top of a 2 x 3 block
+        ".....22....", //
+        ".....22....", //
+        "...........", //
+        "11111......", // a line of five
+        "...........", //
+        "0000000....", // a line of seven
+        "...........", //
+        "22.........", // a 2 x 2 square
+        "22.........", //
+        "..0........", //
+        ".0a0.......", // an empty cell with three single neighbours of its former colour
+    });
+    EXPECT_EQ(Board.GroupValue(At(0, 0)), 3);
+    EXPECT_EQ(Board.GroupValue(At(3, 0)), 1);
+    EXPECT_EQ(Board.GroupValue(At(6, 1)), 15);
+    EXPECT_EQ(Board.GroupValue(At(2, 4)), 9);
+    EXPECT_EQ(Board.GroupValue(At(0, 6)), 13);
+    EXPECT_EQ(Board.GroupValue(At(1, 9)), 9);
+    EXPECT_EQ(Board.GroupValue(At(2, 11)), 3);
+    // Once visited, a stone is worth its own 1, a removed one nothing.
+    EXPECT_EQ(Board.GroupValue(At(1, 0)), 1);
+    EXPECT_EQ(Board.GroupValue(At(2, 11)), 0);
+}
+
+TEST_F(TBoardTest, HintPrefersTheCompactBlockToTheLongerLine) {
+    Lay(Top({
+        "0..........",
+        "0..........",
+        "0....11....",
+        "0....11....",
+        "0....11....",
+        "0..........",
+        "0..........",
+    }));
+    Board.ShowHint();
+    EXPECT_EQ(Board.SelectedCount(), 6);
+    EXPECT_TRUE(At(5, 2).Selected);
+    EXPECT_FALSE(At(0, 0).Selected);
+    EXPECT_FALSE(Board.Selecting());
+    EXPECT_EQ(Owner.CountLine(), "Count = 0 selected = 30");
+}
+
+TEST_F(TBoardTest, HintTiesGoToTheGroupReachedFirst) {
+    const std::vector<std::string> lineFirst = Top({
+        "...22......",
+        "...22......",
+        "...........",
+        "...........",
+        "...........",
+        "..11111....",
+    });
+    Lay(lineFirst);
+    Board.ShowHint();
+    EXPECT_TRUE(At(2, 5).Selected);
+    EXPECT_EQ(Board.SelectedCount(), 5);
+
+    Lay(Top({
+        "22.........",
+        "22.........",
+        "...........",
+        "...........",
+        "...........",
+        "..11111....",
+    }));
+    Board.ShowHint();
+    EXPECT_TRUE(At(0, 0).Selected);
+    EXPECT_EQ(Board.SelectedCount(), 4);
+}
+
+TEST_F(TBoardTest, HintTwiceKeepsPickingAndTheNextClickJoinsTheMarking) {
+    Lay(Top({
+        "...11......",
+        "...11......",
+        "...11......",
+    }));
+    Board.ShowHint();
+    Board.ShowHint();
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 6);
+
+    Click(8, 8); // a lone stone
+    EXPECT_FALSE(Board.Selecting());
+    EXPECT_EQ(Board.SelectedCount(), 7);
+    Click(8, 8);
+    EXPECT_EQ(Board.Score(), 42);
+    EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound1});
+}
+
+TEST_F(TBoardTest, HintWithNoMoveLeftOnlySaysSo) {
+    Lay(Bottom({
+        "0a.........",
+    }));
+    const int repaints = Owner.Repaints;
+    Board.ShowHint();
+    EXPECT_EQ(Owner.Messages, std::vector<std::string>{"No options left"});
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Owner.Repaints, repaints);
+}
+
+TEST_F(TBoardTest, GameEndsWhenNoPairIsLeftAndClicksThenDoNothing) {
+    Lay(Bottom({
+        ".....0.....",
+        ".....0.....",
+    }));
+    Click(5, 11);
+    EXPECT_FALSE(Board.GameOver());
+    EXPECT_TRUE(Owner.Messages.empty());
+    Click(5, 10);
+    EXPECT_TRUE(Board.GameOver());
+    EXPECT_EQ(Owner.Messages, std::vector<std::string>{"Gameover, you have 2 points"});
+
+    const std::vector<std::string> over = Picture(Board);
+    const size_t lines = Owner.CountLines.size();
+    Click(5, 0); // two removed stones of one colour are no group for a click either
+    Click(6, 6);
+    EXPECT_EQ(Picture(Board), over);
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    EXPECT_EQ(Owner.CountLines.size(), lines);
+    EXPECT_EQ(Owner.Messages.size(), 1u);
+    EXPECT_EQ(Board.UndoScore(), 2);
+}
+
+TEST_F(TBoardTest, EmptyCellWithThreeNeighboursOfItsColourKeepsTheGameGoing) {
+    const std::vector<std::string> three = Top({
+        ".....0.....",
+        "....0a0....",
+    });
+    Lay(three);
+    Board.CheckGameOver();
+    EXPECT_FALSE(Board.GameOver());
+
+    Lay(Top({
+        "...........",
+        "....0a0....",
+    }));
+    Board.CheckGameOver();
+    EXPECT_TRUE(Board.GameOver());
+
+    Lay(three);
+    Click(5, 1);
+    EXPECT_EQ(Board.SelectedCount(), 4);
+    Click(5, 0);
+    EXPECT_EQ(Board.Score(), 12);
+    EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound0});
+}

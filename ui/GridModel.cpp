@@ -1,0 +1,53 @@
+#include "ui/GridModel.h"
+
+#include "ui/CoreText.h"
+
+#include <algorithm>
+
+namespace {
+
+// A view keeps a record per row and per column; beyond this many it would take more memory than the
+// calculation, so a grid that long shows its first rows or columns only.
+constexpr uint64_t MaxViewedGametes = uint64_t(1) << 20;
+
+int ViewedCount(uint64_t gametes) { return static_cast<int>(std::min(gametes, MaxViewedGametes)); }
+
+} // namespace
+
+TGridModel::TGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TGridModel::SetResult(std::shared_ptr<const TCalcResult> result) {
+    beginResetModel();
+    FResult = std::move(result);
+    endResetModel();
+}
+
+int TGridModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return FResult ? ViewedCount(FResult->MaleGameteCount()) : 1;
+}
+
+int TGridModel::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return FResult ? ViewedCount(FResult->FemaleGameteCount()) : 1;
+}
+
+QString TGridModel::CellText(int column, int row) const {
+    if (!FResult || column < 0 || row < 0)
+        return {};
+    return FromCore(FResult->CellText(static_cast<uint64_t>(column), static_cast<uint64_t>(row)));
+}
+
+QVariant TGridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    return CellText(index.column() + 1, index.row() + 1);
+}
+
+QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    return orientation == Qt::Horizontal ? CellText(section + 1, 0) : CellText(0, section + 1);
+}

@@ -1,0 +1,17 @@
+// Zygora: a genetics calculator for snake breeders.
+#include "ui/uFrmMain.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <clocale>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The core formats numbers itself; printf-style conversions must not follow the user's decimal comma.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName("Zygora");
+    TfrmMain window(QFile::encodeName(QApplication::applicationDirPath()).toStdString());
+    window.show();
+    return QApplication::exec();
+}

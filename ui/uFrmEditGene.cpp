@@ -1,0 +1,126 @@
+#include "ui/uFrmEditGene.h"
+
+#include "model/Locus.h"
+#include "ui/CoreText.h"
+#include "ui/ShowMessage.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// A typed Gene ID character that can be written into a gene-set file and read back unchanged.
+bool IsValidTypedID(QChar c) { return c.unicode() < 0x80 && IsValidAlleleID(static_cast<char>(c.unicode())); }
+
+bool HasOnlyValidIDs(const QString& text) {
+    for (const QChar c : text)
+        if (!IsValidTypedID(c))
+            return false;
+    return true;
+}
+
+void RefuseInvalidID(const QString& text) {
+    ShowMessage("\"" + text + "\" cannot be a Gene ID: use printable characters other than blanks and # ? = ; [ ]");
+}
+
+} // namespace
+
+TfrmAddGene::TfrmAddGene(QWidget* owner, const TLocusList& geneSet)
+    : TEditDialog(owner, "frmAddGene", "Add Gene to locus", false), FGeneSet(geneSet) {
+    setWindowFlag(Qt::Tool);
+    edGeneName = new QLineEdit(this);
+    edGeneName->setObjectName("edGeneName");
+    Fields()->addRow("Gene name", edGeneName);
+    edID = new QLineEdit(this);
+    edID->setObjectName("edID");
+    edID->setFixedWidth(40);
+    auto* note = new QLabel("(just type one character like a or b)", this);
+    note->setObjectName("Label3");
+    auto* idRow = new QHBoxLayout;
+    idRow->addWidget(edID);
+    idRow->addWidget(note);
+    idRow->addStretch();
+    Fields()->addRow("Gene ID", idRow);
+    btnOK->setEnabled(false);
+    connect(edID, &QLineEdit::textChanged, this, &TfrmAddGene::edIDChange);
+}
+
+void TfrmAddGene::SetGene(TGene* gene) {
+    Gene = gene;
+    SetCoreText(edGeneName, gene->Name);
+}
+
+void TfrmAddGene::edIDChange() {
+    const QString text = edID->text();
+    if (text.size() > 1) {
+        ShowMessage("Give just one character that is unique for this Gene within all genes");
+        edID->setText(text.left(1));
+        return;
+    }
+    if (text.size() == 1 && !IsValidTypedID(text[0])) {
+        RefuseInvalidID(text);
+        edID->clear();
+        return;
+    }
+    // A reused character would give wrong offspring; the wild type '+' belongs to every locus.
+    if (text.size() == 1 && text != "+") {
+        if (const TGene* user = FGeneSet.GeneCarryingAllele(static_cast<char>(text[0].unicode()), Gene)) {
+            ShowMessage(text + " already used in Gene " + FromCore(user->Name));
+            edID->clear();
+            return;
+        }
+    }
+    btnOK->setEnabled(text.size() == 1);
+}
+
+void TfrmAddGene::btnOKClick() {
+    Gene->Name = CoreTextOf(edGeneName);
+    const char id = static_cast<char>(edID->text()[0].unicode());
+    Gene->SetAlleles(id, id);
+}
+
+TfrmEditGene::TfrmEditGene(QWidget* owner, const TLocusList& geneSet)
+    : TEditDialog(owner, "frmEditGene", "Edit Gene", true), FGeneSet(geneSet) {
+    edGeneName = new QLineEdit(this);
+    edGeneName->setObjectName("edGeneName");
+    Fields()->addRow("Gene name", edGeneName);
+    edID = new QLineEdit(this);
+    edID->setObjectName("edID");
+    Fields()->addRow("Gene ID", edID);
+    btnOK->setEnabled(false);
+    connect(edID, &QLineEdit::textChanged, this, &TfrmEditGene::edIDChange);
+}
+
+void TfrmEditGene::SetGene(TGene* gene) {
+    Gene = gene;
+    SetCoreText(edGeneName, gene->Name);
+    SetCoreText(edID, gene->Code());
+}
+
+void TfrmEditGene::edIDChange() {
+    const QString text = edID->text();
+    if (text.size() == 2 && !HasOnlyValidIDs(text)) {
+        RefuseInvalidID(text);
+        edID->clear();
+        return;
+    }
+    if (text.size() == 2) {
+        const std::string name = FGeneSet.FindGeneName(ToCore(text));
+        if (!name.empty() && name != Gene->Name) {
+            ShowMessage(text + " already used in Gene " + FromCore(name));
+            edID->clear();
+            return;
+        }
+    }
+    btnOK->setEnabled(text.size() == 2);
+}
+
+void TfrmEditGene::btnOKClick() {
+    Gene->Name = CoreTextOf(edGeneName);
+    const std::string code = ToCore(edID->text());
+    const std::string sorted = SortPair(code);
+    Gene->SetAlleles(sorted[0], sorted[1]);
+}

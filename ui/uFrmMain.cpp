@@ -1,0 +1,306 @@
+#include "ui/uFrmMain.h"
+
+#include "calc/Calculation.h"
+#include "storage/IniFile.h"
+#include "storage/GeneSetFolder.h"
+#include "storage/PairingFile.h"
+#include "ui/CoreText.h"
+#include "ui/FileDialogs.h"
+#include "ui/FunTab.h"
+#include "ui/RadioGroup.h"
+#include "ui/ShowMessage.h"
+#include "ui/uFrmEditIniFileName.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString PairingFilter = "Zygora gene selection (*.zyg)";
+
+// A damaged file may hold any size; a window larger than this is never meant.
+constexpr int MaxWindowSide = 10000;
+
+} // namespace
+
+TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent) : QMainWindow(parent), FAppDir(appDir) {
+    setObjectName("frmMain");
+    setWindowTitle("Zygora");
+    QFont eightPoint = font();
+    eightPoint.setPointSize(8);
+    setFont(eightPoint);
+    BuildMenu();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildTopSelection());
+    pcMain = new QTabWidget(central);
+    pcMain->setObjectName("pcMain");
+    layout->addWidget(pcMain, 1);
+    setCentralWidget(central);
+
+    BuildGeneTab();
+    BuildCalcTab();
+    tsImages = new QWidget(pcMain);
+    tsImages->setObjectName("tsImages");
+    pcMain->addTab(tsImages, "Images");
+    // The puzzle's board is created and its first game dealt here, before the gene set is loaded.
+    tsFun = new TFunTab(pcMain);
+    tsFun->setObjectName("tsFun");
+    pcMain->addTab(tsFun, "Fun");
+    BuildAboutTab();
+
+    move(83, 48);
+    resize(906, 657 + menuBar()->sizeHint().height());
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::BuildMenu() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("File1");
+    miLoadGeneSet = file->addAction("Load calculation", this, &TfrmMain::miLoadGeneSetClick);
+    miLoadGeneSet->setObjectName("miLoadGeneSet");
+    miLoadGeneSet->setShortcut(QKeySequence::Open);
+    miSaveSelection = file->addAction("Save current calculation", this, &TfrmMain::miSaveSelectionClick);
+    miSaveSelection->setObjectName("miSaveSelection");
+    miSaveSelection->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    miExit = file->addAction("&Close", this, &TfrmMain::btnCloseClick);
+    miExit->setObjectName("miExit");
+    miExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+QWidget* TfrmMain::BuildTopSelection() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName("pnlTopSelection");
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(4, 4, 4, 4);
+    cbxSelectIniFile = new QComboBox(panel);
+    cbxSelectIniFile->setObjectName("cbxSelectIniFile");
+    cbxSelectIniFile->setEditable(true);
+    cbxSelectIniFile->setInsertPolicy(QComboBox::NoInsert);
+    cbxSelectIniFile->setMinimumWidth(200);
+    btnNewIniFile = new QPushButton("New", panel);
+    btnNewIniFile->setObjectName("btnNewIniFile");
+    layout->addWidget(cbxSelectIniFile);
+    layout->addWidget(btnNewIniFile);
+    layout->addStretch();
+    // A switch happens on a picked entry or a confirmed name, never on each typed letter.
+    connect(cbxSelectIniFile, &QComboBox::activated, this, &TfrmMain::cbxSelectIniFileChange);
+    connect(cbxSelectIniFile->lineEdit(), &QLineEdit::returnPressed, this, &TfrmMain::cbxSelectIniFileChange);
+    connect(cbxSelectIniFile->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (cbxSelectIniFile->currentText() != FSelectedName)
+            ShowSelectedGeneSet(FSelectedName);
+    });
+    connect(btnNewIniFile, &QPushButton::clicked, this, &TfrmMain::btnNewIniFileClick);
+    return panel;
+}
+
+std::string TfrmMain::SelectedGeneSet() const { return ToCore(FSelectedName); }
+
+void TfrmMain::ShowSelectedGeneSet(const QString& name) {
+    FSelectedName = name;
+    const QSignalBlocker blocker(cbxSelectIniFile);
+    cbxSelectIniFile->setEditText(name);
+}
+
+void TfrmMain::FormCreate() {
+    const bool firstStart = !QFileInfo::exists(FromCore(MainSettingsPath(FAppDir)));
+    LoadGeneSet();
+    ListGeneSets();
+    // Without a main settings file the set in memory is empty; take the set the selector shows instead,
+    // so that the exit does not save an empty set over it.
+    if (firstStart && !FSelectedName.isEmpty())
+        LoadGeneSet();
+    RestoreParentSelection();
+    pcMain->setCurrentWidget(tsCalc);
+}
+
+void TfrmMain::FormDestroy() {
+    if (FDestroyed)
+        return;
+    FDestroyed = true;
+    SaveAtExit();
+    ForgetGeneViews();
+}
+
+// Both copies of the set in memory, then the name of the set in the main settings file; a save that
+// fails ends the sequence.
+void TfrmMain::SaveAtExit() {
+    const std::string mainSettings = MainSettingsPath(FAppDir);
+    if (!SaveGeneSet(mainSettings))
+        return;
+    const std::string name = SelectedGeneSet();
+    if (IsValidGeneSetName(name) && !SaveGeneSet(GeneSetPath(FAppDir, name)))
+        return;
+    std::string message;
+    if (!WriteFileKey(mainSettings, "Statistics", "IniFile", name, message))
+        ShowMessage(FromCore(message));
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    FormDestroy();
+    event->accept();
+}
+
+void TfrmMain::btnCloseClick() { close(); }
+
+void TfrmMain::LoadGeneSet() {
+    const std::string name = SelectedGeneSet();
+    const std::string path = name.empty() ? MainSettingsPath(FAppDir) : GeneSetPath(FAppDir, name);
+    ForgetGeneViews();
+    const std::string message = ::LoadGeneSet(path, FGeneSet);
+    // The set in memory is the one picked, whatever name its file recorded.
+    if (!name.empty())
+        FGeneSet.IniFile = name;
+    ApplyGeneSetState();
+    if (!message.empty())
+        ShowMessage(FromCore(message));
+    btnCalcClick();
+}
+
+void TfrmMain::ApplyGeneSetState() {
+    const QRect frame = frameGeometry();
+    const int frameWidth = frame.width() - width();
+    const int frameHeight = frame.height() - height();
+    const int left = FGeneSet.Left > 0 ? std::min(FGeneSet.Left, MaxWindowSide) : frame.x();
+    const int top = FGeneSet.Top > 0 ? std::min(FGeneSet.Top, MaxWindowSide) : frame.y();
+    move(left, top);
+    const int outerWidth = FGeneSet.Width > 0 ? std::min(FGeneSet.Width, MaxWindowSide) : frame.width();
+    const int outerHeight = FGeneSet.Height > 0 ? std::min(FGeneSet.Height, MaxWindowSide) : frame.height();
+    resize(std::max(outerWidth - frameWidth, 1), std::max(outerHeight - frameHeight, 1));
+
+    rgRatio->SetItemIndex(ChoiceItem(FGeneSet.RatioIndex, rgRatio->ItemCount()));
+    rgCombi->SetItemIndex(ChoiceItem(FGeneSet.CombiIndex, rgCombi->ItemCount()));
+    rgPheno->SetItemIndex(ChoiceItem(FGeneSet.PhenotypeIndex, rgPheno->ItemCount()));
+    rgPossible->SetItemIndex(ChoiceItem(FGeneSet.PossibleHetsIndex, rgPossible->ItemCount()));
+    SetCoreText(Edit1, FGeneSet.Male);
+    SetCoreText(Edit2, FGeneSet.Female);
+}
+
+void TfrmMain::CollectGeneSetState() {
+    const QRect frame = frameGeometry();
+    FGeneSet.Left = frame.x();
+    FGeneSet.Top = frame.y();
+    FGeneSet.Width = frame.width();
+    FGeneSet.Height = frame.height();
+    FGeneSet.Male = CoreTextOf(Edit1);
+    FGeneSet.Female = CoreTextOf(Edit2);
+    FGeneSet.RatioIndex = rgRatio->ItemIndex();
+    FGeneSet.CombiIndex = rgCombi->ItemIndex();
+    FGeneSet.PhenotypeIndex = rgPheno->ItemIndex();
+    FGeneSet.PossibleHetsIndex = rgPossible->ItemIndex();
+}
+
+bool TfrmMain::SaveGeneSet(const std::string& path) {
+    CollectGeneSetState();
+    std::string message;
+    if (::SaveGeneSet(path, FGeneSet, message))
+        return true;
+    ShowMessage(FromCore(message));
+    return false;
+}
+
+void TfrmMain::ListGeneSets() {
+    const QSignalBlocker blocker(cbxSelectIniFile);
+    cbxSelectIniFile->clear();
+    for (const std::string& name : ::ListGeneSets(FAppDir)) {
+        cbxSelectIniFile->addItem(FromCore(name));
+        if (SameTextIgnoringCase(name, IniFile()))
+            ShowSelectedGeneSet(FromCore(IniFile()));
+    }
+}
+
+void TfrmMain::cbxSelectIniFileChange() {
+    // A typed name of a listed set takes that set's spelling.
+    const int listed = cbxSelectIniFile->findText(cbxSelectIniFile->currentText(), Qt::MatchFixedString);
+    const QString name = listed >= 0 ? cbxSelectIniFile->itemText(listed) : cbxSelectIniFile->currentText();
+    if (name.compare(FromCore(IniFile()), Qt::CaseInsensitive) == 0) {
+        ShowSelectedGeneSet(name);
+        return;
+    }
+    SwitchGeneSet(name);
+}
+
+void TfrmMain::SwitchGeneSet(const QString& name) {
+    if (!IsValidGeneSetName(ToCore(name))) {
+        ShowMessage("\"" + name + "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold "
+                                  "\"/\", \"\\\" or control characters");
+        ShowSelectedGeneSet(FSelectedName);
+        return;
+    }
+    // The outgoing set goes into its own file; a name that is no file of this folder has none.
+    const bool saved = SaveGeneSet(MainSettingsPath(FAppDir)) &&
+                       (!IsValidGeneSetName(IniFile()) || SaveGeneSet(GeneSetPath(FAppDir, IniFile())));
+    if (!saved) {
+        ShowSelectedGeneSet(FSelectedName);
+        return;
+    }
+    FGeneSet.IniFile = ToCore(name);
+    ShowSelectedGeneSet(name);
+    LoadGeneSet();
+    BuildParentSelection();
+    RefreshGeneLists();
+}
+
+void TfrmMain::btnNewIniFileClick() {
+    TfrmEditIniFileName dialog(this);
+    QStringList existing;
+    for (const std::string& name : ::ListGeneSets(FAppDir))
+        existing << FromCore(name);
+    for (int i = 0; i < cbxSelectIniFile->count(); ++i)
+        existing << cbxSelectIniFile->itemText(i);
+    dialog.SetExistingNames(existing);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The copy records its own name, so that it is never taken for the set it was copied from.
+    const std::string name = ToCore(dialog.FileName);
+    const std::string current = FGeneSet.IniFile;
+    FGeneSet.IniFile = name;
+    const bool saved = SaveGeneSet(GeneSetPath(FAppDir, name));
+    FGeneSet.IniFile = current;
+    if (saved)
+        cbxSelectIniFile->addItem(dialog.FileName);
+}
+
+void TfrmMain::miSaveSelectionClick() {
+    const QString path = AskSaveFileName(this, "Save current calculation", PairingFilter, "zyg");
+    if (path.isEmpty())
+        return;
+    std::string message;
+    if (!SavePairing(QFile::encodeName(path).toStdString(), {CoreTextOf(Edit1), CoreTextOf(Edit2)}, message))
+        ShowMessage(FromCore(message));
+}
+
+void TfrmMain::miLoadGeneSetClick() {
+    const QString path = AskOpenFileName(this, "Load calculation", PairingFilter);
+    if (path.isEmpty())
+        return;
+    const std::string file = QFile::encodeName(path).toStdString();
+    FGeneSet.CurrentGeneSet = file;
+    std::vector<std::string> lines;
+    std::string message;
+    if (!ReadPairingLines(file, lines, message)) {
+        ShowMessage(FromCore(message));
+        return;
+    }
+    if (const std::optional<TPairing> pairing = PairingFromLines(lines)) {
+        SetCoreText(Edit1, pairing->Male);
+        SetCoreText(Edit2, pairing->Female);
+    }
+    RestoreParentSelection();
+}

@@ -1,0 +1,182 @@
+// The main window: gene-set selector, menu, and the tabs Gene management, Calculation, Images, Fun, About.
+#pragma once
+
+#include "storage/GeneSetFile.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QTableView;
+class QTextEdit;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QVBoxLayout;
+class TCalcResult;
+class TGridModel;
+class TRadioGroup;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `appDir` is the folder of the gene-set files and the main settings file.
+    explicit TfrmMain(const std::string& appDir, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The gene set in memory.
+    const TGeneSet& GeneSet() const { return FGeneSet; }
+    TLocusList& LocusList() { return FGeneSet.LocusList; }
+    TCombiList& CombiList() { return FGeneSet.CombiList; }
+    const std::string& AppDir() const { return FAppDir; }
+    // Name of the gene set in memory, and the path of the saved pairing loaded last.
+    const std::string& IniFile() const { return FGeneSet.IniFile; }
+    const std::string& CurrentGeneSet() const { return FGeneSet.CurrentGeneSet; }
+    // The gene-set name the selector shows, as last picked or confirmed (typing alone changes nothing).
+    std::string SelectedGeneSet() const;
+    std::string FindGeneName(const std::string& code) const { return FGeneSet.LocusList.FindGeneName(code); }
+    // The last calculation's result.
+    const TCalcResult* Result() const { return FResult.get(); }
+
+    void LoadGeneSet();
+    bool SaveGeneSet(const std::string& path);
+    void ListGeneSets();
+    void BuildParentSelection();
+    void RestoreParentSelection();
+    void RefreshGeneLists();
+    void ShowLocusGenes();
+    void BuildWeightEditors(const std::string& alleles);
+    void RefreshCombiList();
+    TLocus* SelectedLocus() const;
+    TGene* SelectedGene() const;
+    TCombi* SelectedCombi() const;
+
+    // Controls, named as the window's design names them.
+    QComboBox* cbxSelectIniFile;
+    QPushButton* btnNewIniFile;
+    QAction* miLoadGeneSet;
+    QAction* miSaveSelection;
+    QAction* miExit;
+    QTabWidget* pcMain;
+    QWidget* tsIni;
+    QWidget* tsCalc;
+    QWidget* tsImages;
+    QWidget* tsFun;
+    QWidget* tsAbout;
+    QLineEdit* Edit1;
+    QLineEdit* Edit2;
+    QToolButton* btnCalc;
+    QToolButton* btnClearAll;
+    TRadioGroup* rgRatio;
+    TRadioGroup* rgCombi;
+    TRadioGroup* rgPheno;
+    TRadioGroup* rgPossible;
+    QToolButton* ToolButton1;
+    QToolButton* ToolButton2;
+    QTextEdit* reResult;
+    QTableView* sgResult;
+    QScrollArea* sbMale;
+    QScrollArea* sbFemale;
+    QToolButton* btnClearMale;
+    QToolButton* btnClearFemale;
+    QTreeWidget* lvLocusList;
+    QTreeWidget* lvLocusItems;
+    QTreeWidget* lvCombiList;
+    QScrollArea* sbLocusItemWeights;
+    QScrollArea* sbxImages2;
+    QToolButton* btnAddLocus;
+    QToolButton* btnEditLocus;
+    QToolButton* BtnDeleteLocus;
+    QToolButton* btnAddGene;
+    QToolButton* btnEditGene;
+    QToolButton* btnDeleteGene;
+    QToolButton* btnRestoreDefaults;
+    QToolButton* btnRefresh;
+    QToolButton* btnAddCombi;
+    QToolButton* btnEditCombi;
+    QToolButton* btnDeleteCombi;
+    QToolButton* btnClose;
+    QToolButton* btnPrint;
+    QLabel* Label5;
+    QLabel* Image1;
+    QPlainTextEdit* Memo1;
+    QLabel* lbEmail;
+
+public slots:
+    void btnCalcClick();
+    void btnClearAllClick();
+    void btnClearMaleClick();
+    void btnClearFemaleClick();
+    void btnCloseClick();
+    void ToolButton1Click();
+    void ParentSelectionChange();
+    void cbxSelectIniFileChange();
+    void btnNewIniFileClick();
+    void miLoadGeneSetClick();
+    void miSaveSelectionClick();
+    void lbEmailClick();
+    void lvLocusListSelectItem();
+    void lvLocusListDblClick();
+    void lvLocusItemsDblClick();
+    void lvCombiListSelectItem();
+    void btnAddLocusClick();
+    void BtnDeleteLocusClick();
+    void btnAddGeneClick();
+    void btnDeleteGeneClick();
+    void btnAddCombiClick();
+    void btnEditCombiClick();
+    void btnDeleteCombiClick();
+    void btnRestoreDefaultsClick();
+    void btnRefreshClick();
+    void WeightEditorChange(QComboBox* editor);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct TParentColumn {
+        QScrollArea* Box;
+        QVBoxLayout* Rows;
+        std::vector<QComboBox*> Selectors; // one per locus, in locus order
+    };
+
+    void BuildMenu();
+    QWidget* BuildTopSelection();
+    void BuildGeneTab();
+    void BuildCalcTab();
+    QWidget* BuildParentPages();
+    void BuildAboutTab();
+
+    void FormCreate();
+    void FormDestroy();
+    void SaveAtExit();
+    void BuildParentPanel(TParentColumn& column);
+    void ClearParentGenes(TParentColumn& column);
+    void SelectParentGenes(TParentColumn& column, const std::string& selection);
+    std::string SelectionOf(const TParentColumn& column) const;
+    void ForgetGeneViews();
+    void ApplyGeneSetState();
+    void CollectGeneSetState();
+    void SwitchGeneSet(const QString& name);
+    void ShowSelectedGeneSet(const QString& name);
+
+    std::string FAppDir;
+    TGeneSet FGeneSet;
+    TParentColumn FMale{};
+    TParentColumn FFemale{};
+    QString FSelectedName;
+    std::shared_ptr<TCalcResult> FResult;
+    TGridModel* FGrid = nullptr;
+    bool FDestroyed = false;
+};

@@ -1,0 +1,324 @@
+// The Calculation tab of the main window: options, selection strings, report, grid and parent selection.
+#include "ui/uFrmMain.h"
+
+#include "calc/Calculation.h"
+#include "storage/IniFile.h"
+#include "ui/CoreText.h"
+#include "ui/GridModel.h"
+#include "ui/ImageLists.h"
+#include "ui/RadioGroup.h"
+#include "ui/ReportPrinter.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString NormalSelection = "++ Normal";
+
+// The system's decimal separator, where it is one byte; else a point.
+char DecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+QFont ReportFont() {
+    QFont font = QFontDatabase::families().contains("Courier New") ? QFont("Courier New")
+                                                                    : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setBold(true);
+    return font;
+}
+
+QToolBar* MakeToolBar(QWidget* parent, const QString& name) {
+    auto* bar = new QToolBar(parent);
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(34, 34));
+    bar->setMovable(false);
+    return bar;
+}
+
+// The gene code an entry of a locus selector stands for.
+constexpr int GeneCodeRole = Qt::UserRole;
+
+} // namespace
+
+void TfrmMain::BuildCalcTab() {
+    tsCalc = new QWidget(pcMain);
+    tsCalc->setObjectName("tsCalc");
+    pcMain->addTab(tsCalc, "Calculation");
+    auto* tabLayout = new QHBoxLayout(tsCalc);
+    tabLayout->setContentsMargins(2, 2, 2, 2);
+
+    auto* left = new QWidget(tsCalc);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+
+    auto* pnlTop = new QWidget(left);
+    pnlTop->setObjectName("pnlTop");
+    auto* top = new QGridLayout(pnlTop);
+    top->setContentsMargins(0, 0, 0, 0);
+    auto* maleLabel = new QLabel("Male", pnlTop);
+    maleLabel->setObjectName("Label1");
+    auto* femaleLabel = new QLabel("Female", pnlTop);
+    femaleLabel->setObjectName("Label2");
+    Edit1 = new QLineEdit(pnlTop);
+    Edit1->setObjectName("Edit1");
+    Edit2 = new QLineEdit(pnlTop);
+    Edit2->setObjectName("Edit2");
+    Edit1->setMinimumWidth(130);
+    Edit2->setMinimumWidth(130);
+    top->addWidget(maleLabel, 0, 0);
+    top->addWidget(Edit1, 1, 0);
+    top->addWidget(femaleLabel, 2, 0);
+    top->addWidget(Edit2, 3, 0);
+
+    auto* calcBar = MakeToolBar(pnlTop, "ToolBar1");
+    btnCalc = MakeToolButton(calcBar, "btnCalc", "Calculate predicted offspring", iiCalculate);
+    btnClearAll = MakeToolButton(calcBar, "btnClearAll", "Clear all genes", iiClearAll);
+    calcBar->addWidget(btnCalc);
+    calcBar->addWidget(btnClearAll);
+    calcBar->setMinimumWidth(calcBar->sizeHint().width());
+    top->addWidget(calcBar, 0, 1, 4, 1);
+
+    rgRatio = new TRadioGroup("rgRatio", {"Ratio", "Percentage"}, pnlTop);
+    rgCombi = new TRadioGroup("rgCombi", {"Seperate genes", "Combi"}, pnlTop);
+    rgPheno = new TRadioGroup("rgPheno", {"Genotype", "Phenotype"}, pnlTop);
+    rgPossible = new TRadioGroup("rgPossible", {"Show Poss.", "No poss. hets"}, pnlTop);
+    auto* options = new QGridLayout;
+    options->setSpacing(2);
+    int position = 0;
+    for (TRadioGroup* group : {rgRatio, rgCombi, rgPheno, rgPossible}) {
+        group->SetItemIndex(0);
+        options->addWidget(group, position / 2, position % 2);
+        ++position;
+        connect(group, &TRadioGroup::Click, this, &TfrmMain::btnCalcClick);
+    }
+    top->addLayout(options, 0, 2, 4, 1);
+    int column = 3;
+    top->setColumnStretch(column++, 1);
+
+    auto* printBar = MakeToolBar(pnlTop, "ToolBar2");
+    ToolButton1 = MakeToolButton(printBar, "ToolButton1", "Print results", iiPrint);
+    ToolButton2 = MakeToolButton(printBar, "ToolButton2", "Close program", iiClose);
+    printBar->addWidget(ToolButton1);
+    printBar->addWidget(ToolButton2);
+    printBar->setMinimumWidth(printBar->sizeHint().width());
+    top->addWidget(printBar, 0, column, 4, 1, Qt::AlignRight);
+    leftLayout->addWidget(pnlTop);
+
+    auto* results = new QSplitter(Qt::Vertical, left);
+    results->setObjectName("pnlResult");
+    reResult = new QTextEdit(results);
+    reResult->setObjectName("reResult");
+    reResult->setAcceptRichText(false);
+    reResult->setLineWrapMode(QTextEdit::NoWrap);
+    reResult->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reResult->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reResult->setFont(ReportFont());
+    sgResult = new QTableView(results);
+    sgResult->setObjectName("sgResult");
+    FGrid = new TGridModel(sgResult);
+    sgResult->setModel(FGrid);
+    sgResult->horizontalHeader()->setDefaultSectionSize(65);
+    sgResult->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sgResult->verticalHeader()->setDefaultSectionSize(20);
+    sgResult->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sgResult->verticalHeader()->setMinimumWidth(65);
+    results->addWidget(reResult);
+    results->addWidget(sgResult);
+    results->setStretchFactor(0, 3);
+    results->setStretchFactor(1, 2);
+    leftLayout->addWidget(results, 1);
+
+    tabLayout->addWidget(left, 1);
+    tabLayout->addWidget(BuildParentPages());
+
+    connect(btnCalc, &QToolButton::clicked, this, &TfrmMain::btnCalcClick);
+    connect(btnClearAll, &QToolButton::clicked, this, &TfrmMain::btnClearAllClick);
+    connect(ToolButton1, &QToolButton::clicked, this, &TfrmMain::ToolButton1Click);
+    connect(ToolButton2, &QToolButton::clicked, this, &TfrmMain::btnCloseClick);
+}
+
+QWidget* TfrmMain::BuildParentPages() {
+    auto* pages = new QTabWidget(tsCalc);
+    pages->setObjectName("pcParents");
+    pages->setFixedWidth(230);
+    const auto buildPage = [&](const QString& side, TParentColumn& column, QToolButton*& clearButton,
+                               const QString& hint) {
+        auto* page = new QWidget(pages);
+        page->setObjectName("ts" + side);
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        column.Box = new QScrollArea(page);
+        column.Box->setObjectName("sb" + side);
+        column.Box->setWidgetResizable(true);
+        column.Box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* rows = new QWidget(column.Box);
+        column.Rows = new QVBoxLayout(rows);
+        column.Rows->setContentsMargins(0, 0, 0, 0);
+        column.Rows->setSpacing(0);
+        column.Rows->addStretch();
+        column.Box->setWidget(rows);
+        layout->addWidget(column.Box, 1);
+        auto* bottom = new QWidget(page);
+        bottom->setObjectName("pnlBottom" + side);
+        auto* bottomLayout = new QHBoxLayout(bottom);
+        bottomLayout->setContentsMargins(2, 2, 2, 2);
+        clearButton = MakeToolButton(bottom, "btnClear" + side, hint, iiClear);
+        bottomLayout->addWidget(clearButton);
+        bottomLayout->addStretch();
+        layout->addWidget(bottom);
+        pages->addTab(page, side);
+    };
+    buildPage("Male", FMale, btnClearMale, "Clear Male genes only");
+    buildPage("Female", FFemale, btnClearFemale, "Clear Female genes only");
+    sbMale = FMale.Box;
+    sbFemale = FFemale.Box;
+    connect(btnClearMale, &QToolButton::clicked, this, &TfrmMain::btnClearMaleClick);
+    connect(btnClearFemale, &QToolButton::clicked, this, &TfrmMain::btnClearFemaleClick);
+    return pages;
+}
+
+void TfrmMain::btnCalcClick() {
+    TCalcOptions options;
+    options.RatioIndex = rgRatio->ItemIndex();
+    options.CombiIndex = rgCombi->ItemIndex();
+    options.PhenotypeIndex = rgPheno->ItemIndex();
+    options.PossibleHetsIndex = rgPossible->ItemIndex();
+    options.DecimalSeparator = DecimalSeparator();
+    FResult = std::make_shared<TCalcResult>(
+        RunCalculation(CoreTextOf(Edit1), CoreTextOf(Edit2), options, LocusList(), CombiList()));
+
+    QStringList lines;
+    if (FResult->Refused()) {
+        lines << FromCore(FResult->RefusalMessage());
+    } else {
+        lines.reserve(static_cast<qsizetype>(FResult->ReportLines().size()));
+        for (const std::string& line : FResult->ReportLines())
+            lines << FromCore(line);
+    }
+    reResult->setPlainText(lines.join('\n'));
+    FGrid->SetResult(FResult);
+    const QString widest = FromCore(FResult->CellText(0, 1));
+    sgResult->verticalHeader()->setFixedWidth(std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));
+}
+
+void TfrmMain::ToolButton1Click() { PrintReport(*reResult->document(), "Calculation Zygora"); }
+
+void TfrmMain::BuildParentSelection() {
+    BuildParentPanel(FMale);
+    BuildParentPanel(FFemale);
+}
+
+void TfrmMain::BuildParentPanel(TParentColumn& column) {
+    QWidget* rows = column.Box->widget();
+    for (QComboBox* selector : column.Selectors)
+        delete selector->parentWidget();
+    column.Selectors.clear();
+    const TLocusList& loci = LocusList();
+    for (int i = 0; i < loci.Count(); ++i) {
+        const TLocus& locus = *loci[i];
+        auto* panel = new QWidget(rows);
+        panel->setObjectName(column.Box->objectName() + "Locus" + QString::number(i));
+        panel->setFixedHeight(20);
+        auto* layout = new QHBoxLayout(panel);
+        layout->setContentsMargins(0, 1, 4, 1);
+        auto* selector = new QComboBox(panel);
+        selector->setEditable(true);
+        selector->setInsertPolicy(QComboBox::NoInsert);
+        selector->setCompleter(nullptr);
+        selector->setFixedSize(100, 18);
+        for (int j = 0; j < locus.Genes().Count(); ++j) {
+            const TGene& gene = *locus.Genes()[j];
+            selector->addItem(FromCore(gene.Code() + " " + gene.Name), QByteArray::fromStdString(gene.Code()));
+        }
+        selector->setEditText(NormalSelection);
+        auto* caption = new QLabel(FromCore(locus.Name), panel);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        layout->addWidget(selector);
+        layout->addWidget(caption, 1);
+        column.Rows->insertWidget(column.Rows->count() - 1, panel);
+        column.Selectors.push_back(selector);
+        connect(selector, &QComboBox::activated, this, &TfrmMain::ParentSelectionChange);
+        connect(selector->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::ParentSelectionChange);
+    }
+}
+
+std::string TfrmMain::SelectionOf(const TParentColumn& column) const {
+    std::string selection;
+    for (const QComboBox* selector : column.Selectors) {
+        const QString text = selector->currentText();
+        const int entry = selector->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (entry >= 0)
+            selection += selector->itemData(entry, GeneCodeRole).toByteArray().toStdString();
+        else
+            selection += ToCore(text.left(2));
+    }
+    return selection;
+}
+
+void TfrmMain::ParentSelectionChange() {
+    std::string male = SelectionOf(FMale);
+    std::string female = SelectionOf(FFemale);
+    ReduceSelections(male, female);
+    SetCoreText(Edit1, male);
+    SetCoreText(Edit2, female);
+    btnCalcClick();
+}
+
+void TfrmMain::ClearParentGenes(TParentColumn& column) {
+    for (QComboBox* selector : column.Selectors) {
+        const QSignalBlocker blocker(selector);
+        selector->setEditText(NormalSelection);
+    }
+    ParentSelectionChange();
+}
+
+void TfrmMain::btnClearMaleClick() { ClearParentGenes(FMale); }
+
+void TfrmMain::btnClearFemaleClick() { ClearParentGenes(FFemale); }
+
+void TfrmMain::btnClearAllClick() {
+    ClearParentGenes(FMale);
+    ClearParentGenes(FFemale);
+    ParentSelectionChange();
+}
+
+void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selection) {
+    for (size_t k = 0; k + 1 < selection.size(); k += 2) {
+        const std::string group = selection.substr(k, 2);
+        if (group == "++")
+            continue;
+        for (QComboBox* selector : column.Selectors) {
+            for (int entry = 0; entry < selector->count(); ++entry) {
+                if (SameTextIgnoringCase(selector->itemData(entry, GeneCodeRole).toByteArray().toStdString(), group)) {
+                    const QSignalBlocker blocker(selector);
+                    selector->setEditText(selector->itemText(entry));
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void TfrmMain::RestoreParentSelection() {
+    BuildParentSelection();
+    SelectParentGenes(FMale, CoreTextOf(Edit1));
+    SelectParentGenes(FFemale, CoreTextOf(Edit2));
+    RefreshGeneLists();
+}

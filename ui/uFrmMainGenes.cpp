@@ -1,0 +1,380 @@
+// The Gene management tab of the main window: loci, genes, gene strength and combinations.
+#include "ui/uFrmMain.h"
+
+#include "storage/DefaultGeneSet.h"
+#include "ui/CoreText.h"
+#include "ui/ImageLists.h"
+#include "ui/ShowMessage.h"
+#include "ui/uFrmEditCombi.h"
+#include "ui/uFrmEditGene.h"
+#include "ui/uFrmEditLocus.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Every list item holds the model object it shows.
+constexpr int ObjectRole = Qt::UserRole;
+// A weight editor's entries hold the exact relation bytes they stand for.
+constexpr int RelationRole = Qt::UserRole;
+
+template <typename T>
+T* ObjectOf(const QTreeWidgetItem* item) {
+    return item ? reinterpret_cast<T*>(item->data(0, ObjectRole).value<quintptr>()) : nullptr;
+}
+
+template <typename T>
+QTreeWidgetItem* AddItem(QTreeWidget* list, const QStringList& columns, T* object) {
+    auto* item = new QTreeWidgetItem(list, columns);
+    item->setData(0, ObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
+    return item;
+}
+
+QTreeWidget* MakeListView(QWidget* parent, const QString& name, const QStringList& columns) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setHeaderLabels(columns);
+    list->setRootIsDecorated(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return list;
+}
+
+template <typename T>
+T* SelectedObject(const QTreeWidget* list) {
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : ObjectOf<T>(selected.first());
+}
+
+} // namespace
+
+void TfrmMain::BuildGeneTab() {
+    tsIni = new QWidget(pcMain);
+    tsIni->setObjectName("tsIni");
+    pcMain->addTab(tsIni, "Gene management");
+    auto* layout = new QVBoxLayout(tsIni);
+    layout->setContentsMargins(2, 2, 2, 2);
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns, 1);
+
+    const auto addColumn = [&](const QString& labelName, const QString& caption, int stretch) {
+        auto* column = new QVBoxLayout;
+        auto* label = new QLabel(caption, tsIni);
+        label->setObjectName(labelName);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        column->addWidget(label);
+        auto* bar = new QToolBar(tsIni);
+        bar->setIconSize(QSize(34, 34));
+        bar->setMovable(false);
+        column->addWidget(bar);
+        columns->addLayout(column, stretch);
+        return std::pair{column, bar};
+    };
+    const auto addButton = [](QToolBar* bar, const QString& name, const QString& hint, int image) {
+        QToolButton* button = MakeToolButton(bar, name, hint, image);
+        bar->addWidget(button);
+        bar->setMinimumWidth(bar->sizeHint().width());
+        return button;
+    };
+
+    auto [loci, lociBar] = addColumn("lblLoci", "List of locus", 2);
+    btnAddLocus = addButton(lociBar, "btnAddLocus", "Add locus", iiAdd);
+    btnEditLocus = addButton(lociBar, "btnEditLocus", "Edit Locus", iiEdit);
+    BtnDeleteLocus = addButton(lociBar, "BtnDeleteLocus", "Delete locus", iiDelete);
+    lvLocusList = MakeListView(tsIni, "lvLocusList", {"Name"});
+    loci->addWidget(lvLocusList, 1);
+
+    auto [genes, genesBar] = addColumn("lblGenesOnLocus", "Genes on that locus", 2);
+    btnAddGene = addButton(genesBar, "btnAddGene", "Add Gene to locus", iiAdd);
+    btnEditGene = addButton(genesBar, "btnEditGene", "Edit gene", iiEdit);
+    btnDeleteGene = addButton(genesBar, "btnDeleteGene", "Delete gene from locus", iiDelete);
+    lvLocusItems = MakeListView(tsIni, "lvLocusItems", {"ID", "Name"});
+    lvLocusItems->setColumnWidth(0, 35);
+    genes->addWidget(lvLocusItems, 1);
+
+    auto [strength, strengthBar] = addColumn("lblGeneStrength", "Gene strength", 3);
+    btnRestoreDefaults = addButton(strengthBar, "btnRestoreDefaults", "Restore defaults (serpentia only)", iiClear);
+    btnRefresh = addButton(strengthBar, "btnRefresh", "Refresh", iiRefresh);
+    sbLocusItemWeights = new QScrollArea(tsIni);
+    sbLocusItemWeights->setObjectName("sbLocusItemWeights");
+    sbLocusItemWeights->setWidgetResizable(true);
+    auto* editors = new QWidget(sbLocusItemWeights);
+    auto* editorsLayout = new QVBoxLayout(editors);
+    editorsLayout->setContentsMargins(0, 0, 0, 0);
+    editorsLayout->setSpacing(0);
+    editorsLayout->addStretch();
+    sbLocusItemWeights->setWidget(editors);
+    strength->addWidget(sbLocusItemWeights, 1);
+
+    auto [combis, combisBar] = addColumn("lblCombis", "Combinations", 2);
+    btnAddCombi = addButton(combisBar, "btnAddCombi", "Add Combi", iiAdd);
+    btnEditCombi = addButton(combisBar, "btnEditCombi", "Edit Combi", iiEdit);
+    btnDeleteCombi = addButton(combisBar, "btnDeleteCombi", "Delete Combi", iiDelete);
+    combisBar->addSeparator();
+    btnClose = addButton(combisBar, "btnClose", "Close program", iiClose);
+    btnPrint = addButton(combisBar, "btnPrint", "Print results", iiPrint);
+    lvCombiList = MakeListView(tsIni, "lvCombiList", {"ID", "Name"});
+    combis->addWidget(lvCombiList, 1);
+
+    sbxImages2 = new QScrollArea(tsIni);
+    sbxImages2->setObjectName("sbxImages2");
+    sbxImages2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sbxImages2->setFixedHeight(134);
+    layout->addWidget(sbxImages2);
+
+    connect(lvLocusList, &QTreeWidget::itemSelectionChanged, this, &TfrmMain::lvLocusListSelectItem);
+    connect(lvLocusList, &QTreeWidget::itemDoubleClicked, this, &TfrmMain::lvLocusListDblClick);
+    connect(lvLocusItems, &QTreeWidget::itemDoubleClicked, this, &TfrmMain::lvLocusItemsDblClick);
+    connect(lvCombiList, &QTreeWidget::itemSelectionChanged, this, &TfrmMain::lvCombiListSelectItem);
+    connect(lvCombiList, &QTreeWidget::itemDoubleClicked, this, &TfrmMain::btnEditCombiClick);
+    connect(btnAddLocus, &QToolButton::clicked, this, &TfrmMain::btnAddLocusClick);
+    connect(btnEditLocus, &QToolButton::clicked, this, &TfrmMain::lvLocusListDblClick);
+    connect(BtnDeleteLocus, &QToolButton::clicked, this, &TfrmMain::BtnDeleteLocusClick);
+    connect(btnAddGene, &QToolButton::clicked, this, &TfrmMain::btnAddGeneClick);
+    connect(btnEditGene, &QToolButton::clicked, this, &TfrmMain::lvLocusItemsDblClick);
+    connect(btnDeleteGene, &QToolButton::clicked, this, &TfrmMain::btnDeleteGeneClick);
+    connect(btnRestoreDefaults, &QToolButton::clicked, this, &TfrmMain::btnRestoreDefaultsClick);
+    connect(btnRefresh, &QToolButton::clicked, this, &TfrmMain::btnRefreshClick);
+    connect(btnAddCombi, &QToolButton::clicked, this, &TfrmMain::btnAddCombiClick);
+    connect(btnEditCombi, &QToolButton::clicked, this, &TfrmMain::btnEditCombiClick);
+    connect(btnDeleteCombi, &QToolButton::clicked, this, &TfrmMain::btnDeleteCombiClick);
+    connect(btnClose, &QToolButton::clicked, this, &TfrmMain::btnCloseClick);
+    connect(btnPrint, &QToolButton::clicked, this, &TfrmMain::ToolButton1Click);
+}
+
+TLocus* TfrmMain::SelectedLocus() const { return SelectedObject<TLocus>(lvLocusList); }
+TGene* TfrmMain::SelectedGene() const { return SelectedObject<TGene>(lvLocusItems); }
+TCombi* TfrmMain::SelectedCombi() const { return SelectedObject<TCombi>(lvCombiList); }
+
+void TfrmMain::ForgetGeneViews() {
+    lvLocusItems->clear();
+    lvLocusList->clear();
+    lvCombiList->clear();
+}
+
+void TfrmMain::RefreshGeneLists() {
+    lvLocusList->clear();
+    lvLocusItems->clear();
+    for (int i = 0; i < LocusList().Count(); ++i)
+        AddItem(lvLocusList, {FromCore(LocusList()[i]->Name)}, LocusList()[i]);
+    if (lvLocusList->selectedItems().isEmpty() && lvLocusList->topLevelItemCount() > 0)
+        lvLocusList->topLevelItem(0)->setSelected(true);
+    RefreshCombiList();
+}
+
+void TfrmMain::btnRefreshClick() { RefreshGeneLists(); }
+
+void TfrmMain::lvLocusListSelectItem() {
+    if (SelectedLocus() == nullptr)
+        return;
+    ShowLocusGenes();
+}
+
+void TfrmMain::ShowLocusGenes() {
+    lvLocusItems->clear();
+    TLocus* locus = SelectedLocus();
+    if (locus == nullptr)
+        return;
+    std::string alleles;
+    for (int i = 0; i < locus->Genes().Count(); ++i) {
+        TGene* gene = locus->Genes()[i];
+        const std::string code = gene->Code();
+        AddItem(lvLocusItems, {FromCore(code), FromCore(gene->Name)}, gene);
+        // Showing a locus completes its relations: a pair without one gets the default.
+        locus->GetWeight(code);
+        for (const char allele : code)
+            if (alleles.find(allele) == std::string::npos)
+                alleles += allele;
+    }
+    BuildWeightEditors(alleles);
+}
+
+void TfrmMain::BuildWeightEditors(const std::string& alleles) {
+    QWidget* editors = sbLocusItemWeights->widget();
+    auto* layout = static_cast<QVBoxLayout*>(editors->layout());
+    for (QWidget* panel : editors->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete panel;
+    int number = 0;
+    for (size_t i = 0; i < alleles.size(); ++i) {
+        for (size_t j = i + 1; j < alleles.size(); ++j) {
+            const char x = alleles[i];
+            const char y = alleles[j];
+            auto* panel = new QWidget(editors);
+            panel->setObjectName("Panel" + QString::number(number++));
+            panel->setFixedHeight(30);
+            auto* editor = new QComboBox(panel);
+            editor->setEditable(true);
+            editor->setInsertPolicy(QComboBox::NoInsert);
+            editor->setCompleter(nullptr);
+            editor->setGeometry(10, 3, 66, editor->sizeHint().height());
+            for (const char op : {'<', '>', '='}) {
+                const std::string relation{x, ' ', op, ' ', y};
+                editor->addItem(FromCore(relation), QByteArray::fromStdString(relation));
+            }
+            const std::string relation = LocusList().FindWeight(std::string{x, y});
+            SetCoreText(editor->lineEdit(), relation);
+            auto* label = new QLabel(FromCore(LocusList().DescribeWeight(relation)), panel);
+            label->setObjectName("Mylabel");
+            label->move(86, 8);
+            label->adjustSize();
+            // New editors enter at the top, above the ones built before them.
+            layout->insertWidget(0, panel);
+            connect(editor, &QComboBox::activated, this, [this, editor] { WeightEditorChange(editor); });
+            connect(editor->lineEdit(), &QLineEdit::textEdited, this, [this, editor] { WeightEditorChange(editor); });
+        }
+    }
+}
+
+void TfrmMain::WeightEditorChange(QComboBox* editor) {
+    TLocus* locus = SelectedLocus();
+    QLabel* label = nullptr;
+    for (QLabel* candidate : editor->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (candidate->objectName().compare("MyLabel", Qt::CaseInsensitive) == 0)
+            label = candidate;
+    if (locus == nullptr || label == nullptr)
+        return;
+    const int entry = editor->findText(editor->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const std::string relation = entry >= 0 ? editor->itemData(entry, RelationRole).toByteArray().toStdString()
+                                            : CoreTextOf(editor->lineEdit());
+    // Text too short to name a pair is not stored; the sentence stays empty until it is a relation again.
+    locus->StoreRelation(relation);
+    label->setText(FromCore(LocusList().DescribeWeight(relation)));
+    label->adjustSize();
+}
+
+void TfrmMain::RefreshCombiList() {
+    lvCombiList->clear();
+    for (int i = 0; i < CombiList().Count(); ++i)
+        AddItem(lvCombiList, {FromCore(CombiList()[i]->Code), FromCore(CombiList()[i]->Name)}, CombiList()[i]);
+}
+
+void TfrmMain::lvCombiListSelectItem() {}
+
+void TfrmMain::btnAddLocusClick() {
+    TLocus* locus = LocusList().Add(std::make_unique<TLocus>("New Locus"));
+    {
+        TfrmEditLocus dialog(this);
+        dialog.SetLocus(locus);
+        if (dialog.exec() != QDialog::Accepted)
+            LocusList().Remove(locus);
+    }
+    RefreshGeneLists();
+    BuildParentSelection();
+}
+
+void TfrmMain::lvLocusListDblClick() {
+    TLocus* locus = SelectedLocus();
+    if (locus == nullptr)
+        return;
+    TfrmEditLocus dialog(this);
+    dialog.SetLocus(locus);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    RefreshGeneLists();
+    BuildParentSelection();
+}
+
+void TfrmMain::BtnDeleteLocusClick() {
+    TLocus* locus = SelectedLocus();
+    if (locus == nullptr)
+        return;
+    ForgetGeneViews();
+    LocusList().Remove(locus);
+    RefreshGeneLists();
+    BuildParentSelection();
+}
+
+void TfrmMain::btnAddGeneClick() {
+    TLocus* locus = SelectedLocus();
+    if (locus == nullptr)
+        return;
+    TGene* gene = locus->AddNewGene();
+    {
+        TfrmAddGene dialog(this, LocusList());
+        dialog.SetGene(gene);
+        if (dialog.exec() == QDialog::Accepted)
+            locus->CompleteNewGene(*gene, LocusList());
+        else
+            locus->Genes().Remove(gene);
+    }
+    RefreshGeneLists();
+    ShowLocusGenes();
+    BuildParentSelection();
+}
+
+void TfrmMain::lvLocusItemsDblClick() {
+    TGene* gene = SelectedGene();
+    if (gene == nullptr)
+        return;
+    TfrmEditGene dialog(this, LocusList());
+    dialog.SetGene(gene);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ShowLocusGenes();
+    BuildParentSelection();
+}
+
+void TfrmMain::btnDeleteGeneClick() {
+    TGene* gene = SelectedGene();
+    TLocus* locus = SelectedLocus();
+    if (gene == nullptr || locus == nullptr)
+        return;
+    lvLocusItems->clear();
+    locus->Genes().Remove(gene);
+    RefreshGeneLists();
+    BuildParentSelection();
+}
+
+void TfrmMain::btnAddCombiClick() {
+    TfrmEditCombi dialog(this, LocusList());
+    TCombi* combi = CombiList().Add(std::make_unique<TCombi>());
+    dialog.SetCombi(combi);
+    if (dialog.exec() == QDialog::Accepted)
+        RefreshCombiList();
+    else
+        CombiList().Remove(combi);
+}
+
+void TfrmMain::btnEditCombiClick() {
+    TCombi* combi = SelectedCombi();
+    if (combi == nullptr)
+        return;
+    TfrmEditCombi dialog(this, LocusList());
+    dialog.SetCombi(combi);
+    if (dialog.exec() == QDialog::Accepted)
+        RefreshCombiList();
+}
+
+void TfrmMain::btnDeleteCombiClick() {
+    TCombi* combi = SelectedCombi();
+    if (combi == nullptr)
+        return;
+    lvCombiList->clear();
+    CombiList().Remove(combi);
+    RefreshCombiList();
+}
+
+void TfrmMain::btnRestoreDefaultsClick() {
+    std::string message;
+    if (!WriteDefaultGeneSetFiles(AppDir(), message)) {
+        ShowMessage(FromCore(message));
+        return;
+    }
+    LoadGeneSet();
+    BuildParentSelection();
+    RefreshGeneLists();
+}
