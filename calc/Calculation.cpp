@@ -18,12 +18,13 @@ std::string TooLargeMessage(const TPunnettGrid& grid) {
          {std::pair{"male", &grid.Male()}, std::pair{"female", &grid.Female()}})
         if (gametes->TooManyLines())
             return std::string("Too large to calculate: the ") + parent + " has more than " +
-                   std::to_string(MaxKeptLoci) + " loci, and at most " + std::to_string(MaxKeptLoci) +
-                   " loci of a parent can be worked through.";
+                   std::to_string(MaxKeptLoci) + " loci, and the limit is " + std::to_string(MaxKeptLoci) +
+                   " loci per parent.";
     const int hets = grid.Male().HetCount() + grid.Female().HetCount();
     if (hets > MaxHeterozygousLoci)
         return "Too large to calculate: the male and the female are heterozygous at " + std::to_string(hets) +
-               " loci together; the limit is " + std::to_string(MaxHeterozygousLoci) + " heterozygous loci.";
+               " loci together, and the limit is " + std::to_string(MaxHeterozygousLoci) +
+               " heterozygous loci.";
     return {};
 }
 
@@ -55,6 +56,14 @@ void RestoreWeightCounts(TLocusList& loci, const std::vector<size_t>& counts) {
 }
 
 } // namespace
+
+TOffspringLine TCalcResult::OffspringLine(size_t i) const {
+    const TListedLine& listed = FOffspring[i];
+    const std::string& reported = FReport[FReport.size() - FOffspring.size() + i];
+    const size_t nameEnd = listed.NameBegin + listed.NameLength;
+    return TOffspringLine{listed.Line, listed.Count, FTotal,
+                          reported.substr(listed.NameBegin, listed.NameLength), reported.substr(nameEnd)};
+}
 
 uint64_t TCalcResult::MaleGameteCount() const {
     return FGrid ? FGrid->RowCount() : 0;
@@ -115,31 +124,41 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
     report.insert(report.end(), {"", "Offspring predicted as: ", ""});
 
     grid->AskCellQuestions(questions, list);
-    if (!grid->CollectCells(list, MaxOffspringLines)) {
+    const auto refuse = [&](std::string message) {
         RestoreWeightCounts(loci, weightCounts);
         TCalcResult refused;
-        refused.FRefusal = "Too large to calculate: this pairing has more than " +
-                           std::to_string(MaxOffspringLines) + " different offspring; the limit is " +
-                           std::to_string(MaxOffspringLines) + ".";
+        refused.FRefusal = std::move(message);
         return refused;
-    }
+    };
+    if (!grid->CollectCells(list, MaxOffspringLines))
+        return refuse("Too large to calculate: this pairing has more than " +
+                      std::to_string(MaxOffspringLines) + " different offspring, and the limit is " +
+                      std::to_string(MaxOffspringLines) + ".");
     list.NormaliseLines();
     if (options.PhenotypeIndex == 1)
         list.ToPhenotypes();
+    if (list.Lines.size() > MaxListedLines)
+        return refuse("Too large to calculate: this pairing has " + std::to_string(list.Lines.size()) +
+                      " different offspring to list, and the limit is " + std::to_string(MaxListedLines) +
+                      ".");
     if (options.PossibleHetsIndex == 0)
         BuildPossibles(list, possibles, questions, naming);
 
     report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
     const int64_t total = list.TotalCount();
+    result.FTotal = total;
+    report.reserve(report.size() + list.Lines.size());
+    result.FOffspring.reserve(list.Lines.size());
     for (size_t i = 0; i < list.Lines.size(); ++i) {
-        TOffspringLine line;
-        line.Line = list.Lines[i];
-        line.Count = list.Counts[i];
-        line.Total = total;
-        line.Name = options.CombiIndex == 1 ? naming.CombiText(line.Line) : naming.SeparateText(line.Line);
-        line.PossibleText = possibles.PossibleTextOf(line.Line);
-        report.push_back(Share(line.Count, total, options) + " " + line.Name + line.PossibleText);
-        result.FOffspring.push_back(std::move(line));
+        const std::string& line = list.Lines[i];
+        const std::string name = options.CombiIndex == 1 ? naming.CombiText(line) : naming.SeparateText(line);
+        std::string reported = Share(list.Counts[i], total, options) + " ";
+        const auto nameBegin = static_cast<uint32_t>(reported.size());
+        reported += name;
+        reported += possibles.PossibleTextOf(line);
+        report.push_back(std::move(reported));
+        result.FOffspring.push_back(
+            {std::move(list.Lines[i]), list.Counts[i], nameBegin, static_cast<uint32_t>(name.size())});
     }
     result.FGrid = std::move(grid);
     return result;

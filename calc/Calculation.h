@@ -34,10 +34,12 @@ struct TOffspringLine {
     std::string PossibleText; // "(66% poss. het. Amelanistic) ", or empty
 };
 
-// Pairings beyond these are refused instead of calculated: the grid has 2^n cells for n heterozygous
-// loci of both parents together, and every different offspring is a line of the report.
+// Pairings beyond these are refused instead of calculated, so that none takes more than a few seconds:
+// the grid has 2^n cells for n heterozygous loci of both parents together; every different offspring
+// genotype is a line worked through, and every line left after the phenotype step is named and listed.
 constexpr int MaxHeterozygousLoci = 26;
 constexpr size_t MaxOffspringLines = size_t(1) << 20;
+constexpr size_t MaxListedLines = size_t(1) << 18;
 
 class TCalcResult {
 public:
@@ -47,7 +49,9 @@ public:
 
     // Exactly the report lines.
     const std::vector<std::string>& ReportLines() const { return FReport; }
-    const std::vector<TOffspringLine>& OffspringLines() const { return FOffspring; }
+    // The offspring lines of the report, one by one.
+    size_t OffspringLineCount() const { return FOffspring.size(); }
+    TOffspringLine OffspringLine(size_t i) const;
 
     // The grid has 1 + MaleGameteCount() rows and 1 + FemaleGameteCount() columns.
     uint64_t MaleGameteCount() const;
@@ -66,9 +70,18 @@ private:
                                       const TCalcOptions& options, TLocusList& loci,
                                       const TCombiList& combis);
 
+    // An offspring line; its name and possible-het text are kept in its report line only.
+    struct TListedLine {
+        std::string Line;
+        int64_t Count = 0;
+        uint32_t NameBegin = 0;
+        uint32_t NameLength = 0;
+    };
+
     std::string FRefusal;
     std::vector<std::string> FReport;
-    std::vector<TOffspringLine> FOffspring;
+    std::vector<TListedLine> FOffspring;
+    int64_t FTotal = 0;
     std::shared_ptr<const TPunnettGrid> FGrid;
     mutable std::vector<std::string> FMaleGametes;
     mutable std::vector<std::string> FFemaleGametes;

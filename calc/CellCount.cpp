@@ -10,6 +10,7 @@
 #include "calc/PunnettGrid.h"
 
 #include "calc/GenotypeText.h"
+#include "calc/LineGroups.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -57,19 +58,21 @@ public:
     }
 
     // The offspring string of a number: shown pieces in locus order, then carried ones.
-    std::string Offspring(uint64_t number) const {
+    void Offspring(uint64_t number, std::string& offspring) const {
         const int space = FSplit && number >= FOffset[1] ? 1 : 0;
-        uint64_t rest = number - FOffset[space];
-        std::string shown;
-        std::string carried;
         const auto& pieces = FPieces[static_cast<size_t>(space)];
-        for (size_t j = 0; j < pieces.size(); ++j) {
-            const uint64_t radix = pieces[j].size();
-            const auto& [het, text] = pieces[j][rest % radix];
-            rest /= radix;
-            (het ? carried : shown) += text;
+        thread_local std::vector<const TPiece*> digits;
+        digits.clear();
+        uint64_t rest = number - FOffset[space];
+        for (const std::vector<TPiece>& dictionary : pieces) {
+            digits.push_back(&dictionary[rest % dictionary.size()]);
+            rest /= dictionary.size();
         }
-        return shown + carried;
+        offspring.clear();
+        for (const bool carried : {false, true})
+            for (const TPiece* piece : digits)
+                if (piece->first == carried)
+                    offspring += piece->second;
     }
 
 private:
@@ -136,6 +139,8 @@ public:
             FDenseCount.assign(numberCount, 0);
             if (!cellsInOrder)
                 FDenseFirst.assign(numberCount, 0);
+        } else {
+            FSparse.reserve(std::min<uint64_t>(numberCount, cap + 1));
         }
     }
 
@@ -159,13 +164,18 @@ public:
 
     // (number, cells) in order of their first cell.
     std::vector<std::pair<uint64_t, uint64_t>> InOrder() const {
+        std::vector<std::pair<uint64_t, uint64_t>> result; // (number, cells)
+        result.reserve(FNumbers.size());
+        if (FCellsInOrder) {
+            for (const uint64_t number : FNumbers)
+                result.emplace_back(number, Count(number));
+            return result;
+        }
         std::vector<std::pair<uint64_t, uint64_t>> byFirst; // (first cell, number)
         byFirst.reserve(FNumbers.size());
-        for (size_t i = 0; i < FNumbers.size(); ++i)
-            byFirst.emplace_back(FCellsInOrder ? i : First(FNumbers[i]), FNumbers[i]);
+        for (const uint64_t number : FNumbers)
+            byFirst.emplace_back(First(number), number);
         std::sort(byFirst.begin(), byFirst.end());
-        std::vector<std::pair<uint64_t, uint64_t>> result;
-        result.reserve(byFirst.size());
         for (const auto& [first, number] : byFirst)
             result.emplace_back(number, Count(number));
         return result;
@@ -322,19 +332,27 @@ bool TPunnettGrid::CollectCells(TResultList& list, size_t lineLimit, const TCell
     if (RowCount() == 0 || ColumnCount() == 0)
         return true;
     const TPieceTable pieces(*this);
+    // Where the pieces do not depend on which gamete is the greater, every combination of pieces occurs
+    // in some cell, so the number of different offspring is known before walking.
+    if (!pieces.Split() && pieces.TotalSize() > 2 * lineLimit)
+        return false;
     TCellWalk walk(*this, pieces, tuning.BlockBits);
     TTally tally(pieces.TotalSize(), tuning.DenseTallyLimit, 2 * lineLimit, walk.InnerIsMale());
     if (!walk.Run(tally))
         return false;
-    std::unordered_map<std::string, size_t> lineOf;
-    for (const auto& [number, count] : tally.InOrder()) {
-        std::string offspring = pieces.Offspring(number);
-        const auto [found, added] = lineOf.try_emplace(offspring, list.Lines.size());
-        if (added)
-            list.Add(std::move(offspring), static_cast<int64_t>(count));
-        else
-            list.Counts[found->second] += static_cast<int64_t>(count);
+    const auto numbers = tally.InOrder();
+    list.Lines.resize(numbers.size());
+    list.Counts.resize(numbers.size());
+    std::vector<uint64_t> hashes(numbers.size());
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        pieces.Offspring(numbers[i].first, list.Lines[i]);
+        list.Counts[i] = static_cast<int64_t>(numbers[i].second);
+        hashes[i] = TextHash(list.Lines[i]);
     }
+    // Numbers stand for different pieces, which hardly ever make the same string; when they do, the
+    // cells count for the line met first.
+    MergeEqualLines(list.Lines, list.Counts, hashes,
+                    [&](uint32_t a, uint32_t b) { return list.Lines[a] == list.Lines[b]; });
     if (list.Lines.size() <= lineLimit)
         return true;
     list.Clear();

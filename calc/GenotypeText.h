@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,32 +24,32 @@ inline size_t PairIndex(char x, char y) {
 
 // The pairs the animal shows, in order, before the pairs it carries hidden (`isHet` tells which is
 // which); a string of one pair gets its lower byte first.
-template <typename TIsHet> std::string ArrangePairs(std::string_view s, TIsHet isHet) {
-    if (s.size() == 2 && static_cast<unsigned char>(s[1]) < static_cast<unsigned char>(s[0]))
-        return std::string{s[1], s[0]};
-    std::string shown;
-    std::string carried;
-    shown.reserve(s.size());
-    for (size_t i = 0; i < s.size(); i += 2) {
-        const std::string_view pair = PairAt(s, i);
-        (isHet(pair) ? carried : shown) += pair;
+template <typename TIsHet> void ArrangePairs(std::string_view s, std::string& arranged, TIsHet isHet) {
+    arranged.clear();
+    if (s.size() == 2 && static_cast<unsigned char>(s[1]) < static_cast<unsigned char>(s[0])) {
+        arranged = {s[1], s[0]};
+        return;
     }
-    return shown + carried;
+    for (int carried = 0; carried < 2; ++carried)
+        for (size_t i = 0; i < s.size(); i += 2)
+            if (isHet(PairAt(s, i)) == (carried == 1))
+                arranged += PairAt(s, i);
 }
 
-// Blanks and control characters removed from both ends, or from the end only.
-std::string TrimBlanks(std::string_view s);
+// Blanks and control characters removed from the end.
 std::string TrimTrailingBlanks(std::string_view s);
 
 // Letter case folded for the comparisons that ignore it (only the merge of offspring lines does).
 char FoldCase(char c);
 
 // Each pair kept once, in order of first occurrence; in a string of more than one pair "++" is dropped.
-std::string CondensePairs(std::string_view s);
+void CondensePairs(std::string& s);
 
 // Every pair with the lower byte first.
-std::string SortEachPair(std::string_view s);
+void SortEachPair(std::string& s);
 
 // Two genotype strings describe the same animal when they hold the same pairs, each as often, in any
-// order. The key is equal exactly for such strings; with `ignoreCase` letters of either case meet too.
-std::string PairSetKey(std::string_view s, bool ignoreCase);
+// order; with `ignoreCase` letters of either case count alike. Such strings have the same hash.
+bool SamePairSet(std::string_view a, std::string_view b, bool ignoreCase);
+uint64_t PairSetHash(std::string_view s, bool ignoreCase);
+uint64_t TextHash(std::string_view s);

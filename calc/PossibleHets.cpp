@@ -1,10 +1,15 @@
 #include "calc/PossibleHets.h"
 
+#include "calc/Gametes.h"
 #include "calc/GenotypeText.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <utility>
+
+// Offspring strings hold two pairs per locus at most, so a het list fits in the bits of a record.
+static_assert(2 * MaxKeptLoci <= 64);
 
 namespace {
 
@@ -13,11 +18,12 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
                                               [](char x, char y) { return FoldCase(x) == FoldCase(y); });
 }
 
-void AddOnceIgnoringCase(std::vector<std::string>& list, std::string_view pair) {
-    for (const std::string& known : list)
-        if (SameIgnoringCase(known, pair))
-            return;
-    list.emplace_back(pair);
+// Calls `visit` with each pair on the het list of a record, in order.
+template <typename TVisit> void ForEachHetPair(const TPossibleItem& item, TVisit visit) {
+    for (uint64_t pairs = item.HetPairs; pairs != 0; pairs &= pairs - 1) {
+        const int k = std::countr_zero(pairs);
+        visit(PairAt(item.Genotype, static_cast<size_t>(2 * k)));
+    }
 }
 
 } // namespace
@@ -25,72 +31,124 @@ void AddOnceIgnoringCase(std::vector<std::string>& list, std::string_view pair) 
 void TPossibleList::Clear() {
     FItems.clear();
     FLooks.clear();
+    FLookIndex = TLineIndex();
 }
 
-void TPossibleList::Add(TPossibleItem item) {
-    FLooks[PairSetKey(item.Phenotype, false)].Items.push_back(FItems.size());
+void TPossibleList::Add(TPossibleItem item, const std::string& phenotype) {
+    const size_t look = FLookIndex.FindOrAdd(PairSetHash(phenotype, false), FLooks.size(), [&](size_t k) {
+        return SamePairSet(FLooks[k].Phenotype, phenotype, false);
+    });
+    const auto index = static_cast<uint32_t>(FItems.size());
+    if (look == FLooks.size())
+        FLooks.push_back(TLook{phenotype, index, index, {}, -1, -1, 0});
+    item.PreviousInLook = FLooks[look].LastItem;
+    FLooks[look].LastItem = index;
     FItems.push_back(std::move(item));
 }
 
-std::string TPossibleList::PossibleTextOf(std::string_view line) const {
-    const auto look = FLooks.find(PairSetKey(line, false));
-    if (look == FLooks.end())
-        return {};
-    for (auto item = look->second.Items.rbegin(); item != look->second.Items.rend(); ++item) {
-        const TPossibleItem& record = FItems[*item];
-        if (!record.LastText.empty())
-            return record.LastText;
-        if (record.Count > 1 && !record.Text.empty())
-            return record.Text;
+size_t TPossibleList::FindLook(std::string_view phenotype) const {
+    return FLookIndex.Find(PairSetHash(phenotype, false), FLooks.size(),
+                           [&](size_t k) { return SamePairSet(FLooks[k].Phenotype, phenotype, false); });
+}
+
+template <typename TVisit> void TPossibleList::ForEachItemBackwards(const TLook& look, TVisit visit) const {
+    for (uint32_t item = look.LastItem;; item = FItems[item].PreviousInLook) {
+        if (visit(item) || item == look.FirstItem)
+            return;
     }
-    return {};
+}
+
+const std::string& TPossibleList::LookText(const TLook& look) {
+    static const std::string none;
+    return look.Text < 0 ? none : look.Texts[static_cast<size_t>(look.Text)].second;
+}
+
+const std::string& TPossibleList::LastText(const TLook& look, const TPossibleItem& item) {
+    static const std::string none;
+    return look.TextSetAt > item.LastClearedAt ? LookText(look) : none;
+}
+
+std::string TPossibleList::PossibleTextOf(std::string_view line) const {
+    const size_t found = FindLook(line);
+    if (found == FLooks.size())
+        return {};
+    const TLook& look = FLooks[found];
+    std::string text;
+    ForEachItemBackwards(look, [&](uint32_t item) {
+        const TPossibleItem& record = FItems[item];
+        if (!LastText(look, record).empty())
+            text = LastText(look, record);
+        else if (record.Count > 1) // its other cells
+            text = LookText(look);
+        return !text.empty();
+    });
+    return text;
 }
 
 std::string TPossibleList::PossibleText(size_t i, TResultList& lines, TNaming& naming) {
     const std::string& line = lines.Lines[i];
     const std::string phenotype = lines.PhenotypeOf(line);
-    const auto found = FLooks.find(PairSetKey(phenotype, false));
-    if (found == FLooks.end())
+    const size_t found = FindLook(phenotype);
+    if (found == FLooks.size())
         return {};
-    TLook& look = found->second;
+    TLook& look = FLooks[found];
     // The last cell of this look whose genotype is not the look itself: one that hides something.
-    const auto hider = std::find_if(look.Items.rbegin(), look.Items.rend(),
-                                    [&](size_t item) { return FItems[item].Genotype != line; });
-    if (hider == look.Items.rend())
+    TPossibleItem* lastHider = nullptr;
+    ForEachItemBackwards(look, [&](uint32_t item) {
+        if (FItems[item].Genotype != line)
+            lastHider = &FItems[item];
+        return lastHider != nullptr;
+    });
+    if (!lastHider)
         return {};
-    TPossibleItem& lastHider = FItems[*hider];
-    lastHider.LastText.clear();
-    if (lastHider.HetList.empty())
+    lastHider->LastClearedAt = look.Events++;
+    if (lastHider->HetPairs == 0)
         return {};
-    auto [text, added] = look.Texts.try_emplace(phenotype);
-    if (added)
-        text->second = WorkOutText(look, phenotype, naming);
-    if (!text->second.empty())
-        for (const size_t item : look.Items)
-            FItems[item].Text = FItems[item].LastText = text->second;
-    return text->second;
+    auto wording = std::find_if(look.Texts.begin(), look.Texts.end(),
+                                [&](const auto& known) { return known.first == phenotype; });
+    if (wording == look.Texts.end()) {
+        std::string text = WorkOutText(look, phenotype, naming);
+        look.Texts.emplace_back(phenotype, std::move(text));
+        wording = look.Texts.end() - 1;
+    }
+    if (!wording->second.empty()) {
+        look.Text = static_cast<int32_t>(wording - look.Texts.begin());
+        look.TextSetAt = look.Events++;
+    }
+    return wording->second;
 }
 
-std::string TPossibleList::WorkOutText(TLook& look, const std::string& phenotype, TNaming& naming) const {
+std::string TPossibleList::WorkOutText(const TLook& look, const std::string& phenotype,
+                                       TNaming& naming) const {
     // A hidden allele that the look shows anyway is no possible het, but a hidden wild type is, when
     // the look shows the wild type only.
-    std::vector<std::string> entries;
+    std::vector<uint32_t> items;
+    ForEachItemBackwards(look, [&](uint32_t item) {
+        items.push_back(item);
+        return false;
+    });
+    std::reverse(items.begin(), items.end());
+    std::vector<std::string_view> entries;
     int64_t total = 0;
-    for (const size_t item : look.Items) {
+    for (const uint32_t item : items) {
         total += FItems[item].Count;
-        for (const std::string& pair : FItems[item].HetList) {
+        ForEachHetPair(FItems[item], [&](std::string_view pair) {
             const char allele = CharAt(pair, 1);
-            if (phenotype.find(allele) == std::string::npos ||
-                (allele == '+' && phenotype.find("++") != std::string::npos))
-                AddOnceIgnoringCase(entries, pair);
-        }
+            const bool offered = phenotype.find(allele) == std::string::npos ||
+                                 (allele == '+' && phenotype.find("++") != std::string::npos);
+            if (offered && std::none_of(entries.begin(), entries.end(), [&](std::string_view entry) {
+                    return SameIgnoringCase(entry, pair);
+                }))
+                entries.push_back(pair);
+        });
     }
     std::string text = "(";
-    for (const std::string& entry : entries) {
+    for (const std::string_view entry : entries) {
         int64_t carriers = 0;
-        for (const size_t item : look.Items) {
-            const std::vector<std::string>& hets = FItems[item].HetList;
-            if (std::find(hets.begin(), hets.end(), entry) != hets.end())
+        for (const uint32_t item : items) {
+            bool carries = false;
+            ForEachHetPair(FItems[item], [&](std::string_view pair) { carries = carries || pair == entry; });
+            if (carries)
                 carriers += FItems[item].Count;
         }
         if (carriers != total) {
@@ -112,20 +170,25 @@ void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestio
     phenotypes.reserve(lines.Lines.size());
     for (size_t i = 0; i < lines.Lines.size(); ++i) {
         TPossibleItem item;
-        item.Genotype = lines.Lines[i];
-        item.Phenotype = lines.PhenotypeOf(item.Genotype);
+        item.Genotype = std::move(lines.Lines[i]);
+        phenotypes.push_back(lines.PhenotypeOf(item.Genotype));
         item.Count = lines.Counts[i];
         const std::string& g = item.Genotype;
+        std::vector<std::string_view> hets;
         for (size_t j = 0; j < g.size(); j += 2) {
             const char p1 = g[j];
             const char p2 = CharAt(g, j + 1);
             const bool unrelatedMutants =
                 p1 != p2 && p1 != '+' && p1 != '#' && p2 != '+' && p2 != '#' && !questions.SameLocus(p1, p2);
-            if (!unrelatedMutants && questions.IsHet(p1, p2))
-                AddOnceIgnoringCase(item.HetList, PairAt(g, j));
+            const std::string_view pair = PairAt(g, j);
+            if (unrelatedMutants || !questions.IsHet(p1, p2) ||
+                std::any_of(hets.begin(), hets.end(),
+                            [&](std::string_view h) { return SameIgnoringCase(h, pair); }))
+                continue;
+            hets.push_back(pair);
+            item.HetPairs |= uint64_t(1) << (j / 2);
         }
-        phenotypes.push_back(item.Phenotype);
-        possibles.Add(std::move(item));
+        possibles.Add(std::move(item), phenotypes.back());
     }
     std::vector<int64_t> counts = std::move(lines.Counts);
     lines.Clear();

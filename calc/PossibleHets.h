@@ -1,31 +1,31 @@
 // Possible hets: which hidden alleles offspring of one look may carry, and in what share of them.
 #pragma once
 
+#include "calc/LineIndex.h"
 #include "calc/Naming.h"
 #include "calc/ResultList.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
-// The Punnett cells of one offspring genotype line. Cells of one genotype are alike in everything but
-// their text: a cell that was looked at last for its look may have its text cleared alone, so the text
-// of the record's last cell is kept apart from that of the others.
+// The Punnett cells of one offspring genotype line, alike in everything but their text. A text is set
+// for all cells of a look at once, and the text of a record's last cell alone can be cleared, so the
+// record keeps only when that last happened.
 struct TPossibleItem {
     std::string Genotype;
-    std::string Phenotype;
-    std::vector<std::string> HetList; // the carried pairs of the genotype, each once
-    int64_t Count = 0;                // number of cells
-    std::string Text;                 // text of every cell but the last
-    std::string LastText;             // text of the last cell
+    uint64_t HetPairs = 0;       // bit k: the pair at position 2k of the genotype is on its het list
+    int64_t Count = 0;           // number of cells
+    int32_t LastClearedAt = -1;  // when the text of its last cell was cleared (event of its look)
+    uint32_t PreviousInLook = 0; // the record before it of the same look, or itself when first
 };
 
 class TPossibleList {
 public:
     void Clear();
-    void Add(TPossibleItem item);
+    void Add(TPossibleItem item, const std::string& phenotype);
     // Text of the last cell of this look that has one; empty when none.
     std::string PossibleTextOf(std::string_view line) const;
 
@@ -34,13 +34,26 @@ public:
 
 private:
     struct TLook {
-        std::vector<size_t> Items;                          // records of this look, in order
-        std::unordered_map<std::string, std::string> Texts; // worked-out text by the phenotype's wording
+        std::string Phenotype;  // as its first record has it
+        uint32_t FirstItem = 0; // its records, linked from the last
+        uint32_t LastItem = 0;
+        std::vector<std::pair<std::string, std::string>> Texts; // worked-out text by phenotype wording
+        int32_t Text = -1;                                      // the text last set for all its cells
+        int32_t TextSetAt = -1;                                 // when it was set
+        int32_t Events = 0;                                     // texts set and cleared so far
     };
-    std::string WorkOutText(TLook& look, const std::string& phenotype, TNaming& naming) const;
+    // Calls `visit` with the records of a look from the last to the first until it returns true.
+    template <typename TVisit> void ForEachItemBackwards(const TLook& look, TVisit visit) const;
+    // Index of the look of a phenotype, or the number of looks when there is none.
+    size_t FindLook(std::string_view phenotype) const;
+    std::string WorkOutText(const TLook& look, const std::string& phenotype, TNaming& naming) const;
+    // Text of all cells of a look, and of the last cell of a record.
+    static const std::string& LookText(const TLook& look);
+    static const std::string& LastText(const TLook& look, const TPossibleItem& item);
 
     std::vector<TPossibleItem> FItems;
-    std::unordered_map<std::string, TLook> FLooks; // by the phenotype's pairs, in any order
+    std::vector<TLook> FLooks;
+    TLineIndex FLookIndex; // looks by their pairs, in any order
 };
 
 // Replaces the genotype lines by phenotype lines and gives every look of them its possible-het text.

@@ -30,6 +30,22 @@ std::string ExtremeGamete(const TParentGametes& parent, int fixedLine, int fixed
     return gamete;
 }
 
+// The least index of a gamete of `parent` with `fixedChoice` at `fixedLine` for which cells are still
+// `possible` (decided bits, their values): bits decided from the highest, each 0 where it can be.
+template <typename TPossible>
+uint64_t LeastGamete(const TParentGametes& parent, int fixedLine, int fixedChoice, TPossible possible) {
+    uint64_t decided = 0;
+    uint64_t bits = 0;
+    for (int b = parent.HetCount() - 1; b >= 0; --b) {
+        decided |= uint64_t(1) << b;
+        if (parent.HetLine(b) == fixedLine)
+            bits |= static_cast<uint64_t>(fixedChoice) << b;
+        else if (!possible(decided, bits))
+            bits |= uint64_t(1) << b;
+    }
+    return bits;
+}
+
 // The first cell, column by column, whose gametes have `maleChoice` and `femaleChoice` at `position`
 // and whose male gamete is greater than the female one (`maleFirst`) or not. Every decision takes the
 // lower gamete index whenever some cell is still possible with it, female index first.
@@ -46,25 +62,14 @@ std::optional<uint64_t> FirstCell(const TParentGametes& male, const TParentGamet
     };
     if (!meets(maleExtreme(0, 0), femaleExtreme(0, 0)))
         return std::nullopt;
-    uint64_t femaleDecided = 0;
-    uint64_t femaleBits = 0;
-    for (int b = female.HetCount() - 1; b >= 0; --b) {
-        femaleDecided |= uint64_t(1) << b;
-        if (female.HetLine(b) == femaleFixed)
-            femaleBits |= static_cast<uint64_t>(femaleChoice) << b;
-        else if (!meets(maleExtreme(0, 0), femaleExtreme(femaleDecided, femaleBits)))
-            femaleBits |= uint64_t(1) << b;
-    }
+    const uint64_t femaleBits =
+        LeastGamete(female, femaleFixed, femaleChoice, [&](uint64_t decided, uint64_t bits) {
+            return meets(maleExtreme(0, 0), femaleExtreme(decided, bits));
+        });
     const std::string femaleGamete = female.Gamete(femaleBits);
-    uint64_t maleDecided = 0;
-    uint64_t maleBits = 0;
-    for (int b = male.HetCount() - 1; b >= 0; --b) {
-        maleDecided |= uint64_t(1) << b;
-        if (male.HetLine(b) == maleFixed)
-            maleBits |= static_cast<uint64_t>(maleChoice) << b;
-        else if (!meets(maleExtreme(maleDecided, maleBits), femaleGamete))
-            maleBits |= uint64_t(1) << b;
-    }
+    const uint64_t maleBits = LeastGamete(male, maleFixed, maleChoice, [&](uint64_t decided, uint64_t bits) {
+        return meets(maleExtreme(decided, bits), femaleGamete);
+    });
     return femaleBits * male.GameteCount() + maleBits;
 }
 
@@ -138,7 +143,9 @@ void TPunnettGrid::AskCellQuestions(TAlleleQuestions& questions, TResultList& li
 
 std::string TPunnettGrid::CellText(uint64_t column, uint64_t row) const {
     const std::string combined = CombineGametes(FMale.Gamete(row - 1), FFemale.Gamete(column - 1));
-    return ArrangePairs(combined, [this](std::string_view pair) {
+    std::string arranged;
+    ArrangePairs(combined, arranged, [this](std::string_view pair) {
         return static_cast<bool>(FHetPairs[PairIndex(CharAt(pair, 0), CharAt(pair, 1))]);
     });
+    return arranged;
 }

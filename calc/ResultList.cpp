@@ -1,9 +1,9 @@
 #include "calc/ResultList.h"
 
 #include "calc/GenotypeText.h"
+#include "calc/LineGroups.h"
 
 #include <numeric>
-#include <unordered_map>
 #include <utility>
 
 void TResultList::Clear() {
@@ -21,7 +21,9 @@ int64_t TResultList::TotalCount() const {
 }
 
 std::string TResultList::ArrangePairs(std::string_view s) {
-    return ::ArrangePairs(s, [this](std::string_view pair) { return FQuestions.IsHet(pair); });
+    std::string arranged;
+    ::ArrangePairs(s, arranged, [this](std::string_view pair) { return FQuestions.IsHet(pair); });
+    return arranged;
 }
 
 std::string TResultList::ExpandDominance(std::string_view pair) {
@@ -37,35 +39,42 @@ std::string TResultList::ExpandDominance(std::string_view pair) {
 }
 
 void TResultList::NormaliseLines() {
-    std::vector<std::string> lines = std::move(Lines);
-    std::vector<int64_t> counts = std::move(Counts);
-    Clear();
-    std::unordered_map<std::string, size_t> indexOfAnimal;
-    indexOfAnimal.reserve(lines.size());
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::string line = SortEachPair(ArrangePairs(lines[i]));
-        const auto [found, added] = indexOfAnimal.try_emplace(PairSetKey(line, true), Lines.size());
-        if (added)
-            Add(std::move(line), counts[i]);
-        else
-            Counts[found->second] += counts[i];
+    std::vector<uint64_t> hashes(Lines.size());
+    std::string arranged;
+    const auto isHet = [this](std::string_view pair) { return FQuestions.IsHet(pair); };
+    for (size_t i = 0; i < Lines.size(); ++i) {
+        ::ArrangePairs(Lines[i], arranged, isHet);
+        SortEachPair(arranged);
+        Lines[i].swap(arranged);
+        hashes[i] = PairSetHash(Lines[i], true);
     }
+    // A line of the same animal as an earlier one adds its cells to that one.
+    MergeEqualLines(Lines, Counts, hashes,
+                    [this](uint32_t a, uint32_t b) { return SamePairSet(Lines[a], Lines[b], true); });
     for (std::string& line : Lines)
-        line = CondensePairs(line);
+        CondensePairs(line);
+}
+
+void TResultList::ToPhenotype(std::string& s) {
+    for (size_t i = 0; i < s.size(); i += 2)
+        if (!FQuestions.IsVisible(PairAt(s, i))) {
+            s[i] = '+';
+            if (i + 1 < s.size())
+                s[i + 1] = '+';
+            else
+                s += '+';
+        }
+    CondensePairs(s);
 }
 
 std::string TResultList::PhenotypeOf(std::string_view s) {
-    std::string shown;
-    shown.reserve(s.size());
-    for (size_t i = 0; i < s.size(); i += 2) {
-        const std::string_view pair = PairAt(s, i);
-        shown += FQuestions.IsVisible(pair) ? pair : std::string_view("++");
-    }
-    return CondensePairs(shown);
+    std::string phenotype(s);
+    ToPhenotype(phenotype);
+    return phenotype;
 }
 
 void TResultList::ToPhenotypes() {
     for (std::string& line : Lines)
-        line = PhenotypeOf(line);
+        ToPhenotype(line);
     NormaliseLines();
 }

@@ -28,6 +28,7 @@ public:
     void NormaliseLines();
     // What the animal shows: pairs it does not show become "++", then condensed.
     std::string PhenotypeOf(std::string_view s);
+    void ToPhenotype(std::string& s);
     // Every line replaced by its phenotype, equal phenotypes merged.
     void ToPhenotypes();
 

@@ -103,13 +103,14 @@ TEST(TooLarge, TooManyHeterozygousLociAreRefusedNamingTheirNumberAndTheLimit) {
               std::string::npos);
 }
 
-TEST(TooLarge, TooManyDifferentOffspringAreRefusedAndStoreNothing) {
-    // Eleven loci of four co-dominant alleles, the parents carrying different ones: every cell differs.
+namespace {
+
+// Loci of four co-dominant alleles; the parents carry two different ones at each, so that every cell
+// of such a locus differs.
+TGeneSet CoDominantLoci(int count, std::string& male, std::string& female) {
     std::vector<std::vector<std::string>> loci;
-    std::string male;
-    std::string female;
-    for (int l = 0; l < 11; ++l) {
-        const char first = static_cast<char>('A' + 4 * l);
+    for (int l = 0; l < count; ++l) {
+        const char first = static_cast<char>('0' + 4 * l); // '0' to '[': no letter case to fold
         std::vector<std::string> genes = {"++:Normal"};
         for (char x = first; x < first + 4; ++x)
             for (char y = x; y < first + 4; ++y)
@@ -118,10 +119,39 @@ TEST(TooLarge, TooManyDifferentOffspringAreRefusedAndStoreNothing) {
         male += std::string{first, static_cast<char>(first + 1)};
         female += std::string{static_cast<char>(first + 2), static_cast<char>(first + 3)};
     }
-    TGeneSet set = SmallGeneSet(loci);
+    return SmallGeneSet(loci);
+}
+
+} // namespace
+
+TEST(TooLarge, TooManyDifferentOffspringAreRefusedAndStoreNothing) {
+    std::string male;
+    std::string female;
+    TGeneSet set = CoDominantLoci(11, male, female);
     const TCalcResult result = RunCalculation(male, female, {}, set.LocusList, set.CombiList);
     ASSERT_TRUE(result.Refused());
-    EXPECT_NE(result.RefusalMessage().find("different offspring"), std::string::npos)
+    EXPECT_NE(result.RefusalMessage().find("more than " + std::to_string(MaxOffspringLines) +
+                                           " different offspring"),
+              std::string::npos)
         << result.RefusalMessage();
     EXPECT_TRUE(WeightEntries(set.LocusList).empty());
+}
+
+TEST(TooLarge, TooManyLinesToListAreRefusedUnlessPhenotypesMergeThem) {
+    std::string male = "+z";
+    std::string female = "++";
+    TGeneSet set = CoDominantLoci(9, male, female);
+    set.LocusList[0]->Genes().Add(std::make_unique<TGene>('+', 'z', "het. Zed"));
+    set.LocusList[0]->Genes().Add(std::make_unique<TGene>('z', 'z', "Zed"));
+    const TCalcResult genotypes =
+        RunCalculation(male, female, {0, 0, 0, 1, '.'}, set.LocusList, set.CombiList);
+    ASSERT_TRUE(genotypes.Refused());
+    EXPECT_NE(genotypes.RefusalMessage().find("524288 different offspring to list"), std::string::npos)
+        << genotypes.RefusalMessage();
+    EXPECT_TRUE(WeightEntries(set.LocusList).empty());
+    // As phenotypes the carriers of z merge with the normal ones.
+    const TCalcResult phenotypes =
+        RunCalculation(male, female, {0, 0, 1, 1, '.'}, set.LocusList, set.CombiList);
+    ASSERT_FALSE(phenotypes.Refused()) << phenotypes.RefusalMessage();
+    EXPECT_EQ(phenotypes.OffspringLineCount(), size_t(1) << 18);
 }

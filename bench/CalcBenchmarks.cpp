@@ -1,0 +1,77 @@
+// Time and peak memory of the offspring calculation for the pairings breeders run at the largest.
+#include "calc/Calculation.h"
+#include "storage/DefaultGeneSet.h"
+#include "storage/GeneSetFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+const std::string TenHets = "+a+b+c+d+e+f+g+h+i+k";
+
+// Peak resident memory of the process in MB since the last reset (Linux keeps it in /proc).
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+double PeakMemoryMB() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            double kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes / 1024;
+        }
+        std::getline(status, key);
+    }
+    return 0;
+}
+
+void RunPairing(benchmark::State& state, TGeneSet& set, const std::string& male, const std::string& female,
+                const TCalcOptions& options) {
+    ResetPeakMemory();
+    size_t lines = 0;
+    for (auto _ : state) {
+        const TCalcResult result = RunCalculation(male, female, options, set.LocusList, set.CombiList);
+        lines = result.ReportLines().size();
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["report_lines"] = static_cast<double>(lines);
+    state.counters["peak_MB"] = PeakMemoryMB();
+}
+
+TGeneSet Serpentia() {
+    TGeneSet set;
+    LoadGeneSetText(DefaultGeneSetText(), set, "Serpentia.INI");
+    return set;
+}
+
+// Ten heterozygous loci in both parents: 1,048,576 cells.
+void TenHetsRatioGenotypeSeparateShowPoss(benchmark::State& state) {
+    TGeneSet set = Serpentia();
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, '.'});
+}
+
+// The same with 59,049 genotype lines named by combinations.
+void TenHetsPercentageGenotypeCombiNoPoss(benchmark::State& state) {
+    TGeneSet set = Serpentia();
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{1, 1, 0, 1, '.'});
+}
+
+// Twelve loci, one recessive mutant each, both parents heterozygous at all: 16,777,216 cells.
+void TwelveHetsPhenotypeShowPoss(benchmark::State& state) {
+    TGeneSet set;
+    LoadGeneSet(ZYGORA_BENCH_DIR "/TwelveLoci.INI", set);
+    RunPairing(state, set, set.Male, set.Female, TCalcOptions{0, 0, 1, 0, '.'});
+}
+
+} // namespace
+
+BENCHMARK(TenHetsRatioGenotypeSeparateShowPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(TenHetsPercentageGenotypeCombiNoPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(TwelveHetsPhenotypeShowPoss)->Unit(benchmark::kMillisecond)->MinTime(4);
+
+BENCHMARK_MAIN();

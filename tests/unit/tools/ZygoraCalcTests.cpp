@@ -1,0 +1,170 @@
+// zygora-calc run as breeders' scripts run it: its outputs, options and exit codes.
+#include "storage/DefaultGeneSet.h"
+#include "tools/JsonText.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Quoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+TRun RunTool(const std::vector<std::string>& arguments, const std::string& environment = "LC_ALL=C") {
+    TTempFolder folder;
+    std::string command = environment + " " + Quoted(ZYGORA_CALC_TOOL);
+    for (const std::string& argument : arguments)
+        command += " " + Quoted(argument);
+    command += " >" + Quoted(folder.File("out")) + " 2>" + Quoted(folder.File("err")) + " </dev/null";
+    const int status = std::system(command.c_str());
+    return TRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.Read("out"), folder.Read("err")};
+}
+
+const char* const SmallSet =
+    "[Config]\r\nMale=+a\r\nFemale=aa\r\n[Statistics]\r\nLocusCount=1\r\nCombiCount=0\r\n"
+    "RatioIndex=1\r\nPossibleHetsIndex=1\r\nLocus0GeneCount=3\r\n[LOCUS]\r\n0=Amel\r\n"
+    "[Gene]\r\n0-0=++:Normal\r\n0-1=+a:het. Amel\r\n0-2=aa:Amelanistic\r\n";
+
+// The offspring lines of a printed report: what follows the banner.
+std::string OffspringOf(const std::string& out) {
+    const size_t banner = out.find("-----");
+    return banner == std::string::npos ? out : out.substr(banner + 52);
+}
+
+} // namespace
+
+TEST(ZygoraCalc, PrintsTheReportOfTheBuiltInSetWithItsChoices) {
+    const TRun run = RunTool({"--male", "+a", "--female", "+a"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, "Male   = het. Amel  \nFemale = het. Amel  \n\nOffspring predicted as: \n\n"
+                       "---------------------------------------------------\n"
+                       "3/4 Normal(66% poss. het. Amelanistic) \n1/4 Amelanistic  \n");
+    EXPECT_EQ(run.Err, "");
+}
+
+TEST(ZygoraCalc, GridWeightsAndJson) {
+    EXPECT_EQ(RunTool({"--male", "+a", "--female", "+a", "--grid"}).Out, "\t+\ta\n+\t++\t+a\na\t+a\taa\n");
+
+    TTempFolder folder;
+    folder.Write("Small.INI", SmallSet);
+    const TRun weights = RunTool({"--gene-set", folder.File("Small.INI"), "--weights"});
+    EXPECT_EQ(weights.ExitCode, 0) << weights.Err;
+    EXPECT_EQ(weights.Out, "0\t+a:+ > a\n");
+
+    const TRun json = RunTool({"--male", "+a", "--female", "aa", "--json", "--possible-index", "0"});
+    EXPECT_EQ(
+        json.Out,
+        "{\"report\":[\"Male   = het. Amel  \",\"Female = Amelanistic  \",\"\","
+        "\"Offspring predicted as: \",\"\",\"---------------------------------------------------\","
+        "\"1/2 Normal(het. Amelanistic) \",\"1/2 Amelanistic  \"],\"offspring\":["
+        "{\"line\":\"++\",\"count\":1,\"total\":2,\"name\":\"Normal\","
+        "\"possibleHets\":\"(het. Amelanistic) \"},"
+        "{\"line\":\"aa\",\"count\":1,\"total\":2,\"name\":\"Amelanistic  \",\"possibleHets\":\"\"}]}\n");
+}
+
+TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
+    TTempFolder folder;
+    folder.Write("Small.INI", SmallSet);
+    const std::string file = folder.File("Small.INI");
+    // The file's parents and choices: percentages, no possible hets.
+    EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file}).Out), "50.00% het. Amel  \n50.00% Amelanistic  \n");
+    EXPECT_EQ(
+        OffspringOf(RunTool({"--gene-set", file, "--ratio-index", "0", "--decimal-separator", ","}).Out),
+        "1/2 het. Amel  \n1/2 Amelanistic  \n");
+    EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file, "--decimal-separator", ","}).Out),
+              "50,00% het. Amel  \n50,00% Amelanistic  \n");
+    // 7 is past "Percentage", -5 leaves the combination choice empty: parents by combinations.
+    const TRun clamped =
+        RunTool({"--male", "+a", "--female", "aa", "--ratio-index", "7", "--combi-index", "-5"});
+    EXPECT_EQ(clamped.Out.substr(0, 20), "Male   = het. Amel  ");
+    EXPECT_NE(clamped.Out.find("50.00% Normal(het. Amelanistic) "), std::string::npos) << clamped.Out;
+    EXPECT_EQ(RunTool({"--male=", "--female="}).Out.substr(0, 17), "Male   = Normal\nF");
+}
+
+TEST(ZygoraCalc, DefaultGeneSetHelpAndVersion) {
+    const TRun defaults = RunTool({"--default-gene-set"});
+    EXPECT_EQ(defaults.ExitCode, 0);
+    EXPECT_EQ(defaults.Out, DefaultGeneSetText());
+    const TRun help = RunTool({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_EQ(help.Out.substr(0, 18), "Usage: zygora-calc");
+    EXPECT_EQ(RunTool({"--version"}).Out.substr(0, 12), "zygora-calc ");
+}
+
+TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
+    const std::vector<std::vector<std::string>> wrong = {{"--colour"},
+                                                         {"--male"},
+                                                         {"--ratio-index", "x"},
+                                                         {"--pheno-index", "1.5"},
+                                                         {"--possible-index", ""},
+                                                         {"--decimal-separator", ".."},
+                                                         {"--grid", "--json"},
+                                                         {"--grid=yes"},
+                                                         {"+a"}};
+    for (const auto& arguments : wrong) {
+        const TRun run = RunTool(arguments);
+        EXPECT_EQ(run.ExitCode, 2) << arguments[0];
+        EXPECT_NE(run.Err.find("Usage: zygora-calc"), std::string::npos) << arguments[0];
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+TEST(ZygoraCalc, MissingOrUnreadableFilesAndRefusalsExitWithOne) {
+    TTempFolder folder;
+    const TRun missing = RunTool({"--gene-set", folder.File("Nowhere.INI")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_NE(missing.Err.find("does not exist"), std::string::npos) << missing.Err;
+    const TRun unreadable = RunTool({"--gene-set", folder.Path()});
+    EXPECT_EQ(unreadable.ExitCode, 1);
+    EXPECT_NE(unreadable.Err.find("cannot be read"), std::string::npos) << unreadable.Err;
+
+    std::string normal;
+    for (int i = 0; i < 31; ++i)
+        normal += "++";
+    const TRun refused = RunTool({"--male", normal, "--female", normal});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_NE(refused.Err.find("Too large to calculate"), std::string::npos) << refused.Err;
+    EXPECT_EQ(refused.Out, "");
+}
+
+TEST(ZygoraCalc, DecimalSeparatorFollowsTheLocaleByDefault) {
+    const std::vector<std::string> percentages = {"--male", "+a", "--female", "aa", "--ratio-index", "1"};
+    EXPECT_EQ(OffspringOf(RunTool(percentages).Out).substr(0, 7), "50.00% ");
+    // A German locale built for this test alone, where the system has the locale sources.
+    TTempFolder locales;
+    const std::string build =
+        "localedef -i de_DE -f UTF-8 " + Quoted(locales.File("de_DE.UTF-8")) + " >/dev/null 2>&1";
+    if (std::system(build.c_str()) != 0)
+        GTEST_SKIP() << "the system cannot build a German locale";
+    const TRun german = RunTool(percentages, "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=de_DE.UTF-8");
+    EXPECT_EQ(OffspringOf(german.Out), "50,00% Normal(het. Amelanistic) \n50,00% Amelanistic  \n");
+    EXPECT_EQ(OffspringOf(RunTool({"--male", "+a", "--female", "aa", "--ratio-index", "1",
+                                   "--decimal-separator", "."},
+                                  "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=de_DE.UTF-8")
+                              .Out)
+                  .substr(0, 7),
+              "50.00% ");
+}
+
+TEST(ZygoraCalc, JsonStringsAreEscapedAndReadAsWindows1252WhenNotUtf8) {
+    EXPECT_EQ(JsonString("\"a\\b\x01"), "\"\\\"a\\\\b\\u0001\"");
+    EXPECT_EQ(JsonString("caf\xC3\xA9"), "\"caf\xC3\xA9\"");               // UTF-8 stays
+    EXPECT_EQ(JsonString("caf\xE9 \x80"), "\"caf\xC3\xA9 \xE2\x82\xAC\""); // é and the euro sign
+}

@@ -1,0 +1,28 @@
+// The options of zygora-calc, read from its arguments.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class TOutput { Report, Grid, Weights, Json };
+
+struct TCommandLine {
+    std::optional<std::string> GeneSet;
+    std::optional<std::string> Male;
+    std::optional<std::string> Female;
+    std::optional<int> RatioIndex;
+    std::optional<int> CombiIndex;
+    std::optional<int> PhenotypeIndex;
+    std::optional<int> PossibleHetsIndex;
+    std::optional<char> DecimalSeparator;
+    TOutput Output = TOutput::Report;
+    bool DefaultGeneSet = false;
+    bool Help = false;
+    bool Version = false;
+};
+
+// Reads the arguments (without the program name). Returns the problem with them, empty when none.
+std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandLine& commandLine);
+
+extern const char* const Usage;

@@ -1,0 +1,164 @@
+// zygora-calc: the offspring calculation on the command line, for breeders' scripts and for checking the
+// engine.
+#include "calc/Calculation.h"
+#include "storage/DefaultGeneSet.h"
+#include "storage/FileIO.h"
+#include "storage/GeneSetFile.h"
+#include "tools/CommandLine.h"
+#include "tools/JsonText.h"
+
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+// Output gathered in pieces and written in large blocks: a grid can run to many megabytes.
+class TOutputStream {
+public:
+    ~TOutputStream() { Flush(); }
+    TOutputStream& operator<<(std::string_view text) {
+        FBuffer += text;
+        if (FBuffer.size() > (1u << 20))
+            Flush();
+        return *this;
+    }
+    void Flush() {
+        std::fwrite(FBuffer.data(), 1, FBuffer.size(), stdout);
+        FBuffer.clear();
+    }
+
+private:
+    std::string FBuffer;
+};
+
+char LocaleDecimalSeparator() {
+    const char* point = std::localeconv()->decimal_point;
+    return point && point[0] ? point[0] : '.';
+}
+
+// Loads the gene set the options name; false with the message printed when the file is not there or
+// unreadable.
+bool LoadGeneSetOf(const TCommandLine& commandLine, TGeneSet& set) {
+    if (!commandLine.GeneSet) {
+        LoadGeneSetText(DefaultGeneSetText(), set, std::string(DefaultGeneSetName) + ".INI");
+        return true;
+    }
+    const std::string& path = *commandLine.GeneSet;
+    std::string content;
+    std::string reason;
+    switch (ReadWholeFile(path, content, reason)) {
+    case TReadResult::Missing:
+        std::fprintf(stderr, "zygora-calc: the gene-set file \"%s\" does not exist\n", path.c_str());
+        return false;
+    case TReadResult::Failed:
+        std::fprintf(stderr, "zygora-calc: the gene-set file \"%s\" cannot be read: %s\n", path.c_str(),
+                     reason.c_str());
+        return false;
+    case TReadResult::Ok:
+        break;
+    }
+    // A damaged file is read as far as it goes, as the window reads it; the breeder is told.
+    if (const std::string damage = LoadGeneSetText(content, set, path); !damage.empty())
+        std::fprintf(stderr, "zygora-calc: %s\n", damage.c_str());
+    return true;
+}
+
+void WriteReport(const TCalcResult& result, TOutputStream& out) {
+    for (const std::string& line : result.ReportLines())
+        out << line << "\n";
+}
+
+void WriteGrid(const TCalcResult& result, TOutputStream& out) {
+    for (uint64_t row = 0; row <= result.MaleGameteCount(); ++row) {
+        for (uint64_t column = 0; column <= result.FemaleGameteCount(); ++column)
+            out << (column ? "\t" : "") << result.CellText(column, row);
+        out << "\n";
+    }
+}
+
+void WriteWeights(const TLocusList& loci, TOutputStream& out) {
+    for (int i = 0; i < loci.Count(); ++i)
+        for (const std::string& entry : loci[i]->Weights())
+            out << std::to_string(i) << "\t" << entry << "\n";
+}
+
+void WriteJson(const TCalcResult& result, TOutputStream& out) {
+    out << "{\"report\":[";
+    for (size_t i = 0; i < result.ReportLines().size(); ++i)
+        out << (i ? "," : "") << JsonString(result.ReportLines()[i]);
+    out << "],\"offspring\":[";
+    for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
+        const TOffspringLine line = result.OffspringLine(i);
+        out << (i ? "," : "") << "{\"line\":" << JsonString(line.Line)
+            << ",\"count\":" << std::to_string(line.Count) << ",\"total\":" << std::to_string(line.Total)
+            << ",\"name\":" << JsonString(line.Name) << ",\"possibleHets\":" << JsonString(line.PossibleText)
+            << "}";
+    }
+    out << "]}\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    const char localeSeparator = LocaleDecimalSeparator();
+    std::setlocale(LC_NUMERIC, "C");
+
+    TCommandLine commandLine;
+    const std::string problem = ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc), commandLine);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "zygora-calc: %s\n%s", problem.c_str(), Usage);
+        return ExitUsage;
+    }
+    TOutputStream out;
+    if (commandLine.Help) {
+        out << Usage;
+        return 0;
+    }
+    if (commandLine.Version) {
+        out << "zygora-calc " << ZYGORA_VERSION << "\n";
+        return 0;
+    }
+    if (commandLine.DefaultGeneSet) {
+        out << DefaultGeneSetText();
+        return 0;
+    }
+
+    TGeneSet set;
+    if (!LoadGeneSetOf(commandLine, set))
+        return ExitFailure;
+    TCalcOptions options;
+    options.RatioIndex = ChoiceItem(commandLine.RatioIndex.value_or(set.RatioIndex), 2);
+    options.CombiIndex = ChoiceItem(commandLine.CombiIndex.value_or(set.CombiIndex), 2);
+    options.PhenotypeIndex = ChoiceItem(commandLine.PhenotypeIndex.value_or(set.PhenotypeIndex), 2);
+    options.PossibleHetsIndex = ChoiceItem(commandLine.PossibleHetsIndex.value_or(set.PossibleHetsIndex), 2);
+    options.DecimalSeparator = commandLine.DecimalSeparator.value_or(localeSeparator);
+
+    const TCalcResult result =
+        RunCalculation(commandLine.Male.value_or(set.Male), commandLine.Female.value_or(set.Female), options,
+                       set.LocusList, set.CombiList);
+    if (result.Refused()) {
+        std::fprintf(stderr, "zygora-calc: %s\n", result.RefusalMessage().c_str());
+        return ExitFailure;
+    }
+    switch (commandLine.Output) {
+    case TOutput::Report:
+        WriteReport(result, out);
+        break;
+    case TOutput::Grid:
+        WriteGrid(result, out);
+        break;
+    case TOutput::Weights:
+        WriteWeights(set.LocusList, out);
+        break;
+    case TOutput::Json:
+        WriteJson(result, out);
+        break;
+    }
+    return 0;
+}
