@@ -1,6 +1,7 @@
 #include "ui/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
@@ -35,12 +36,16 @@ QString PictureFilter() {
 constexpr int PreviewSide = 160;
 
 void ShowPreview(QLabel* preview, const QString& path) {
+    preview->clear();
+    if (!QFileInfo(path).isFile())
+        return;
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > PreviewSide || size.height() > PreviewSide))
         reader.setScaledSize(size.scaled(PreviewSide, PreviewSide, Qt::KeepAspectRatio));
     const QImage image = reader.read();
-    preview->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+    if (!image.isNull())
+        preview->setPixmap(QPixmap::fromImage(image));
 }
 
 } // namespace
