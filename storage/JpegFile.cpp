@@ -98,7 +98,8 @@ bool DecodeJpeg(std::string_view bytes, TRgbImage& image, std::string& message) 
         image.Width = static_cast<int>(info.output_width);
         image.Height = static_cast<int>(info.output_height);
         image.Pixels.resize(size_t(info.output_width) * info.output_height * 3);
-        if (info.out_color_space == JCS_CMYK)
+        const bool fromCmyk = info.out_color_space == JCS_CMYK;
+        if (fromCmyk)
             cmykRow.resize(size_t(info.output_width) * 4);
         std::uint8_t* pixels = image.Pixels.data();
         std::uint8_t* cmyk = cmykRow.data();
@@ -106,9 +107,9 @@ bool DecodeJpeg(std::string_view bytes, TRgbImage& image, std::string& message) 
             jpeg_start_decompress(&info);
             while (info.output_scanline < info.output_height) {
                 std::uint8_t* rgb = pixels + size_t(info.output_scanline) * info.output_width * 3;
-                JSAMPROW row = cmyk != nullptr ? cmyk : rgb;
+                JSAMPROW row = fromCmyk ? cmyk : rgb;
                 jpeg_read_scanlines(&info, &row, 1);
-                if (cmyk != nullptr)
+                if (fromCmyk)
                     CmykRowToRgb(cmyk, rgb, info.output_width);
             }
             jpeg_finish_decompress(&info);
