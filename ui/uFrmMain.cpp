@@ -65,7 +65,11 @@ TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent) : QMainWindow(par
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // Widgets going away emit signals (a selector losing focus finishes its editing); they must reach a
+    // window whose gene set still exists, so the widgets go first.
+    delete takeCentralWidget();
+}
 
 void TfrmMain::BuildMenu() {
     QMenu* file = menuBar()->addMenu("File");

@@ -309,6 +309,7 @@ void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selec
                 if (SameTextIgnoringCase(selector->itemData(entry, GeneCodeRole).toByteArray().toStdString(), group)) {
                     const QSignalBlocker blocker(selector);
                     selector->setEditText(selector->itemText(entry));
+                    selector->lineEdit()->setCursorPosition(0);
                     break;
                 }
             }
