@@ -144,6 +144,20 @@ TEST(ZygoraCalc, MissingOrUnreadableFilesAndRefusalsExitWithOne) {
     EXPECT_EQ(refused.Out, "");
 }
 
+TEST(ZygoraCalc, HostileSelectionsGiveAReportOrARefusal) {
+    for (const auto& [male, female] : std::vector<std::pair<std::string, std::string>>{
+             {"+a+", "aa"}, {"#a", "+#"}, {"\xE9\xE9", "+\xE9"}, {"a", ""}}) {
+        const TRun run = RunTool({"--male", male, "--female", female, "--grid"});
+        EXPECT_EQ(run.ExitCode, 0) << male << " x " << female << ": " << run.Err;
+    }
+    std::string carriers;
+    for (int i = 0; i < 64; ++i)
+        carriers += std::string{'+', static_cast<char>(0x30 + i)};
+    const TRun refused = RunTool({"--male", carriers, "--female", carriers, "--json"});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_NE(refused.Err.find("Too large to calculate"), std::string::npos) << refused.Err;
+}
+
 TEST(ZygoraCalc, DecimalSeparatorFollowsTheLocaleByDefault) {
     const std::vector<std::string> percentages = {"--male", "+a", "--female", "aa", "--ratio-index", "1"};
     EXPECT_EQ(OffspringOf(RunTool(percentages).Out).substr(0, 7), "50.00% ");

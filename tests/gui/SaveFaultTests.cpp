@@ -1,0 +1,247 @@
+// Every operation of the window that writes files, with its saves failing at every step the file layer
+// can fail at: the old files stay byte for byte, no temporary file is left, the message names the file,
+// and the operation stops where it must.
+#include "storage/FileIO.h"
+#include "storage/GeneSetFile.h"
+#include "ui/uFrmEditIniFileName.h"
+#include "ui/uPnlImageFrame.h"
+
+#include "WindowFixture.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+const std::vector<TWriteStep> Steps = {TWriteStep::CreateTemporary, TWriteStep::Write, TWriteStep::Flush,
+                                       TWriteStep::Rename};
+
+const char* StepName(TWriteStep step) {
+    switch (step) {
+    case TWriteStep::CreateTemporary:
+        return "creating the temporary file";
+    case TWriteStep::Write:
+        return "writing";
+    case TWriteStep::Flush:
+        return "flushing";
+    case TWriteStep::Rename:
+        return "renaming";
+    }
+    return "";
+}
+
+// Makes save number `failing` (from 1) of what follows fail at `step`, and counts the saves begun.
+class TFailingSave {
+public:
+    TFailingSave(int failing, TWriteStep step) {
+        SetWriteFaultHook([this, failing, step](TWriteStep at, int index) {
+            if (at == TWriteStep::CreateTemporary)
+                ++FSaves;
+            return FSaves == failing && at == step && index == 0 ? EIO : 0;
+        });
+    }
+    ~TFailingSave() { SetWriteFaultHook(nullptr); }
+    TFailingSave(const TFailingSave&) = delete;
+    TFailingSave& operator=(const TFailingSave&) = delete;
+
+    int Saves() const { return FSaves; }
+
+private:
+    int FSaves = 0;
+};
+
+// Every file below the folder with its bytes: a temporary file left behind shows as a name too many.
+std::map<std::string, std::string> Files(const TTempFolder& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path()))
+        if (entry.is_regular_file())
+            files[entry.path().lexically_relative(folder.Path()).string()] =
+                TTempFolder::ReadFile(entry.path());
+    return files;
+}
+
+QString Unable(const TTempFolder& folder, const std::string& name) {
+    return QString::fromStdString("Unable to write to " + folder.File(name));
+}
+
+QString CannotCreate(const std::string& path) {
+    return QString::fromStdString("Cannot create file \"" + path + "\". Input/output error");
+}
+
+const char* const BoasSet = "[Statistics]\r\nLocusCount=1\r\nIniFile=Boas\r\nLocus0GeneCount=1\r\n"
+                            "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n";
+
+} // namespace
+
+class TSaveFaultTests : public QObject {
+    Q_OBJECT
+private slots:
+    void ExitStopsAtTheFirstSaveThatFails() {
+        for (int failing = 1; failing <= 3; ++failing)
+            for (const TWriteStep step : Steps) {
+                const QByteArray scenario =
+                    QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
+                TWindowFixture fixture;
+                fixture.WriteDefaultSet("GenericZygora.INI");
+                fixture.WriteDefaultSet("Serpentia.INI");
+                auto window = fixture.Start();
+                PickEntry(Selectors(window->sbMale)[0], 2);
+                const auto before = Files(fixture.Folder);
+                int saves = 0;
+                {
+                    const TFailingSave fault(failing, step);
+                    window->close();
+                    saves = fault.Saves();
+                }
+                // Main settings file, the set's own file, then the set's name in the main settings file.
+                QVERIFY2(saves == failing, scenario);
+                QCOMPARE(fixture.Messages,
+                         QStringList(
+                             {Unable(fixture.Folder, failing == 2 ? "Serpentia.INI" : "GenericZygora.INI")}));
+                const auto after = Files(fixture.Folder);
+                QCOMPARE(after.size(), before.size());
+                QVERIFY2((after.at("GenericZygora.INI") == before.at("GenericZygora.INI")) == (failing == 1),
+                         scenario);
+                QVERIFY2((after.at("Serpentia.INI") == before.at("Serpentia.INI")) == (failing < 3),
+                         scenario);
+            }
+    }
+
+    void SwitchKeepsTheSetWhenASaveFails() {
+        for (int failing = 1; failing <= 2; ++failing)
+            for (const TWriteStep step : Steps) {
+                const QByteArray scenario =
+                    QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
+                TWindowFixture fixture;
+                fixture.WriteDefaultSet("GenericZygora.INI");
+                fixture.WriteDefaultSet("Serpentia.INI");
+                fixture.Folder.Write("Boas.INI", BoasSet);
+                auto window = fixture.Start();
+                PickEntry(Selectors(window->sbMale)[0], 2);
+                const auto before = Files(fixture.Folder);
+                const std::string iniFile = window->IniFile();
+                const QString male = window->Edit1->text();
+                {
+                    const TFailingSave fault(failing, step);
+                    PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Boas"));
+                }
+                QCOMPARE(fixture.Messages,
+                         QStringList(
+                             {Unable(fixture.Folder, failing == 1 ? "GenericZygora.INI" : "Serpentia.INI")}));
+                QVERIFY2(window->IniFile() == iniFile, scenario);
+                QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
+                QCOMPARE(window->LocusList().Count(), 10);
+                QCOMPARE(window->Edit1->text(), male);
+                const auto after = Files(fixture.Folder);
+                QCOMPARE(after.size(), before.size());
+                QCOMPARE(after.at("Boas.INI"), before.at("Boas.INI"));
+                QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
+                QVERIFY2((after.at("GenericZygora.INI") == before.at("GenericZygora.INI")) == (failing == 1),
+                         scenario);
+                fixture.Messages.clear();
+                window->close();
+            }
+    }
+
+    void NewAddsNoNameWhenItsSaveFails() {
+        for (const TWriteStep step : Steps) {
+            TWindowFixture fixture;
+            fixture.WriteDefaultSet("Serpentia.INI");
+            auto window = fixture.Start();
+            const auto before = Files(fixture.Folder);
+            const int listed = window->cbxSelectIniFile->count();
+            WhenDialogShows<TfrmEditIniFileName>([](TfrmEditIniFileName& dialog) {
+                dialog.edInput->setText("Boas");
+                dialog.btnOK->click();
+            });
+            {
+                const TFailingSave fault(1, step);
+                window->btnNewIniFile->click();
+            }
+            QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, "Boas.INI")}));
+            QCOMPARE(window->cbxSelectIniFile->count(), listed);
+            QCOMPARE(window->cbxSelectIniFile->findText("Boas"), -1);
+            QCOMPARE(Files(fixture.Folder), before);
+        }
+    }
+
+    void RestoreDefaultsStopsAtTheFileThatFailsAndReloadsNothing() {
+        for (int failing = 1; failing <= 2; ++failing)
+            for (const TWriteStep step : Steps) {
+                const QByteArray scenario =
+                    QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
+                TWindowFixture fixture;
+                fixture.Folder.Write("GenericZygora.INI", BoasSet);
+                fixture.Folder.Write("Serpentia.INI", BoasSet);
+                auto window = fixture.Start();
+                const auto before = Files(fixture.Folder);
+                {
+                    const TFailingSave fault(failing, step);
+                    window->btnRestoreDefaults->click();
+                }
+                QCOMPARE(fixture.Messages, QStringList({CannotCreate(fixture.Folder.File(
+                                               failing == 1 ? "GenericZygora.INI" : "Serpentia.INI"))}));
+                QCOMPARE(window->LocusList().Count(), 1);
+                QCOMPARE(window->LocusList()[0]->Name, std::string("Boa"));
+                const auto after = Files(fixture.Folder);
+                QCOMPARE(after.size(), before.size());
+                QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
+                QVERIFY2(after.at("GenericZygora.INI") ==
+                             (failing == 1 ? before.at("GenericZygora.INI") : DefaultGeneSetText()),
+                         scenario);
+                fixture.Messages.clear();
+                window->close();
+            }
+    }
+
+    void APairingOrPictureThatCannotBeStoredLeavesTheOldFile() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        std::filesystem::create_directory(fixture.Folder.File("Img"));
+        auto window = fixture.Start();
+        const std::string pairing = fixture.Folder.File("pair.zyg");
+        fixture.Folder.Write("pair.zyg", "aa\r\n++\r\n");
+        const std::string picture =
+            fixture.Folder.File("Img/" + window->SelectedGeneSet() + "-Amelanistic.jpg");
+        QImage old(40, 30, QImage::Format_RGB32);
+        old.fill(Qt::darkYellow);
+        old.save(QString::fromStdString(picture));
+        const QString chosen = QString::fromStdString(fixture.Folder.File("chosen.png"));
+        QImage picked(20, 10, QImage::Format_RGB32);
+        picked.fill(Qt::cyan);
+        picked.save(chosen);
+        auto* frame = window->sbxImages2->widget()->findChild<TpnlImageFrame*>("pnlImageFrame12");
+        QVERIFY(frame != nullptr);
+        PickEntry(Selectors(window->sbMale)[0], 1);
+        const auto before = Files(fixture.Folder);
+
+        for (const TWriteStep step : Steps) {
+            fixture.Messages.clear();
+            {
+                const TFailingSave fault(1, step);
+                fixture.FileAnswers << QString::fromStdString(pairing);
+                window->miSaveSelection->trigger();
+                QCOMPARE(fixture.Messages, QStringList({CannotCreate(pairing)}));
+            }
+            {
+                const TFailingSave fault(1, step);
+                fixture.FileAnswers << chosen;
+                frame->btnImage->click();
+                QCOMPARE(fixture.Messages, QStringList({CannotCreate(pairing), CannotCreate(picture)}));
+            }
+            QCOMPARE(Files(fixture.Folder), before);
+        }
+        // The picture control keeps the picture chosen, though it was not stored.
+        QCOMPARE(frame->Image->pixmap().size(), QSize(20, 10));
+    }
+};
+
+QTEST_MAIN(TSaveFaultTests)
+#include "SaveFaultTests.moc"

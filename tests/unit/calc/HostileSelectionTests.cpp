@@ -1,0 +1,64 @@
+// Selection strings as a breeder may type them into the Male and Female fields: odd lengths, '#', bytes
+// above 127, far too many loci. Each gives the report the rules give, or a refusal, never a crash.
+#include "GeneSets.h"
+#include "LiteralCalculation.h"
+
+#include "calc/Calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+TEST(HostileSelections, HashesHighBytesAndOddLengthsGiveTheReportOfTheRules) {
+    const std::vector<std::pair<std::string, std::string>> pairings = {{"##", "#a"},
+                                                                       {"a#+", "##a"},
+                                                                       {"\xE9\xE9", "+\xE9"},
+                                                                       {"+\xFF\x80\x80", "\xFF\xFF+a"},
+                                                                       {"a\xE9", "\xE9"},
+                                                                       {"+a+e#", "aaee\xFF"},
+                                                                       {"#", ""},
+                                                                       {"\x7F\x80", "\x80\x7F"}};
+    for (const auto& [male, female] : pairings)
+        for (const TCalcOptions& options : {TCalcOptions{0, 0, 0, 0, '.'}, TCalcOptions{1, 1, 1, 0, ','}}) {
+            SCOPED_TRACE(male + " x " + female);
+            TGeneSet fast = Serpentia();
+            TGeneSet literal = Serpentia();
+            const TCalcResult result = RunCalculation(male, female, options, fast.LocusList, fast.CombiList);
+            ASSERT_FALSE(result.Refused());
+            EXPECT_EQ(result.ReportLines(),
+                      LiteralCalculation(male, female, options, literal.LocusList, literal.CombiList).Report);
+            for (const std::string& line : result.ReportLines())
+                EXPECT_EQ(line.find('#'), std::string::npos) << line;
+        }
+}
+
+TEST(HostileSelections, SixtyFourLociAreRefusedUnlessTheyAreFewerThanTheyLook) {
+    TGeneSet set = Serpentia();
+    std::string homozygous;
+    std::string carriers;
+    std::string normal;
+    for (int i = 0; i < 64; ++i) {
+        const auto allele = static_cast<char>(0x30 + i);
+        homozygous += std::string{allele, allele};
+        carriers += std::string{'+', allele};
+        normal += "++";
+    }
+    for (const std::string& parent : {homozygous, carriers, normal}) {
+        const TCalcResult result = RunCalculation(parent, "aa", {}, set.LocusList, set.CombiList);
+        ASSERT_TRUE(result.Refused());
+        EXPECT_NE(result.RefusalMessage().find("more than 30 loci"), std::string::npos)
+            << result.RefusalMessage();
+    }
+    // The window drops the loci where both parents are normal, and a pair typed again is one locus.
+    std::string male = normal;
+    std::string female = normal;
+    ReduceSelections(male, female);
+    EXPECT_EQ(RunCalculation(male, female, {}, set.LocusList, set.CombiList).OffspringLineCount(), 0u);
+    std::string repeated;
+    for (int i = 0; i < 64; ++i)
+        repeated += i % 2 ? "+a" : "+e";
+    const TCalcResult twoLoci = RunCalculation(repeated, repeated, {}, set.LocusList, set.CombiList);
+    ASSERT_FALSE(twoLoci.Refused());
+    EXPECT_EQ(twoLoci.MaleGameteCount(), 4u);
+}
