@@ -16,8 +16,12 @@ const char* const CombiSection = "COMBI";
 const char* const GeneSection = "Gene";
 const char* const WeightSection = "WEIGHT";
 
-std::string GeneCountKey(int locus) { return "Locus" + std::to_string(locus) + "GeneCount"; }
-std::string GeneKey(int locus, int gene) { return std::to_string(locus) + "-" + std::to_string(gene); }
+std::string GeneCountKey(int locus) {
+    return "Locus" + std::to_string(locus) + "GeneCount";
+}
+std::string GeneKey(int locus, int gene) {
+    return std::to_string(locus) + "-" + std::to_string(gene);
+}
 
 // Reads the counts of the file, refusing counts that can only come from a damaged file.
 class TCountReader {
@@ -96,8 +100,9 @@ void ReadCombis(const TIniFile& ini, int combiCount, TGeneSet& set) {
     for (int i = 0; i < combiCount; ++i) {
         const std::string value = ini.ReadString(CombiSection, std::to_string(i), "");
         const size_t colon = value.find(':');
+        // Saved behind the ':' of its empty code, a text without one must still fit in one value.
         if (colon == std::string::npos)
-            set.CombiList.Add(std::make_unique<TCombi>("", value));
+            set.CombiList.Add(std::make_unique<TCombi>("", value.substr(0, TIniFile::MaxValueLength - 1)));
         else
             set.CombiList.Add(std::make_unique<TCombi>(value.substr(0, colon), value.substr(colon + 1)));
     }
@@ -130,7 +135,8 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     for (int i = 0; i < loci.Count(); ++i)
         ini.WriteString(LocusSection, std::to_string(i), loci[i]->Name);
     for (int i = 0; i < set.CombiList.Count(); ++i)
-        ini.WriteString(CombiSection, std::to_string(i), set.CombiList[i]->Code + ":" + set.CombiList[i]->Name);
+        ini.WriteString(CombiSection, std::to_string(i),
+                        set.CombiList[i]->Code + ":" + set.CombiList[i]->Name);
     for (int i = 0; i < loci.Count(); ++i) {
         const TGeneList& genes = loci[i]->Genes();
         for (int j = 0; j < genes.Count(); ++j)
@@ -138,7 +144,8 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     }
     for (int i = 0; i < loci.Count(); ++i)
         for (const std::string& entry : loci[i]->Weights())
-            ini.WriteString("Weight", entry.substr(0, 2), entry.size() > 3 ? entry.substr(3, 5) : std::string());
+            ini.WriteString("Weight", entry.substr(0, 2),
+                            entry.size() > 3 ? entry.substr(3, 5) : std::string());
     return ini.Content();
 }
 
@@ -189,8 +196,8 @@ std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::
     return counts.Message();
 }
 
-bool WriteFileKey(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
-                  std::string& message) {
+bool WriteFileKey(const std::string& path, std::string_view section, std::string_view key,
+                  std::string_view value, std::string& message) {
     std::string content;
     std::string reason;
     if (ReadWholeFile(path, content, reason) == TReadResult::Failed) {

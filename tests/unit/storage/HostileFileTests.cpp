@@ -3,6 +3,7 @@
 // nothing usable, and a damaged count is named in a message.
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
+#include "storage/IniFile.h"
 
 #include "TempFolder.h"
 #include "fuzz/GeneSetImage.h"
@@ -104,4 +105,18 @@ TEST(HostileGeneSetFiles, NulBytesAndBrokenNumbersInValues) {
     TGeneSet again;
     LoadGeneSetText(GeneSetFileContent(set), again, "Nul.INI");
     EXPECT_EQ(GeneSetImage(again), GeneSetImage(set));
+}
+
+TEST(HostileGeneSetFiles, WhatIsReadSavesAndReadsBackAsTheSameSet) {
+    // A combination text without ':' as long as a value: its save puts a ':' before it, which must not
+    // cost the name its last character at the next load.
+    const std::string longName(TIniFile::MaxValueLength + 10, 'N');
+    const std::string text =
+        "[Statistics]\r\nCombiCount=2\r\n[COMBI]\r\n0=" + longName + "\r\n1=aaee:" + longName + "\r\n";
+    TGeneSet first;
+    LoadGeneSetText(text, first, "Long.INI");
+    TGeneSet second;
+    LoadGeneSetText(GeneSetFileContent(first), second, "Long.INI");
+    EXPECT_EQ(GeneSetImage(second), GeneSetImage(first));
+    EXPECT_EQ(second.CombiList[0]->Name.size(), TIniFile::MaxValueLength - 1);
 }
