@@ -107,7 +107,8 @@ std::optional<std::string> TIniFile::ReadValue(std::string_view section, std::st
     return found->Lines[line->second].Value.substr(0, MaxValueLength);
 }
 
-std::string TIniFile::ReadString(std::string_view section, std::string_view key, std::string_view fallback) const {
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const {
     std::optional<std::string> value = ReadValue(section, key);
     return value ? std::move(*value) : std::string(fallback);
 }
@@ -163,5 +164,9 @@ std::string TIniFile::Content() const {
         for (const TLine& line : section.Lines)
             out += (line.IsEntry && line.Text.empty() ? line.Key + "=" + line.Value : line.Text) + "\r\n";
     }
+    // Text that starts like a byte-order mark would be read back as another encoding, or without those
+    // bytes; a UTF-8 mark before it keeps it as it is.
+    if (out.starts_with("\xFF\xFE") || out.starts_with("\xFE\xFF") || out.starts_with("\xEF\xBB\xBF"))
+        out.insert(0, "\xEF\xBB\xBF");
     return out;
 }

@@ -33,7 +33,8 @@ TEST(IniReading, AnyLineEndEncodingAndDuplicatesAreReadAsTheFirstOccurrence) {
 
 TEST(IniReading, ValuesAreCutAndIntegersMustBeWholeNumbers) {
     const std::string longValue(5000, 'x');
-    const TIniFile ini("[S]\nlong=" + longValue + "\na=12\nb=12abc\nc= -5 \nd=99999999999\ne=\nf=+7\ng=1.5\n");
+    const TIniFile ini("[S]\nlong=" + longValue +
+                       "\na=12\nb=12abc\nc= -5 \nd=99999999999\ne=\nf=+7\ng=1.5\n");
     EXPECT_EQ(ini.ReadString("S", "long", "").size(), TIniFile::MaxValueLength);
     EXPECT_EQ(ini.ReadInteger("S", "a", 0), 12);
     EXPECT_EQ(ini.ReadInteger("S", "b", 3), 3);
@@ -53,6 +54,19 @@ TEST(IniWriting, KeysStayWhereTheyStandAndNewOnesGoToTheEnd) {
     ini.WriteString("Statistics", "IniFile", "Boas");
     ini.WriteString("weight", "++", "x = x");
     ini.WriteString("Weight", "bad\r\nkey", "two\nlines");
-    EXPECT_EQ(ini.Content(), "; kept comment\r\n[Config]\r\nLeft=10\r\n  Top = 2\r\nWidth=30\r\n"
-                             "[Statistics]\r\nIniFile=Boas\r\n[Weight]\r\n++=x = x\r\nbad  key=two lines\r\n");
+    EXPECT_EQ(ini.Content(),
+              "; kept comment\r\n[Config]\r\nLeft=10\r\n  Top = 2\r\nWidth=30\r\n"
+              "[Statistics]\r\nIniFile=Boas\r\n[Weight]\r\n++=x = x\r\nbad  key=two lines\r\n");
+}
+
+TEST(IniWriting, TextThatStartsLikeAByteOrderMarkReadsBackAsWritten) {
+    // Files saved with a UTF-8 mark whose text then starts like another mark.
+    for (const char* start : {"\xEF\xBB\xBF\xFE\xFF", "\xEF\xBB\xBF\xFF\xFE", "\xEF\xBB\xBF\xEF\xBB\xBF",
+                              "\xEF\xBB\xBF\xFE\xFFk=v\r\n"}) {
+        TIniFile ini(std::string(start) + "Config]\r\nFemale=+a\r\n[Statistics]\r\nIniFile=Old\r\n");
+        ini.WriteString("Statistics", "IniFile", "Boas");
+        const TIniFile again(ini.Content());
+        EXPECT_EQ(again.ReadString("Statistics", "IniFile", ""), "Boas");
+        EXPECT_EQ(again.Content(), ini.Content());
+    }
 }
