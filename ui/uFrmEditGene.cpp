@@ -28,14 +28,21 @@ void RefuseInvalidID(const QString& text) {
 
 } // namespace
 
-TfrmAddGene::TfrmAddGene(QWidget* owner, const TLocusList& geneSet)
-    : TEditDialog(owner, "frmAddGene", "Add Gene to locus", false), FGeneSet(geneSet) {
-    setWindowFlag(Qt::Tool);
+TGeneDialog::TGeneDialog(QWidget* owner, const QString& name, const QString& caption, bool okIsDefault,
+                         const TLocusList& geneSet)
+    : TEditDialog(owner, name, caption, okIsDefault), FGeneSet(geneSet) {
     edGeneName = new QLineEdit(this);
     edGeneName->setObjectName("edGeneName");
     Fields()->addRow("Gene name", edGeneName);
     edID = new QLineEdit(this);
     edID->setObjectName("edID");
+    btnOK->setEnabled(false);
+    connect(edID, &QLineEdit::textChanged, this, &TGeneDialog::edIDChange);
+}
+
+TfrmAddGene::TfrmAddGene(QWidget* owner, const TLocusList& geneSet)
+    : TGeneDialog(owner, "frmAddGene", "Add Gene to locus", false, geneSet) {
+    setWindowFlag(Qt::Tool);
     edID->setFixedWidth(40);
     auto* note = new QLabel("(just type one character like a or b)", this);
     note->setObjectName("Label3");
@@ -44,8 +51,6 @@ TfrmAddGene::TfrmAddGene(QWidget* owner, const TLocusList& geneSet)
     idRow->addWidget(note);
     idRow->addStretch();
     Fields()->addRow("Gene ID", idRow);
-    btnOK->setEnabled(false);
-    connect(edID, &QLineEdit::textChanged, this, &TfrmAddGene::edIDChange);
 }
 
 void TfrmAddGene::SetGene(TGene* gene) {
@@ -83,15 +88,8 @@ void TfrmAddGene::btnOKClick() {
 }
 
 TfrmEditGene::TfrmEditGene(QWidget* owner, const TLocusList& geneSet)
-    : TEditDialog(owner, "frmEditGene", "Edit Gene", true), FGeneSet(geneSet) {
-    edGeneName = new QLineEdit(this);
-    edGeneName->setObjectName("edGeneName");
-    Fields()->addRow("Gene name", edGeneName);
-    edID = new QLineEdit(this);
-    edID->setObjectName("edID");
+    : TGeneDialog(owner, "frmEditGene", "Edit Gene", true, geneSet) {
     Fields()->addRow("Gene ID", edID);
-    btnOK->setEnabled(false);
-    connect(edID, &QLineEdit::textChanged, this, &TfrmEditGene::edIDChange);
 }
 
 void TfrmEditGene::SetGene(TGene* gene) {

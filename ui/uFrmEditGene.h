@@ -8,46 +8,47 @@ class QLineEdit;
 class TGene;
 class TLocusList;
 
+// What the two gene dialogs share: the gene they write into, its name and its ID.
+class TGeneDialog : public TEditDialog {
+    Q_OBJECT
+public:
+    TGene* Gene = nullptr;
+    QLineEdit* edGeneName;
+    QLineEdit* edID;
+
+public slots:
+    // Checks the Gene ID on every change of its text.
+    virtual void edIDChange() = 0;
+
+protected:
+    TGeneDialog(QWidget* owner, const QString& name, const QString& caption, bool okIsDefault,
+                const TLocusList& geneSet);
+
+    const TLocusList& FGeneSet;
+};
+
 // A new gene: its name and one allele character, which becomes both alleles.
-class TfrmAddGene : public TEditDialog {
+class TfrmAddGene : public TGeneDialog {
     Q_OBJECT
 public:
     TfrmAddGene(QWidget* owner, const TLocusList& geneSet);
 
     void SetGene(TGene* gene);
-
-    TGene* Gene = nullptr;
-    QLineEdit* edGeneName;
-    QLineEdit* edID;
-
-public slots:
-    void edIDChange();
+    void edIDChange() override;
 
 protected:
     void btnOKClick() override;
-
-private:
-    const TLocusList& FGeneSet;
 };
 
 // An existing gene: its name and its two-character code.
-class TfrmEditGene : public TEditDialog {
+class TfrmEditGene : public TGeneDialog {
     Q_OBJECT
 public:
     TfrmEditGene(QWidget* owner, const TLocusList& geneSet);
 
     void SetGene(TGene* gene);
-
-    TGene* Gene = nullptr;
-    QLineEdit* edGeneName;
-    QLineEdit* edID;
-
-public slots:
-    void edIDChange();
+    void edIDChange() override;
 
 protected:
     void btnOKClick() override;
-
-private:
-    const TLocusList& FGeneSet;
 };

@@ -55,9 +55,7 @@ TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent) : QMainWindow(par
     BuildCalcTab();
     BuildImagesTab();
     // The puzzle's board is created and its first game dealt here, before the gene set is loaded.
-    tsFun = new TFunTab(pcMain);
-    tsFun->setObjectName("tsFun");
-    pcMain->addTab(tsFun, "Fun");
+    tsFun = AddTab(new TFunTab(pcMain), "tsFun", "Fun");
     BuildAboutTab();
 
     move(83, 48);
@@ -69,6 +67,12 @@ TfrmMain::~TfrmMain() {
     // Widgets going away emit signals (a selector losing focus finishes its editing); they must reach a
     // window whose gene set still exists, so the widgets go first.
     delete takeCentralWidget();
+}
+
+QWidget* TfrmMain::AddTab(QWidget* page, const QString& name, const QString& caption) {
+    page->setObjectName(name);
+    pcMain->addTab(page, caption);
+    return page;
 }
 
 void TfrmMain::BuildMenu() {

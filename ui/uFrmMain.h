@@ -155,6 +155,7 @@ private:
         std::vector<QComboBox*> Selectors; // one per locus, in locus order
     };
 
+    QWidget* AddTab(QWidget* page, const QString& name, const QString& caption);
     void BuildMenu();
     QWidget* BuildTopSelection();
     void BuildGeneTab();

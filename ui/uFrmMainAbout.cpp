@@ -34,9 +34,7 @@ const char* const AboutText = "Zygora predicts what might come of the pairings y
 } // namespace
 
 void TfrmMain::BuildAboutTab() {
-    tsAbout = new QWidget(pcMain);
-    tsAbout->setObjectName("tsAbout");
-    pcMain->addTab(tsAbout, "About");
+    tsAbout = AddTab(new QWidget(pcMain), "tsAbout", "About");
 
     Label5 = new QLabel("Zygora version 3.1.A", tsAbout);
     Label5->setObjectName("Label5");

@@ -8,6 +8,7 @@
 #include "ui/ImageLists.h"
 #include "ui/RadioGroup.h"
 #include "ui/ReportPrinter.h"
+#include "ui/WidgetKit.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -44,23 +45,13 @@ QFont ReportFont() {
     return font;
 }
 
-QToolBar* MakeToolBar(QWidget* parent, const QString& name) {
-    auto* bar = new QToolBar(parent);
-    bar->setObjectName(name);
-    bar->setIconSize(QSize(34, 34));
-    bar->setMovable(false);
-    return bar;
-}
-
 // The gene code an entry of a locus selector stands for.
 constexpr int GeneCodeRole = Qt::UserRole;
 
 } // namespace
 
 void TfrmMain::BuildCalcTab() {
-    tsCalc = new QWidget(pcMain);
-    tsCalc->setObjectName("tsCalc");
-    pcMain->addTab(tsCalc, "Calculation");
+    tsCalc = AddTab(new QWidget(pcMain), "tsCalc", "Calculation");
     auto* tabLayout = new QHBoxLayout(tsCalc);
     tabLayout->setContentsMargins(2, 2, 2, 2);
 
@@ -87,13 +78,9 @@ void TfrmMain::BuildCalcTab() {
     top->addWidget(femaleLabel, 2, 0);
     top->addWidget(Edit2, 3, 0);
 
-    auto* calcBar = MakeToolBar(pnlTop, "ToolBar1");
-    btnCalc = MakeToolButton(calcBar, "btnCalc", "Calculate predicted offspring", iiCalculate);
-    btnClearAll = MakeToolButton(calcBar, "btnClearAll", "Clear all genes", iiClearAll);
-    calcBar->addWidget(btnCalc);
-    calcBar->addWidget(btnClearAll);
-    calcBar->setMinimumWidth(calcBar->sizeHint().width());
-    top->addWidget(calcBar, 0, 1, 4, 1);
+    btnCalc = MakeToolButton(pnlTop, "btnCalc", "Calculate predicted offspring", iiCalculate);
+    btnClearAll = MakeToolButton(pnlTop, "btnClearAll", "Clear all genes", iiClearAll);
+    top->addWidget(MakeToolBar(pnlTop, "ToolBar1", {btnCalc, btnClearAll}), 0, 1, 4, 1);
 
     rgRatio = new TRadioGroup("rgRatio", {"Ratio", "Percentage"}, pnlTop);
     rgCombi = new TRadioGroup("rgCombi", {"Seperate genes", "Combi"}, pnlTop);
@@ -112,13 +99,9 @@ void TfrmMain::BuildCalcTab() {
     int column = 3;
     top->setColumnStretch(column++, 1);
 
-    auto* printBar = MakeToolBar(pnlTop, "ToolBar2");
-    ToolButton1 = MakeToolButton(printBar, "ToolButton1", "Print results", iiPrint);
-    ToolButton2 = MakeToolButton(printBar, "ToolButton2", "Close program", iiClose);
-    printBar->addWidget(ToolButton1);
-    printBar->addWidget(ToolButton2);
-    printBar->setMinimumWidth(printBar->sizeHint().width());
-    top->addWidget(printBar, 0, column, 4, 1, Qt::AlignRight);
+    ToolButton1 = MakeToolButton(pnlTop, "ToolButton1", "Print results", iiPrint);
+    ToolButton2 = MakeToolButton(pnlTop, "ToolButton2", "Close program", iiClose);
+    top->addWidget(MakeToolBar(pnlTop, "ToolBar2", {ToolButton1, ToolButton2}), 0, column, 4, 1, Qt::AlignRight);
     leftLayout->addWidget(pnlTop);
 
     auto* results = new QSplitter(Qt::Vertical, left);
@@ -164,16 +147,8 @@ QWidget* TfrmMain::BuildParentPages() {
         page->setObjectName("ts" + side);
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
-        column.Box = new QScrollArea(page);
-        column.Box->setObjectName("sb" + side);
-        column.Box->setWidgetResizable(true);
-        column.Box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        auto* rows = new QWidget(column.Box);
-        column.Rows = new QVBoxLayout(rows);
-        column.Rows->setContentsMargins(0, 0, 0, 0);
-        column.Rows->setSpacing(0);
-        column.Rows->addStretch();
-        column.Box->setWidget(rows);
+        column.Box = MakeRowBox(page, "sb" + side);
+        column.Rows = RowsOf(column.Box);
         layout->addWidget(column.Box, 1);
         auto* bottom = new QWidget(page);
         bottom->setObjectName("pnlBottom" + side);

@@ -5,6 +5,7 @@
 #include "ui/CoreText.h"
 #include "ui/ImageLists.h"
 #include "ui/ShowMessage.h"
+#include "ui/WidgetKit.h"
 #include "ui/uFrmEditCombi.h"
 #include "ui/uFrmEditGene.h"
 #include "ui/uFrmEditLocus.h"
@@ -61,15 +62,15 @@ T* SelectedObject(const QTreeWidget* list) {
 } // namespace
 
 void TfrmMain::BuildGeneTab() {
-    tsIni = new QWidget(pcMain);
-    tsIni->setObjectName("tsIni");
-    pcMain->addTab(tsIni, "Gene management");
+    tsIni = AddTab(new QWidget(pcMain), "tsIni", "Gene management");
     auto* layout = new QVBoxLayout(tsIni);
     layout->setContentsMargins(2, 2, 2, 2);
     auto* columns = new QHBoxLayout;
     layout->addLayout(columns, 1);
 
-    const auto addColumn = [&](const QString& labelName, const QString& caption, int stretch) {
+    // A column: its heading, its tool bar, and what it lists.
+    const auto addColumn = [&](const QString& labelName, const QString& caption, QToolBar* bar, QWidget* list,
+                               int stretch) {
         auto* column = new QVBoxLayout;
         auto* label = new QLabel(caption, tsIni);
         label->setObjectName(labelName);
@@ -77,58 +78,44 @@ void TfrmMain::BuildGeneTab() {
         bold.setBold(true);
         label->setFont(bold);
         column->addWidget(label);
-        auto* bar = new QToolBar(tsIni);
-        bar->setIconSize(QSize(34, 34));
-        bar->setMovable(false);
         column->addWidget(bar);
+        column->addWidget(list, 1);
         columns->addLayout(column, stretch);
-        return std::pair{column, bar};
     };
-    const auto addButton = [](QToolBar* bar, const QString& name, const QString& hint, int image) {
-        QToolButton* button = MakeToolButton(bar, name, hint, image);
-        bar->addWidget(button);
-        bar->setMinimumWidth(bar->sizeHint().width());
-        return button;
+    const auto button = [this](const QString& name, const QString& hint, int image) {
+        return MakeToolButton(tsIni, name, hint, image);
     };
 
-    auto [loci, lociBar] = addColumn("lblLoci", "List of locus", 2);
-    btnAddLocus = addButton(lociBar, "btnAddLocus", "Add locus", iiAdd);
-    btnEditLocus = addButton(lociBar, "btnEditLocus", "Edit Locus", iiEdit);
-    BtnDeleteLocus = addButton(lociBar, "BtnDeleteLocus", "Delete locus", iiDelete);
+    btnAddLocus = button("btnAddLocus", "Add locus", iiAdd);
+    btnEditLocus = button("btnEditLocus", "Edit Locus", iiEdit);
+    BtnDeleteLocus = button("BtnDeleteLocus", "Delete locus", iiDelete);
     lvLocusList = MakeListView(tsIni, "lvLocusList", {"Name"});
-    loci->addWidget(lvLocusList, 1);
+    addColumn("lblLoci", "List of locus", MakeToolBar(tsIni, "ToolBar1", {btnAddLocus, btnEditLocus, BtnDeleteLocus}),
+              lvLocusList, 2);
 
-    auto [genes, genesBar] = addColumn("lblGenesOnLocus", "Genes on that locus", 2);
-    btnAddGene = addButton(genesBar, "btnAddGene", "Add Gene to locus", iiAdd);
-    btnEditGene = addButton(genesBar, "btnEditGene", "Edit gene", iiEdit);
-    btnDeleteGene = addButton(genesBar, "btnDeleteGene", "Delete gene from locus", iiDelete);
+    btnAddGene = button("btnAddGene", "Add Gene to locus", iiAdd);
+    btnEditGene = button("btnEditGene", "Edit gene", iiEdit);
+    btnDeleteGene = button("btnDeleteGene", "Delete gene from locus", iiDelete);
     lvLocusItems = MakeListView(tsIni, "lvLocusItems", {"ID", "Name"});
     lvLocusItems->setColumnWidth(0, 35);
-    genes->addWidget(lvLocusItems, 1);
+    addColumn("lblGenesOnLocus", "Genes on that locus",
+              MakeToolBar(tsIni, "ToolBar2", {btnAddGene, btnEditGene, btnDeleteGene}), lvLocusItems, 2);
 
-    auto [strength, strengthBar] = addColumn("lblGeneStrength", "Gene strength", 3);
-    btnRestoreDefaults = addButton(strengthBar, "btnRestoreDefaults", "Restore defaults (serpentia only)", iiClear);
-    btnRefresh = addButton(strengthBar, "btnRefresh", "Refresh", iiRefresh);
-    sbLocusItemWeights = new QScrollArea(tsIni);
-    sbLocusItemWeights->setObjectName("sbLocusItemWeights");
-    sbLocusItemWeights->setWidgetResizable(true);
-    auto* editors = new QWidget(sbLocusItemWeights);
-    auto* editorsLayout = new QVBoxLayout(editors);
-    editorsLayout->setContentsMargins(0, 0, 0, 0);
-    editorsLayout->setSpacing(0);
-    editorsLayout->addStretch();
-    sbLocusItemWeights->setWidget(editors);
-    strength->addWidget(sbLocusItemWeights, 1);
+    btnRestoreDefaults = button("btnRestoreDefaults", "Restore defaults (serpentia only)", iiClear);
+    btnRefresh = button("btnRefresh", "Refresh", iiRefresh);
+    sbLocusItemWeights = MakeRowBox(tsIni, "sbLocusItemWeights");
+    addColumn("lblGeneStrength", "Gene strength", MakeToolBar(tsIni, "ToolBar3", {btnRestoreDefaults, btnRefresh}),
+              sbLocusItemWeights, 3);
 
-    auto [combis, combisBar] = addColumn("lblCombis", "Combinations", 2);
-    btnAddCombi = addButton(combisBar, "btnAddCombi", "Add Combi", iiAdd);
-    btnEditCombi = addButton(combisBar, "btnEditCombi", "Edit Combi", iiEdit);
-    btnDeleteCombi = addButton(combisBar, "btnDeleteCombi", "Delete Combi", iiDelete);
-    combisBar->addSeparator();
-    btnClose = addButton(combisBar, "btnClose", "Close program", iiClose);
-    btnPrint = addButton(combisBar, "btnPrint", "Print results", iiPrint);
+    btnAddCombi = button("btnAddCombi", "Add Combi", iiAdd);
+    btnEditCombi = button("btnEditCombi", "Edit Combi", iiEdit);
+    btnDeleteCombi = button("btnDeleteCombi", "Delete Combi", iiDelete);
+    btnClose = button("btnClose", "Close program", iiClose);
+    btnPrint = button("btnPrint", "Print results", iiPrint);
     lvCombiList = MakeListView(tsIni, "lvCombiList", {"ID", "Name"});
-    combis->addWidget(lvCombiList, 1);
+    addColumn("lblCombis", "Combinations",
+              MakeToolBar(tsIni, "ToolBar4", {btnAddCombi, btnEditCombi, btnDeleteCombi, btnClose, btnPrint}),
+              lvCombiList, 2);
 
     sbxImages2 = new QScrollArea(tsIni);
     sbxImages2->setObjectName("sbxImages2");
@@ -207,7 +194,7 @@ void TfrmMain::ShowLocusGenes() {
 
 void TfrmMain::BuildWeightEditors(const std::string& alleles) {
     QWidget* editors = sbLocusItemWeights->widget();
-    auto* layout = static_cast<QVBoxLayout*>(editors->layout());
+    QVBoxLayout* layout = RowsOf(sbLocusItemWeights);
     for (QWidget* panel : editors->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         delete panel;
     int number = 0;

@@ -2,6 +2,7 @@
 #include "ui/uFrmMain.h"
 
 #include "storage/PictureFolder.h"
+#include "ui/WidgetKit.h"
 #include "ui/uPnlImageFrame.h"
 
 #include <QScrollArea>
@@ -31,21 +32,10 @@ void SetStripRange(const QScrollArea* strip, int frames) {
 } // namespace
 
 void TfrmMain::BuildImagesTab() {
-    tsImages = new QWidget(pcMain);
-    tsImages->setObjectName("tsImages");
-    pcMain->addTab(tsImages, "Images");
+    tsImages = AddTab(new QWidget(pcMain), "tsImages", "Images");
     auto* layout = new QVBoxLayout(tsImages);
     layout->setContentsMargins(0, 0, 0, 0);
-    sbxImages = new QScrollArea(tsImages);
-    sbxImages->setObjectName("sbxImages");
-    sbxImages->setWidgetResizable(true);
-    sbxImages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* frames = new QWidget(sbxImages);
-    auto* framesLayout = new QVBoxLayout(frames);
-    framesLayout->setContentsMargins(0, 0, 0, 0);
-    framesLayout->setSpacing(0);
-    framesLayout->addStretch();
-    sbxImages->setWidget(frames);
+    sbxImages = MakeRowBox(tsImages, "sbxImages");
     layout->addWidget(sbxImages);
 
     sbxImages2->setWidget(new QWidget(sbxImages2));
@@ -55,7 +45,7 @@ void TfrmMain::BuildImagesTab() {
 void TfrmMain::BuildImageFrames() {
     FreeFrames(sbxImages);
     QWidget* box = sbxImages->widget();
-    auto* layout = static_cast<QVBoxLayout*>(box->layout());
+    QVBoxLayout* layout = RowsOf(sbxImages);
     // Every new frame enters at the top, so the last combination leads and the first gene comes last.
     const auto addFrame = [&](const QString& name) {
         auto* frame = new TpnlImageFrame(*this, box);

@@ -308,6 +308,19 @@ private slots:
         QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).CurrentGeneSet, fixture.Folder.File("gone.zyg"));
     }
 
+    void ShownWindowCanBeDestroyedWithoutClosing() {
+        TWindowFixture fixture;
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        window->show();
+        window->activateWindow();
+        window->cbxSelectIniFile->lineEdit()->setFocus();
+        window->cbxSelectIniFile->setEditText("Boa");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window.reset();
+        QCOMPARE(fixture.Folder.EntryCount(), 1);
+    }
+
     void PrintingAndAbout() {
         TWindowFixture fixture;
         fixture.WriteDefaultSet("Serpentia.INI");
