@@ -75,6 +75,19 @@ QString CannotCreate(const std::string& path) {
     return QString::fromStdString("Cannot create file \"" + path + "\". Input/output error");
 }
 
+QByteArray Scenario(int failing, TWriteStep step) {
+    return QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
+}
+
+// A window on the built-in set, in both its files, whose parent selection differs from theirs.
+std::unique_ptr<TfrmMain> StartChangedSerpentia(const TWindowFixture& fixture) {
+    fixture.WriteDefaultSet("GenericZygora.INI");
+    fixture.WriteDefaultSet("Serpentia.INI");
+    auto window = fixture.Start();
+    PickEntry(Selectors(window->sbMale)[0], 2);
+    return window;
+}
+
 const char* const BoasSet = "[Statistics]\r\nLocusCount=1\r\nIniFile=Boas\r\nLocus0GeneCount=1\r\n"
                             "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n";
 
@@ -86,13 +99,9 @@ private slots:
     void ExitStopsAtTheFirstSaveThatFails() {
         for (int failing = 1; failing <= 3; ++failing)
             for (const TWriteStep step : Steps) {
-                const QByteArray scenario =
-                    QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
+                const QByteArray scenario = Scenario(failing, step);
                 TWindowFixture fixture;
-                fixture.WriteDefaultSet("GenericZygora.INI");
-                fixture.WriteDefaultSet("Serpentia.INI");
-                auto window = fixture.Start();
-                PickEntry(Selectors(window->sbMale)[0], 2);
+                auto window = StartChangedSerpentia(fixture);
                 const auto before = Files(fixture.Folder);
                 int saves = 0;
                 {
@@ -117,14 +126,10 @@ private slots:
     void SwitchKeepsTheSetWhenASaveFails() {
         for (int failing = 1; failing <= 2; ++failing)
             for (const TWriteStep step : Steps) {
-                const QByteArray scenario =
-                    QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
+                const QByteArray scenario = Scenario(failing, step);
                 TWindowFixture fixture;
-                fixture.WriteDefaultSet("GenericZygora.INI");
-                fixture.WriteDefaultSet("Serpentia.INI");
                 fixture.Folder.Write("Boas.INI", BoasSet);
-                auto window = fixture.Start();
-                PickEntry(Selectors(window->sbMale)[0], 2);
+                auto window = StartChangedSerpentia(fixture);
                 const auto before = Files(fixture.Folder);
                 const std::string iniFile = window->IniFile();
                 const QString male = window->Edit1->text();
@@ -175,8 +180,7 @@ private slots:
     void RestoreDefaultsStopsAtTheFileThatFailsAndReloadsNothing() {
         for (int failing = 1; failing <= 2; ++failing)
             for (const TWriteStep step : Steps) {
-                const QByteArray scenario =
-                    QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
+                const QByteArray scenario = Scenario(failing, step);
                 TWindowFixture fixture;
                 fixture.Folder.Write("GenericZygora.INI", BoasSet);
                 fixture.Folder.Write("Serpentia.INI", BoasSet);
