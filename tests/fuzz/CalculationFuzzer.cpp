@@ -1,6 +1,7 @@
 // Fuzz target: the whole calculation on a small random gene set and two random selection strings. Small
 // enough that one input runs in milliseconds; every report must keep the rules below.
 #include "calc/Calculation.h"
+#include "calc/Gametes.h"
 
 #include "FuzzCheck.h"
 
@@ -86,6 +87,14 @@ std::string PickSelection(FuzzedDataProvider& in, const TLocusList& loci) {
     return selection;
 }
 
+// Carriers of `count` different alleles, none of which the gene sets and selections of this target hold.
+std::string Carriers(int count) {
+    std::string pairs;
+    for (int i = 0; i < count; ++i)
+        pairs += std::string{'+', static_cast<char>('d' + i)};
+    return pairs;
+}
+
 // The share at the start of an offspring line in percentage mode, "12.50%" or "12,50%".
 double PercentageOf(const std::string& line, char separator) {
     const size_t end = line.find('%');
@@ -115,6 +124,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.DecimalSeparator = in.ConsumeBool() ? '.' : ',';
     std::string male = PickSelection(in, loci);
     std::string female = PickSelection(in, loci);
+    // Now and then both parents carry so many different loci that the pairing must be refused (one more
+    // than half the limit each, and one more again for a stray byte before them that shifts the pairs);
+    // a refusal comes before any cell is worked, so these inputs stay fast too.
+    if (in.ConsumeIntegralInRange(0, 15) == 0) {
+        male += Carriers(in.ConsumeIntegralInRange(MaxHeterozygousLoci / 2 + 2, MaxKeptLoci + 10));
+        female += Carriers(in.ConsumeIntegralInRange(MaxHeterozygousLoci / 2 + 2, MaxKeptLoci + 10));
+    }
     if (in.ConsumeBool())
         ReduceSelections(male, female);
 
