@@ -127,7 +127,9 @@ bool WriteDefaultFile(const std::string& path, const std::string& text, std::str
 
 } // namespace
 
-const std::vector<std::string>& DefaultGeneSetLines() { return SerpentiaLines; }
+const std::vector<std::string>& DefaultGeneSetLines() {
+    return SerpentiaLines;
+}
 
 std::string DefaultGeneSetText() {
     std::string text;

@@ -12,5 +12,6 @@ const std::vector<std::string>& DefaultGeneSetLines();
 std::string DefaultGeneSetText();
 
 // Writes the built-in gene set to the main settings file and then to "Serpentia.INI" in `appDir`, each
-// replaced whole. Stops at the first file that cannot be written, with "Cannot create file "<path>". <reason>".
+// replaced whole. Stops at the first file that cannot be written, with "Cannot create file "<path>".
+// <reason>".
 bool WriteDefaultGeneSetFiles(const std::string& appDir, std::string& message);

@@ -18,7 +18,9 @@ TWriteFaultHook& FaultHook() {
     return hook;
 }
 
-int InjectedFault(TWriteStep step, int index) { return FaultHook() ? FaultHook()(step, index) : 0; }
+int InjectedFault(TWriteStep step, int index) {
+    return FaultHook() ? FaultHook()(step, index) : 0;
+}
 
 std::string DirectoryOf(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -71,11 +73,16 @@ bool WriteAll(int fd, std::string_view content, int& error) {
 
 } // namespace
 
-std::string SystemReason(int error) { return std::strerror(error); }
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
 
-void SetWriteFaultHook(TWriteFaultHook hook) { FaultHook() = std::move(hook); }
+void SetWriteFaultHook(TWriteFaultHook hook) {
+    FaultHook() = std::move(hook);
+}
 
-TReadResult ReadWholeFile(const std::string& path, std::string& content, std::string& reason, size_t maxBytes) {
+TReadResult ReadWholeFile(const std::string& path, std::string& content, std::string& reason,
+                          size_t maxBytes) {
     content.clear();
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {

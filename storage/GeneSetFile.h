@@ -47,8 +47,8 @@ std::string LoadGeneSet(const std::string& path, TGeneSet& set);
 std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::string& fileName);
 
 // Sets one key of the file at `path`, keeping everything else; "Unable to write to <path>" on failure.
-bool WriteFileKey(const std::string& path, std::string_view section, std::string_view key, std::string_view value,
-                  std::string& message);
+bool WriteFileKey(const std::string& path, std::string_view section, std::string_view key,
+                  std::string_view value, std::string& message);
 
 // The selected item of a choice of `itemCount` items for a stored index: below 0 none (-1), past the
 // last item the last.

@@ -53,7 +53,9 @@ std::string GeneSetPath(const std::string& appDir, const std::string& name) {
     return ResolveInFolder(appDir, name + ".INI");
 }
 
-std::string MainSettingsPath(const std::string& appDir) { return ResolveInFolder(appDir, MainSettingsFileName); }
+std::string MainSettingsPath(const std::string& appDir) {
+    return ResolveInFolder(appDir, MainSettingsFileName);
+}
 
 bool IsValidGeneSetName(const std::string& name) {
     if (name.empty() || name == "." || name == "..")

@@ -49,7 +49,7 @@ private:
     const TSection* FindSection(std::string_view name) const;
     TSection& SectionForWriting(std::string_view name);
 
-    std::vector<TSection> FSections;                        // the first one holds lines before any header
+    std::vector<TSection> FSections;                       // the first one holds lines before any header
     std::unordered_map<std::string, size_t> FSectionIndex; // lower-case name -> first section of that name
 };
 

@@ -21,4 +21,3 @@ bool ReadPairingLines(const std::string& path, std::vector<std::string>& lines, 
 
 // A pairing only when the file held exactly two lines: male, then female.
 std::optional<TPairing> PairingFromLines(const std::vector<std::string>& lines);
-

@@ -50,4 +50,6 @@ TEditDialog::TEditDialog(QWidget* owner, const QString& name, const QString& cap
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TEditDialog::btnPrintClick() { reject(); }
+void TEditDialog::btnPrintClick() {
+    reject();
+}

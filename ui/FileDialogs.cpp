@@ -74,8 +74,11 @@ QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& 
     return Ask(parent, caption, filter, QFileDialog::AcceptOpen, QString());
 }
 
-QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& defaultSuffix) {
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                        const QString& defaultSuffix) {
     return Ask(parent, caption, filter, QFileDialog::AcceptSave, defaultSuffix);
 }
 
-void SetFileDialogHandler(TFileDialogHandler handler) { Handler() = std::move(handler); }
+void SetFileDialogHandler(TFileDialogHandler handler) {
+    Handler() = std::move(handler);
+}

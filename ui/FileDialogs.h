@@ -9,7 +9,8 @@ class QWidget;
 
 // An empty result means the user cancelled.
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
-QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& defaultSuffix);
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                        const QString& defaultSuffix);
 
 // The picture dialog: offers every picture format the window can read and previews the file under the
 // cursor. An empty result means the user cancelled.

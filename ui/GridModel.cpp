@@ -10,7 +10,9 @@ namespace {
 // calculation, so a grid that long shows its first rows or columns only.
 constexpr uint64_t MaxViewedGametes = uint64_t(1) << 20;
 
-int ViewedCount(uint64_t gametes) { return static_cast<int>(std::min(gametes, MaxViewedGametes)); }
+int ViewedCount(uint64_t gametes) {
+    return static_cast<int>(std::min(gametes, MaxViewedGametes));
+}
 
 } // namespace
 

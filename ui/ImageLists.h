@@ -7,7 +7,17 @@
 class QToolButton;
 class QWidget;
 
-enum TImageIndex { iiClear = 0, iiClearAll, iiClose, iiDelete, iiEdit, iiCalculate, iiPrint, iiRefresh, iiAdd };
+enum TImageIndex {
+    iiClear = 0,
+    iiClearAll,
+    iiClose,
+    iiDelete,
+    iiEdit,
+    iiCalculate,
+    iiPrint,
+    iiRefresh,
+    iiAdd
+};
 
 // Picture `index` of Images, with the matching picture of HotImages shown while the pointer is over it.
 QIcon ToolIcon(int index);

@@ -20,9 +20,13 @@ TRadioGroup::TRadioGroup(const QString& name, const QStringList& items, QWidget*
     connect(FButtons, &QButtonGroup::idClicked, this, [this] { emit Click(); });
 }
 
-int TRadioGroup::ItemIndex() const { return FButtons->checkedId(); }
+int TRadioGroup::ItemIndex() const {
+    return FButtons->checkedId();
+}
 
-int TRadioGroup::ItemCount() const { return static_cast<int>(FButtons->buttons().size()); }
+int TRadioGroup::ItemCount() const {
+    return static_cast<int>(FButtons->buttons().size());
+}
 
 void TRadioGroup::SetItemIndex(int index) {
     if (QAbstractButton* button = FButtons->button(index)) {

@@ -32,4 +32,6 @@ QScrollArea* MakeRowBox(QWidget* parent, const QString& name) {
     return box;
 }
 
-QVBoxLayout* RowsOf(const QScrollArea* box) { return static_cast<QVBoxLayout*>(box->widget()->layout()); }
+QVBoxLayout* RowsOf(const QScrollArea* box) {
+    return static_cast<QVBoxLayout*>(box->widget()->layout());
+}

@@ -13,7 +13,9 @@
 namespace {
 
 // A typed Gene ID character that can be written into a gene-set file and read back unchanged.
-bool IsValidTypedID(QChar c) { return c.unicode() < 0x80 && IsValidAlleleID(static_cast<char>(c.unicode())); }
+bool IsValidTypedID(QChar c) {
+    return c.unicode() < 0x80 && IsValidAlleleID(static_cast<char>(c.unicode()));
+}
 
 bool HasOnlyValidIDs(const QString& text) {
     for (const QChar c : text)
@@ -23,7 +25,8 @@ bool HasOnlyValidIDs(const QString& text) {
 }
 
 void RefuseInvalidID(const QString& text) {
-    ShowMessage("\"" + text + "\" cannot be a Gene ID: use printable characters other than blanks and # ? = ; [ ]");
+    ShowMessage("\"" + text +
+                "\" cannot be a Gene ID: use printable characters other than blanks and # ? = ; [ ]");
 }
 
 } // namespace

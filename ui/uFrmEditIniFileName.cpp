@@ -34,7 +34,9 @@ TfrmEditIniFileName::TfrmEditIniFileName(QWidget* owner) : QDialog(owner, Qt::To
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfrmEditIniFileName::SetExistingNames(const QStringList& names) { FExistingNames = names; }
+void TfrmEditIniFileName::SetExistingNames(const QStringList& names) {
+    FExistingNames = names;
+}
 
 void TfrmEditIniFileName::btnOKClick() {
     if (edInput->text().isEmpty()) {
@@ -53,8 +55,9 @@ void TfrmEditIniFileName::btnOKClick() {
     }
     const QString name = edInput->text();
     if (!IsValidGeneSetName(ToCore(name))) {
-        ShowMessage("\"" + name + "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold "
-                                  "\"/\", \"\\\" or control characters");
+        ShowMessage("\"" + name +
+                    "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold "
+                    "\"/\", \"\\\" or control characters");
         return;
     }
     if (FExistingNames.contains(name, Qt::CaseInsensitive)) {

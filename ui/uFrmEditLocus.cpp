@@ -17,4 +17,6 @@ void TfrmEditLocus::SetLocus(TLocus* locus) {
     SetCoreText(edLocusName, locus->Name);
 }
 
-void TfrmEditLocus::btnOKClick() { Locus->Name = CoreTextOf(edLocusName); }
+void TfrmEditLocus::btnOKClick() {
+    Locus->Name = CoreTextOf(edLocusName);
+}

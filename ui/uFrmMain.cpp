@@ -1,8 +1,8 @@
 #include "ui/uFrmMain.h"
 
 #include "calc/Calculation.h"
-#include "storage/IniFile.h"
 #include "storage/GeneSetFolder.h"
+#include "storage/IniFile.h"
 #include "storage/PairingFile.h"
 #include "ui/CoreText.h"
 #include "ui/FileDialogs.h"
@@ -116,7 +116,9 @@ QWidget* TfrmMain::BuildTopSelection() {
     return panel;
 }
 
-std::string TfrmMain::SelectedGeneSet() const { return ToCore(FSelectedName); }
+std::string TfrmMain::SelectedGeneSet() const {
+    return ToCore(FSelectedName);
+}
 
 void TfrmMain::ShowSelectedGeneSet(const QString& name) {
     FSelectedName = name;
@@ -164,7 +166,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TfrmMain::btnCloseClick() { close(); }
+void TfrmMain::btnCloseClick() {
+    close();
+}
 
 void TfrmMain::LoadGeneSet() {
     const std::string name = SelectedGeneSet();
@@ -245,8 +249,9 @@ void TfrmMain::cbxSelectIniFileChange() {
 
 void TfrmMain::SwitchGeneSet(const QString& name) {
     if (!IsValidGeneSetName(ToCore(name))) {
-        ShowMessage("\"" + name + "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold "
-                                  "\"/\", \"\\\" or control characters");
+        ShowMessage("\"" + name +
+                    "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold "
+                    "\"/\", \"\\\" or control characters");
         ShowSelectedGeneSet(FSelectedName);
         return;
     }

@@ -74,4 +74,6 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TfrmMain::lbEmailClick() { QDesktopServices::openUrl(QUrl("mailto:" + ContactAddress)); }
+void TfrmMain::lbEmailClick() {
+    QDesktopServices::openUrl(QUrl("mailto:" + ContactAddress));
+}

@@ -38,8 +38,9 @@ char DecimalSeparator() {
 }
 
 QFont ReportFont() {
-    QFont font = QFontDatabase::families().contains("Courier New") ? QFont("Courier New")
-                                                                    : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::families().contains("Courier New")
+                     ? QFont("Courier New")
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
     font.setBold(true);
     return font;
@@ -101,7 +102,8 @@ void TfrmMain::BuildCalcTab() {
 
     ToolButton1 = MakeToolButton(pnlTop, "ToolButton1", "Print results", iiPrint);
     ToolButton2 = MakeToolButton(pnlTop, "ToolButton2", "Close program", iiClose);
-    top->addWidget(MakeToolBar(pnlTop, "ToolBar2", {ToolButton1, ToolButton2}), 0, column, 4, 1, Qt::AlignRight);
+    top->addWidget(MakeToolBar(pnlTop, "ToolBar2", {ToolButton1, ToolButton2}), 0, column, 4, 1,
+                   Qt::AlignRight);
     leftLayout->addWidget(pnlTop);
 
     auto* results = new QSplitter(Qt::Vertical, left);
@@ -190,10 +192,13 @@ void TfrmMain::btnCalcClick() {
     reResult->setPlainText(lines.join('\n'));
     FGrid->SetResult(FResult);
     const QString widest = FromCore(FResult->CellText(0, 1));
-    sgResult->verticalHeader()->setFixedWidth(std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));
+    sgResult->verticalHeader()->setFixedWidth(
+        std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));
 }
 
-void TfrmMain::ToolButton1Click() { PrintReport(*reResult->document(), "Calculation Zygora"); }
+void TfrmMain::ToolButton1Click() {
+    PrintReport(*reResult->document(), "Calculation Zygora");
+}
 
 void TfrmMain::BuildParentSelection() {
     BuildParentPanel(FMale);
@@ -220,7 +225,8 @@ void TfrmMain::BuildParentPanel(TParentColumn& column) {
         selector->setFixedSize(100, 18);
         for (int j = 0; j < locus.Genes().Count(); ++j) {
             const TGene& gene = *locus.Genes()[j];
-            selector->addItem(FromCore(gene.Code() + " " + gene.Name), QByteArray::fromStdString(gene.Code()));
+            selector->addItem(FromCore(gene.Code() + " " + gene.Name),
+                              QByteArray::fromStdString(gene.Code()));
         }
         selector->setEditText(NormalSelection);
         auto* caption = new QLabel(FromCore(locus.Name), panel);
@@ -264,9 +270,13 @@ void TfrmMain::ClearParentGenes(TParentColumn& column) {
     ParentSelectionChange();
 }
 
-void TfrmMain::btnClearMaleClick() { ClearParentGenes(FMale); }
+void TfrmMain::btnClearMaleClick() {
+    ClearParentGenes(FMale);
+}
 
-void TfrmMain::btnClearFemaleClick() { ClearParentGenes(FFemale); }
+void TfrmMain::btnClearFemaleClick() {
+    ClearParentGenes(FFemale);
+}
 
 void TfrmMain::btnClearAllClick() {
     ClearParentGenes(FMale);
@@ -281,7 +291,8 @@ void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selec
             continue;
         for (QComboBox* selector : column.Selectors) {
             for (int entry = 0; entry < selector->count(); ++entry) {
-                if (SameTextIgnoringCase(selector->itemData(entry, GeneCodeRole).toByteArray().toStdString(), group)) {
+                if (SameTextIgnoringCase(selector->itemData(entry, GeneCodeRole).toByteArray().toStdString(),
+                                         group)) {
                     const QSignalBlocker blocker(selector);
                     selector->setEditText(selector->itemText(entry));
                     selector->lineEdit()->setCursorPosition(0);

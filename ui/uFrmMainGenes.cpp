@@ -30,13 +30,11 @@ constexpr int ObjectRole = Qt::UserRole;
 // A weight editor's entries hold the exact relation bytes they stand for.
 constexpr int RelationRole = Qt::UserRole;
 
-template <typename T>
-T* ObjectOf(const QTreeWidgetItem* item) {
+template <typename T> T* ObjectOf(const QTreeWidgetItem* item) {
     return item ? reinterpret_cast<T*>(item->data(0, ObjectRole).value<quintptr>()) : nullptr;
 }
 
-template <typename T>
-QTreeWidgetItem* AddItem(QTreeWidget* list, const QStringList& columns, T* object) {
+template <typename T> QTreeWidgetItem* AddItem(QTreeWidget* list, const QStringList& columns, T* object) {
     auto* item = new QTreeWidgetItem(list, columns);
     item->setData(0, ObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
     return item;
@@ -53,8 +51,7 @@ QTreeWidget* MakeListView(QWidget* parent, const QString& name, const QStringLis
     return list;
 }
 
-template <typename T>
-T* SelectedObject(const QTreeWidget* list) {
+template <typename T> T* SelectedObject(const QTreeWidget* list) {
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? nullptr : ObjectOf<T>(selected.first());
 }
@@ -90,8 +87,8 @@ void TfrmMain::BuildGeneTab() {
     btnEditLocus = button("btnEditLocus", "Edit Locus", iiEdit);
     BtnDeleteLocus = button("BtnDeleteLocus", "Delete locus", iiDelete);
     lvLocusList = MakeListView(tsIni, "lvLocusList", {"Name"});
-    addColumn("lblLoci", "List of locus", MakeToolBar(tsIni, "ToolBar1", {btnAddLocus, btnEditLocus, BtnDeleteLocus}),
-              lvLocusList, 2);
+    addColumn("lblLoci", "List of locus",
+              MakeToolBar(tsIni, "ToolBar1", {btnAddLocus, btnEditLocus, BtnDeleteLocus}), lvLocusList, 2);
 
     btnAddGene = button("btnAddGene", "Add Gene to locus", iiAdd);
     btnEditGene = button("btnEditGene", "Edit gene", iiEdit);
@@ -104,8 +101,8 @@ void TfrmMain::BuildGeneTab() {
     btnRestoreDefaults = button("btnRestoreDefaults", "Restore defaults (serpentia only)", iiClear);
     btnRefresh = button("btnRefresh", "Refresh", iiRefresh);
     sbLocusItemWeights = MakeRowBox(tsIni, "sbLocusItemWeights");
-    addColumn("lblGeneStrength", "Gene strength", MakeToolBar(tsIni, "ToolBar3", {btnRestoreDefaults, btnRefresh}),
-              sbLocusItemWeights, 3);
+    addColumn("lblGeneStrength", "Gene strength",
+              MakeToolBar(tsIni, "ToolBar3", {btnRestoreDefaults, btnRefresh}), sbLocusItemWeights, 3);
 
     btnAddCombi = button("btnAddCombi", "Add Combi", iiAdd);
     btnEditCombi = button("btnEditCombi", "Edit Combi", iiEdit);
@@ -143,9 +140,15 @@ void TfrmMain::BuildGeneTab() {
     connect(btnPrint, &QToolButton::clicked, this, &TfrmMain::ToolButton1Click);
 }
 
-TLocus* TfrmMain::SelectedLocus() const { return SelectedObject<TLocus>(lvLocusList); }
-TGene* TfrmMain::SelectedGene() const { return SelectedObject<TGene>(lvLocusItems); }
-TCombi* TfrmMain::SelectedCombi() const { return SelectedObject<TCombi>(lvCombiList); }
+TLocus* TfrmMain::SelectedLocus() const {
+    return SelectedObject<TLocus>(lvLocusList);
+}
+TGene* TfrmMain::SelectedGene() const {
+    return SelectedObject<TGene>(lvLocusItems);
+}
+TCombi* TfrmMain::SelectedCombi() const {
+    return SelectedObject<TCombi>(lvCombiList);
+}
 
 void TfrmMain::ForgetGeneViews() {
     lvLocusItems->clear();
@@ -164,7 +167,9 @@ void TfrmMain::RefreshGeneLists() {
     RefreshCombiList();
 }
 
-void TfrmMain::btnRefreshClick() { RefreshGeneLists(); }
+void TfrmMain::btnRefreshClick() {
+    RefreshGeneLists();
+}
 
 void TfrmMain::lvLocusListSelectItem() {
     if (SelectedLocus() == nullptr)
@@ -223,7 +228,8 @@ void TfrmMain::BuildWeightEditors(const std::string& alleles) {
             // New editors enter at the top, above the ones built before them.
             layout->insertWidget(0, panel);
             connect(editor, &QComboBox::activated, this, [this, editor] { WeightEditorChange(editor); });
-            connect(editor->lineEdit(), &QLineEdit::textEdited, this, [this, editor] { WeightEditorChange(editor); });
+            connect(editor->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, editor] { WeightEditorChange(editor); });
         }
     }
 }
@@ -237,8 +243,9 @@ void TfrmMain::WeightEditorChange(QComboBox* editor) {
     if (locus == nullptr || label == nullptr)
         return;
     const int entry = editor->findText(editor->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const std::string relation = entry >= 0 ? editor->itemData(entry, RelationRole).toByteArray().toStdString()
-                                            : CoreTextOf(editor->lineEdit());
+    const std::string relation = entry >= 0
+                                     ? editor->itemData(entry, RelationRole).toByteArray().toStdString()
+                                     : CoreTextOf(editor->lineEdit());
     // Text too short to name a pair is not stored; the sentence stays empty until it is a relation again.
     locus->StoreRelation(relation);
     label->setText(FromCore(LocusList().DescribeWeight(relation)));
@@ -248,7 +255,8 @@ void TfrmMain::WeightEditorChange(QComboBox* editor) {
 void TfrmMain::RefreshCombiList() {
     lvCombiList->clear();
     for (int i = 0; i < CombiList().Count(); ++i)
-        AddItem(lvCombiList, {FromCore(CombiList()[i]->Code), FromCore(CombiList()[i]->Name)}, CombiList()[i]);
+        AddItem(lvCombiList, {FromCore(CombiList()[i]->Code), FromCore(CombiList()[i]->Name)},
+                CombiList()[i]);
 }
 
 void TfrmMain::lvCombiListSelectItem() {

@@ -45,7 +45,8 @@ QStringList WeightEditors(const TfrmMain& window) {
     QLayout* rows = window.sbLocusItemWeights->widget()->layout();
     for (int i = 0; i < rows->count(); ++i)
         if (QWidget* panel = rows->itemAt(i)->widget())
-            editors << panel->findChild<QComboBox*>()->currentText() + " | " + panel->findChild<QLabel*>("Mylabel")->text();
+            editors << panel->findChild<QComboBox*>()->currentText() + " | " +
+                           panel->findChild<QLabel*>("Mylabel")->text();
     return editors;
 }
 
@@ -73,8 +74,8 @@ private slots:
         auto window = fixture.Start();
         QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
         AddGene(*window, "Beta", "z");
-        QCOMPARE(Rows(window->lvLocusItems).mid(6), QStringList({"zz Beta", "+z het. Beta", "az AmelanisticBeta",
-                                                                 "uz UltraBeta"}));
+        QCOMPARE(Rows(window->lvLocusItems).mid(6),
+                 QStringList({"zz Beta", "+z het. Beta", "az AmelanisticBeta", "uz UltraBeta"}));
         QCOMPARE(Selectors(window->sbMale).front()->count(), 10);
 
         WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) {
@@ -106,12 +107,18 @@ private slots:
         QTest::keyClicks(plusA->lineEdit(), "a > +");
         TLocus* locus = window->LocusList()[0];
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
-        QCOMPARE(window->sbLocusItemWeights->widget()->findChild<QWidget*>("Panel0")->findChild<QLabel*>("Mylabel")->text(),
+        QCOMPARE(window->sbLocusItemWeights->widget()
+                     ->findChild<QWidget*>("Panel0")
+                     ->findChild<QLabel*>("Mylabel")
+                     ->text(),
                  QString("Amelanistic is dominant to Normal"));
         plusA->lineEdit()->clear();
         QTest::keyClicks(plusA->lineEdit(), "a");
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
-        QCOMPARE(window->sbLocusItemWeights->widget()->findChild<QWidget*>("Panel0")->findChild<QLabel*>("Mylabel")->text(),
+        QCOMPARE(window->sbLocusItemWeights->widget()
+                     ->findChild<QWidget*>("Panel0")
+                     ->findChild<QLabel*>("Mylabel")
+                     ->text(),
                  QString());
 
         PickEntry(WeightEditor(*window, "Panel2"), 1);
@@ -153,8 +160,8 @@ private slots:
         // Deleting the gene aa keeps +a, the relation of aa and the combinations naming aa.
         Select(window->lvLocusItems, 2);
         window->btnDeleteGene->click();
-        QCOMPARE(Rows(window->lvLocusItems), QStringList({"++ Normal", "+a het. Amel", "+u het. ultra", "uu Ultra",
-                                                         "au Ultramel"}));
+        QCOMPARE(Rows(window->lvLocusItems),
+                 QStringList({"++ Normal", "+a het. Amel", "+u het. ultra", "uu Ultra", "au Ultramel"}));
         QVERIFY(window->LocusList()[0]->IndexOfWeight("aa") >= 0);
         QCOMPARE(window->CombiList()[1]->Code, std::string("aaee"));
 
@@ -197,7 +204,8 @@ private slots:
         WhenDialogShows<TfrmAddGene>([&fixture](TfrmAddGene& dialog) {
             QVERIFY(!dialog.btnOK->isEnabled());
             dialog.edID->setText("qr");
-            QCOMPARE(fixture.Messages.last(), QString("Give just one character that is unique for this Gene within all genes"));
+            QCOMPARE(fixture.Messages.last(),
+                     QString("Give just one character that is unique for this Gene within all genes"));
             QCOMPARE(dialog.edID->text(), QString("q"));
             QVERIFY(dialog.btnOK->isEnabled());
             dialog.edID->setText("K");

@@ -1,6 +1,6 @@
 #include "calc/Calculation.h"
-#include "storage/GeneSetFile.h"
 #include "storage/FileIO.h"
+#include "storage/GeneSetFile.h"
 #include "ui/GridModel.h"
 #include "ui/RadioGroup.h"
 #include "ui/ReportPrinter.h"
@@ -32,7 +32,8 @@ QString Report(const TCalcResult& result) {
 }
 
 // The calculation run on its own on the built-in set, to compare with what the window shows.
-TCalcResult CalculateOnDefaultSet(const std::string& male, const std::string& female, const TCalcOptions& options) {
+TCalcResult CalculateOnDefaultSet(const std::string& male, const std::string& female,
+                                  const TCalcOptions& options) {
     TGeneSet set;
     LoadGeneSetText(DefaultGeneSetText(), set, "Serpentia.INI");
     return RunCalculation(male, female, options, set.LocusList, set.CombiList);
@@ -120,7 +121,8 @@ private slots:
         QCOMPARE(male[4]->currentText(), QString("ee Charcoal"));
         QCOMPARE(male[1]->currentText(), QString("++ Normal"));
         QCOMPARE(female[0]->currentText(), QString("+a het. Amel"));
-        QCOMPARE(window->reResult->toPlainText(), Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, '.'})));
+        QCOMPARE(window->reResult->toPlainText(),
+                 Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, '.'})));
     }
 
     void SelectorsBuildTheSelectionStrings() {
@@ -185,7 +187,8 @@ private slots:
 
         window->rgPheno->SetItemIndex(1);
         emit window->rgPheno->Click();
-        QCOMPARE(window->reResult->toPlainText(), Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, '.'})));
+        QCOMPARE(window->reResult->toPlainText(),
+                 Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, '.'})));
 
         std::string tooLarge;
         for (char allele = 'a'; allele <= 'z'; ++allele)
@@ -201,8 +204,9 @@ private slots:
         TWindowFixture fixture;
         fixture.WriteDefaultSet("GenericZygora.INI");
         fixture.WriteDefaultSet("Serpentia.INI");
-        fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\nIniFile=serpentia\r\nLocus0GeneCount=1\r\n"
-                                         "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n");
+        fixture.Folder.Write("Boas.INI",
+                             "[Statistics]\r\nLocusCount=1\r\nIniFile=serpentia\r\nLocus0GeneCount=1\r\n"
+                             "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n");
         auto window = fixture.Start();
         QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
         PickEntry(Selectors(window->sbMale)[0], 1);
@@ -235,7 +239,8 @@ private slots:
         SetWriteFaultHook([](TWriteStep step, int) { return step == TWriteStep::Rename ? EIO : 0; });
         PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Serpentia"));
         SetWriteFaultHook(nullptr);
-        QCOMPARE(fixture.Messages.last(), QString::fromStdString("Unable to write to " + fixture.Folder.File("GenericZygora.INI")));
+        QCOMPARE(fixture.Messages.last(),
+                 QString::fromStdString("Unable to write to " + fixture.Folder.File("GenericZygora.INI")));
         QCOMPARE(window->IniFile(), std::string("Boas"));
         QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
         QCOMPARE(window->LocusList().Count(), 1);
@@ -267,9 +272,9 @@ private slots:
         newSet("SERPENTIA", true);
         newSet("../escape", true);
         newSet(".INI", true);
-        QCOMPARE(fixture.Messages, QStringList({"ERROR, first type a name",
-                                                "A gene set named \"SERPENTIA\" already exists",
-                                                fixture.Messages.value(2), "ERROR, first type a name"}));
+        QCOMPARE(fixture.Messages,
+                 QStringList({"ERROR, first type a name", "A gene set named \"SERPENTIA\" already exists",
+                              fixture.Messages.value(2), "ERROR, first type a name"}));
         QVERIFY(fixture.Messages[2].startsWith("\"../escape\" cannot be the name of a gene set"));
         QCOMPARE(fixture.Folder.EntryCount(), 2);
         QCOMPARE(window->cbxSelectIniFile->count(), 2);
@@ -302,10 +307,12 @@ private slots:
         fixture.FileAnswers << QString::fromStdString(fixture.Folder.File("gone.zyg"));
         window->miLoadGeneSet->trigger();
         QCOMPARE(fixture.Messages.last(),
-                 QString::fromStdString("Cannot open file \"" + fixture.Folder.File("gone.zyg") + "\". No such file or directory"));
+                 QString::fromStdString("Cannot open file \"" + fixture.Folder.File("gone.zyg") +
+                                        "\". No such file or directory"));
         window->miLoadGeneSet->trigger();
         window->close();
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).CurrentGeneSet, fixture.Folder.File("gone.zyg"));
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).CurrentGeneSet,
+                 fixture.Folder.File("gone.zyg"));
     }
 
     void ShownWindowCanBeDestroyedWithoutClosing() {
@@ -342,7 +349,8 @@ private slots:
         text.start("pdftotext", {"-layout", pdf.outputFileName(), "-"});
         if (!text.waitForFinished() || text.exitCode() != 0)
             QSKIP("pdftotext is not installed");
-        const QStringList printed = QString::fromUtf8(text.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        const QStringList printed =
+            QString::fromUtf8(text.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QStringList lines;
         for (const QString& line : printed)
             if (!line.trimmed().isEmpty() && line.trimmed() != "\f")

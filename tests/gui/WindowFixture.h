@@ -41,8 +41,7 @@ public:
 
 // Runs `drive` on the next modal dialog of type T as soon as it is shown, so that a test can fill it in
 // and close it while the code under test waits in the dialog's exec().
-template <typename T>
-void WhenDialogShows(std::function<void(T&)> drive) {
+template <typename T> void WhenDialogShows(std::function<void(T&)> drive) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     auto attempts = std::make_shared<int>(0);
@@ -59,7 +58,9 @@ void WhenDialogShows(std::function<void(T&)> drive) {
 }
 
 // The locus selectors of one parent, in locus order.
-inline QList<QComboBox*> Selectors(QScrollArea* box) { return box->widget()->findChildren<QComboBox*>(); }
+inline QList<QComboBox*> Selectors(QScrollArea* box) {
+    return box->widget()->findChildren<QComboBox*>();
+}
 
 // Picks an entry of a drop-down list as the user does.
 inline void PickEntry(QComboBox* list, int index) {

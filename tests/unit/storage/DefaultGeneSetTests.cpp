@@ -58,7 +58,8 @@ TEST(DefaultGeneSet, StopsAtTheFirstFileThatCannotBeWritten) {
     std::filesystem::create_directory(folder.File("Serpentia.INI"));
     std::string message;
     EXPECT_FALSE(WriteDefaultGeneSetFiles(folder.Path(), message));
-    EXPECT_EQ(message.rfind("Cannot create file \"" + folder.File("Serpentia.INI") + "\". ", 0), 0u) << message;
+    EXPECT_EQ(message.rfind("Cannot create file \"" + folder.File("Serpentia.INI") + "\". ", 0), 0u)
+        << message;
     EXPECT_EQ(folder.Read("GenericZygora.INI"), DefaultGeneSetText());
 
     TTempFolder second;

@@ -13,8 +13,8 @@
 
 TEST(GeneSetFolder, ListsEveryIniButTheMainSettingsFile) {
     TTempFolder folder;
-    for (const char* name : {"Serpentia.INI", "Boas.ini", "GenericZygora.INI", "notes.txt", "Boas.Ini.INI", "x.iNi",
-                             "ini", ".ini"})
+    for (const char* name : {"Serpentia.INI", "Boas.ini", "GenericZygora.INI", "notes.txt", "Boas.Ini.INI",
+                             "x.iNi", "ini", ".ini"})
         folder.Write(name, "");
     std::filesystem::create_directory(folder.File("Pythons.INI"));
     std::vector<std::string> names = ListGeneSets(folder.Path());
@@ -39,7 +39,8 @@ TEST(GeneSetFolder, NamesResolveIgnoringCaseAndPreferTheExactName) {
     EXPECT_EQ(GeneSetPath(folder.Path(), "serpentia"), folder.File("serpentia.INI"));
     EXPECT_EQ(GeneSetPath(folder.Path(), ""), folder.File(".INI"));
 
-    for (const char* bad : {"", ".", "..", "../Boas", "sub/Boas", "..\\Boas", "tab\there", "bell\x07", "del\x7F"})
+    for (const char* bad :
+         {"", ".", "..", "../Boas", "sub/Boas", "..\\Boas", "tab\there", "bell\x07", "del\x7F"})
         EXPECT_FALSE(IsValidGeneSetName(bad)) << bad;
     for (const char* good : {"Boas", "Green Tree Pythons", "Boas.Ini", "...", "caf\xC3\xA9", "a:b*c?"})
         EXPECT_TRUE(IsValidGeneSetName(good)) << good;

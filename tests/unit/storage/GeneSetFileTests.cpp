@@ -10,7 +10,8 @@
 
 namespace {
 
-TLocus* AddLocus(TGeneSet& set, const std::string& name, const std::vector<std::pair<std::string, std::string>>& genes,
+TLocus* AddLocus(TGeneSet& set, const std::string& name,
+                 const std::vector<std::pair<std::string, std::string>>& genes,
                  const std::vector<std::string>& weights) {
     TLocus* locus = set.LocusList.Add(std::make_unique<TLocus>(name));
     for (const auto& [code, geneName] : genes)
@@ -41,21 +42,49 @@ TEST(GeneSetSaving, WritesEverySectionInOrderAndEachWeightKeyOnce) {
     set.IniFile = "Boas";
     AddLocus(set, "Amel", {{"++", "Normal"}, {"+a", "het. Amel"}, {"aa", "Amelanistic"}},
              {"++:+ = +", "+a:+ > a", "aa:a = a"});
-    AddLocus(set, "Anery", {{"bb", "Anerythristic"}, {"++", "Normal"}}, {"bb:b = b", "++:+ > +", "+b:+ > b and more"});
+    AddLocus(set, "Anery", {{"bb", "Anerythristic"}, {"++", "Normal"}},
+             {"bb:b = b", "++:+ > +", "+b:+ > b and more"});
 
-    EXPECT_EQ(GeneSetFileContent(set),
-              Lines({"[Config]", "Left=83", "Top=-20", "Width=914", "Height=700", "Female=aa++", "Male=+a+b",
-                     "[Statistics]", "LocusCount=2", "CombiCount=0", "RatioIndex=1", "CombiIndex=0",
-                     "PhenotypeIndex=-1", "PossibleHetsIndex=0", "IniFile=Boas", "Locus0GeneCount=3",
-                     "Locus1GeneCount=2", "[LOCUS]", "0=Amel", "1=Anery", "[Gene]", "0-0=++:Normal",
-                     "0-1=+a:het. Amel", "0-2=aa:Amelanistic", "1-0=bb:Anerythristic", "1-1=++:Normal",
-                     "[Weight]", "++=+ > +", "+a=+ > a", "aa=a = a", "bb=b = b", "+b=+ > b"}));
+    EXPECT_EQ(GeneSetFileContent(set), Lines({"[Config]",
+                                              "Left=83",
+                                              "Top=-20",
+                                              "Width=914",
+                                              "Height=700",
+                                              "Female=aa++",
+                                              "Male=+a+b",
+                                              "[Statistics]",
+                                              "LocusCount=2",
+                                              "CombiCount=0",
+                                              "RatioIndex=1",
+                                              "CombiIndex=0",
+                                              "PhenotypeIndex=-1",
+                                              "PossibleHetsIndex=0",
+                                              "IniFile=Boas",
+                                              "Locus0GeneCount=3",
+                                              "Locus1GeneCount=2",
+                                              "[LOCUS]",
+                                              "0=Amel",
+                                              "1=Anery",
+                                              "[Gene]",
+                                              "0-0=++:Normal",
+                                              "0-1=+a:het. Amel",
+                                              "0-2=aa:Amelanistic",
+                                              "1-0=bb:Anerythristic",
+                                              "1-1=++:Normal",
+                                              "[Weight]",
+                                              "++=+ > +",
+                                              "+a=+ > a",
+                                              "aa=a = a",
+                                              "bb=b = b",
+                                              "+b=+ > b"}));
 
     set.CurrentGeneSet = "/home/breeder/pair.zyg";
     set.CombiList.Add(std::make_unique<TCombi>("aabb", "Snow"));
     const std::string content = GeneSetFileContent(set);
-    EXPECT_NE(content.find("Male=+a+b\r\nCurrentGeneSet=/home/breeder/pair.zyg\r\n[Statistics]"), std::string::npos);
-    EXPECT_NE(content.find("[LOCUS]\r\n0=Amel\r\n1=Anery\r\n[COMBI]\r\n0=aabb:Snow\r\n[Gene]"), std::string::npos);
+    EXPECT_NE(content.find("Male=+a+b\r\nCurrentGeneSet=/home/breeder/pair.zyg\r\n[Statistics]"),
+              std::string::npos);
+    EXPECT_NE(content.find("[LOCUS]\r\n0=Amel\r\n1=Anery\r\n[COMBI]\r\n0=aabb:Snow\r\n[Gene]"),
+              std::string::npos);
 }
 
 TEST(GeneSetLoading, MissingKeysTakeTheirDefaults) {
@@ -67,12 +96,34 @@ TEST(GeneSetLoading, MissingKeysTakeTheirDefaults) {
     EXPECT_EQ(set.IniFile, "serpentia");
     EXPECT_EQ(set.Male, "");
 
-    const std::string file = Lines({"[statistics]", "LocusCount=3", "CombiCount=2", "RatioIndex=7",
-                                    "PossibleHetsIndex=-5", "IniFile=", "Locus0GeneCount=2", "Locus1GeneCount=3",
-                                    "[locus]", "0=Amel", "2=Third", "[combi]", "0=ddff", "1=aaee:Bliz:zard",
-                                    "[GENE]", "0-0=aa:Amel", "0-1=+a", "1-0=x", "1-5=zz:ignored", "[weight]",
-                                    "aa=a = a", "+a=a > +", "xy=x > y", "x?=too long relation",
-                                    "[config]", "Left=5", "Male=aa", "CurrentGeneSet=/p.zyg"});
+    const std::string file = Lines({"[statistics]",
+                                    "LocusCount=3",
+                                    "CombiCount=2",
+                                    "RatioIndex=7",
+                                    "PossibleHetsIndex=-5",
+                                    "IniFile=",
+                                    "Locus0GeneCount=2",
+                                    "Locus1GeneCount=3",
+                                    "[locus]",
+                                    "0=Amel",
+                                    "2=Third",
+                                    "[combi]",
+                                    "0=ddff",
+                                    "1=aaee:Bliz:zard",
+                                    "[GENE]",
+                                    "0-0=aa:Amel",
+                                    "0-1=+a",
+                                    "1-0=x",
+                                    "1-5=zz:ignored",
+                                    "[weight]",
+                                    "aa=a = a",
+                                    "+a=a > +",
+                                    "xy=x > y",
+                                    "x?=too long relation",
+                                    "[config]",
+                                    "Left=5",
+                                    "Male=aa",
+                                    "CurrentGeneSet=/p.zyg"});
     EXPECT_EQ(LoadGeneSetText(file, set, "x"), "");
     ASSERT_EQ(set.LocusList.Count(), 3);
     EXPECT_EQ(set.LocusList[1]->Name, "NEW");
@@ -127,10 +178,10 @@ TEST(GeneSetLoading, EveryGeneOfALongLocusKeepsItsData) {
 
 TEST(GeneSetLoading, DamagedCountsAreBoundedAndNamedInTheMessage) {
     TGeneSet set;
-    std::string message = LoadGeneSetText(
-        Lines({"[Statistics]", "LocusCount=2", "CombiCount=2000000000", "Locus0GeneCount=2000000000",
-               "Locus1GeneCount=2", "[Gene]", "1-0=aa:Amel"}),
-        set, "/apps/Boas.INI");
+    std::string message =
+        LoadGeneSetText(Lines({"[Statistics]", "LocusCount=2", "CombiCount=2000000000",
+                               "Locus0GeneCount=2000000000", "Locus1GeneCount=2", "[Gene]", "1-0=aa:Amel"}),
+                        set, "/apps/Boas.INI");
     EXPECT_NE(message.find("\"/apps/Boas.INI\""), std::string::npos) << message;
     EXPECT_NE(message.find("Locus0GeneCount"), std::string::npos) << message;
     EXPECT_EQ(set.CombiList.Count(), 0);
@@ -143,7 +194,8 @@ TEST(GeneSetLoading, DamagedCountsAreBoundedAndNamedInTheMessage) {
         if (i != 3)
             many += "Locus" + std::to_string(i) + "GeneCount=9000\n";
     message = LoadGeneSetText(many, set, "f");
-    EXPECT_NE(message.find("Locus3GeneCount=-4 is out of range; Locus12GeneCount goes beyond"), std::string::npos)
+    EXPECT_NE(message.find("Locus3GeneCount=-4 is out of range; Locus12GeneCount goes beyond"),
+              std::string::npos)
         << message;
     EXPECT_EQ(set.LocusList.Count(), 20);
     int total = 0;
@@ -168,7 +220,8 @@ TEST(GeneSetFiles, SaveReplacesWholeFileAndFailureKeepsTheOldOne) {
 
     const std::string before = folder.Read("Boas.INI");
     set.LocusList[0]->Name = "Changed";
-    for (const TWriteStep step : {TWriteStep::CreateTemporary, TWriteStep::Write, TWriteStep::Flush, TWriteStep::Rename}) {
+    for (const TWriteStep step :
+         {TWriteStep::CreateTemporary, TWriteStep::Write, TWriteStep::Flush, TWriteStep::Rename}) {
         SetWriteFaultHook([step](TWriteStep at, int) { return at == step ? EIO : 0; });
         EXPECT_FALSE(SaveGeneSet(path, set, message));
         SetWriteFaultHook(nullptr);
@@ -185,10 +238,12 @@ TEST(GeneSetFiles, SaveReplacesWholeFileAndFailureKeepsTheOldOne) {
 
 TEST(GeneSetFiles, KeyUpdateKeepsTheRestAndUnreadableFilesAreReported) {
     TTempFolder folder;
-    folder.Write("GenericZygora.INI", "[Statistics]\r\nLocusCount=0\r\nIniFile=serpentia\r\n[Extra]\r\nx=1\r\n");
+    folder.Write("GenericZygora.INI",
+                 "[Statistics]\r\nLocusCount=0\r\nIniFile=serpentia\r\n[Extra]\r\nx=1\r\n");
     std::string message;
     ASSERT_TRUE(WriteFileKey(folder.File("GenericZygora.INI"), "STATISTICS", "IniFile", "Boas", message));
-    EXPECT_EQ(folder.Read("GenericZygora.INI"), "[Statistics]\r\nLocusCount=0\r\nIniFile=Boas\r\n[Extra]\r\nx=1\r\n");
+    EXPECT_EQ(folder.Read("GenericZygora.INI"),
+              "[Statistics]\r\nLocusCount=0\r\nIniFile=Boas\r\n[Extra]\r\nx=1\r\n");
 
     TGeneSet set;
     EXPECT_EQ(LoadGeneSet(folder.File("missing.INI"), set), "");
