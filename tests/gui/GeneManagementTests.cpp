@@ -247,8 +247,7 @@ private slots:
 
     void RestoreDefaultsBringsBackSerpentia() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("GenericZygora.INI");
-        fixture.WriteDefaultSet("Serpentia.INI");
+        fixture.WriteSerpentiaFolder();
         fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\n[LOCUS]\r\n0=Boa\r\n");
         auto window = fixture.Start();
         Select(window->lvLocusList, 3);

@@ -69,8 +69,7 @@ private slots:
 
     void ADamagedGeneSetIsNamedAndStillLoads() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("GenericZygora.INI");
-        fixture.WriteDefaultSet("Serpentia.INI");
+        fixture.WriteSerpentiaFolder();
         fixture.Folder.Write("Damaged.INI", "[Statistics]\r\nLocusCount=2000000000\r\nCombiCount=-3\r\n");
         auto window = fixture.Start();
         PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Damaged"));

@@ -202,8 +202,7 @@ private slots:
 
     void SwitchingSavesTheOutgoingSetAndLoadsThePickedOne() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("GenericZygora.INI");
-        fixture.WriteDefaultSet("Serpentia.INI");
+        fixture.WriteSerpentiaFolder();
         fixture.Folder.Write("Boas.INI",
                              "[Statistics]\r\nLocusCount=1\r\nIniFile=serpentia\r\nLocus0GeneCount=1\r\n"
                              "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n");

@@ -81,8 +81,7 @@ QByteArray Scenario(int failing, TWriteStep step) {
 
 // A window on the built-in set, in both its files, whose parent selection differs from theirs.
 std::unique_ptr<TfrmMain> StartChangedSerpentia(const TWindowFixture& fixture) {
-    fixture.WriteDefaultSet("GenericZygora.INI");
-    fixture.WriteDefaultSet("Serpentia.INI");
+    fixture.WriteSerpentiaFolder();
     auto window = fixture.Start();
     PickEntry(Selectors(window->sbMale)[0], 2);
     return window;

@@ -36,6 +36,11 @@ public:
     TWindowFixture& operator=(const TWindowFixture&) = delete;
 
     void WriteDefaultSet(const std::string& fileName) const { Folder.Write(fileName, DefaultGeneSetText()); }
+    // The folder as a first start from the run command or Restore defaults leaves it.
+    void WriteSerpentiaFolder() const {
+        WriteDefaultSet("GenericZygora.INI");
+        WriteDefaultSet("Serpentia.INI");
+    }
     std::unique_ptr<TfrmMain> Start() const { return std::make_unique<TfrmMain>(Folder.Path()); }
 };
 
