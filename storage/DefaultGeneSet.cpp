@@ -3,6 +3,8 @@
 #include "storage/FileIO.h"
 #include "storage/GeneSetFolder.h"
 
+#include <vector>
+
 namespace {
 
 // The Serpentia gene set: ten loci, thirteen combinations and the dominance rules of their alleles.
@@ -117,19 +119,7 @@ const std::vector<std::string> SerpentiaLines = {
     "+k=+ > k",
 };
 
-bool WriteDefaultFile(const std::string& path, const std::string& text, std::string& message) {
-    std::string reason;
-    if (WriteFileAtomically(path, text, reason))
-        return true;
-    message = "Cannot create file \"" + path + "\". " + reason;
-    return false;
-}
-
 } // namespace
-
-const std::vector<std::string>& DefaultGeneSetLines() {
-    return SerpentiaLines;
-}
 
 std::string DefaultGeneSetText() {
     std::string text;
@@ -140,6 +130,6 @@ std::string DefaultGeneSetText() {
 
 bool WriteDefaultGeneSetFiles(const std::string& appDir, std::string& message) {
     const std::string text = DefaultGeneSetText();
-    return WriteDefaultFile(MainSettingsPath(appDir), text, message) &&
-           WriteDefaultFile(GeneSetPath(appDir, DefaultGeneSetName), text, message);
+    return CreateFileAtomically(MainSettingsPath(appDir), text, message) &&
+           CreateFileAtomically(GeneSetPath(appDir, DefaultGeneSetName), text, message);
 }

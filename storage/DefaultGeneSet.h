@@ -2,13 +2,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 inline constexpr const char* DefaultGeneSetName = "Serpentia";
 
-// The 108 lines of the built-in gene set, without line ends.
-const std::vector<std::string>& DefaultGeneSetLines();
-// The same lines, each followed by CR LF: the exact bytes of a restored file.
+// The 108 lines of the built-in gene set, each followed by CR LF: the exact bytes of a restored file.
 std::string DefaultGeneSetText();
 
 // Writes the built-in gene set to the main settings file and then to "Serpentia.INI" in `appDir`, each

@@ -162,6 +162,18 @@ bool WriteFileAtomically(const std::string& path, std::string_view content, std:
     return true;
 }
 
+bool CreateFileAtomically(const std::string& path, std::string_view content, std::string& message) {
+    std::string reason;
+    if (WriteFileAtomically(path, content, reason))
+        return true;
+    message = "Cannot create file \"" + path + "\". " + reason;
+    return false;
+}
+
+std::string CannotOpenFileMessage(const std::string& path, const std::string& reason) {
+    return "Cannot open file \"" + path + "\". " + reason;
+}
+
 void ForEachLine(std::string_view text, const std::function<void(std::string_view line)>& visit) {
     size_t start = 0;
     while (start < text.size()) {

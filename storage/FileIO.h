@@ -18,6 +18,12 @@ TReadResult ReadWholeFile(const std::string& path, std::string& content, std::st
 // disk, then renamed over the old file. On failure the old file is untouched, the temporary file is
 // removed, and `reason` holds the system's reason.
 bool WriteFileAtomically(const std::string& path, std::string_view content, std::string& reason);
+// The same, for a file the user sees created: on failure `message` reads "Cannot create file "<path>".
+// <reason>".
+bool CreateFileAtomically(const std::string& path, std::string_view content, std::string& message);
+
+// "Cannot open file "<path>". <reason>", for a file that exists but cannot be read.
+std::string CannotOpenFileMessage(const std::string& path, const std::string& reason);
 
 // The steps of a save at which the system can refuse; tests make them fail on purpose.
 enum class TWriteStep { CreateTemporary, Write, Flush, Rename };

@@ -181,18 +181,14 @@ TReadResult ReadJpegFile(const std::string& path, TRgbImage& image, std::string&
     if (read == TReadResult::Missing)
         return read;
     if (read == TReadResult::Failed) {
-        message = "Cannot open file \"" + path + "\". " + reason;
+        message = CannotOpenFileMessage(path, reason);
         return read;
     }
     return DecodeJpeg(bytes, image, message) ? TReadResult::Ok : TReadResult::Failed;
 }
 
 bool WriteJpegBytes(const std::string& path, std::string_view bytes, std::string& message) {
-    std::string reason;
-    if (WriteFileAtomically(path, bytes, reason))
-        return true;
-    message = "Cannot create file \"" + path + "\". " + reason;
-    return false;
+    return CreateFileAtomically(path, bytes, message);
 }
 
 bool WriteJpegFile(const std::string& path, const TRgbImage& image, std::string& message) {

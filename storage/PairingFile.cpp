@@ -10,18 +10,14 @@ constexpr size_t MaxPairingFileSize = size_t(16) << 20;
 } // namespace
 
 bool SavePairing(const std::string& path, const TPairing& pairing, std::string& message) {
-    std::string reason;
-    if (WriteFileAtomically(path, pairing.Male + "\r\n" + pairing.Female + "\r\n", reason))
-        return true;
-    message = "Cannot create file \"" + path + "\". " + reason;
-    return false;
+    return CreateFileAtomically(path, pairing.Male + "\r\n" + pairing.Female + "\r\n", message);
 }
 
 bool ReadPairingLines(const std::string& path, std::vector<std::string>& lines, std::string& message) {
     std::string content;
     std::string reason;
     if (ReadWholeFile(path, content, reason, MaxPairingFileSize) != TReadResult::Ok) {
-        message = "Cannot open file \"" + path + "\". " + reason;
+        message = CannotOpenFileMessage(path, reason);
         return false;
     }
     lines = SplitLines(content);
