@@ -2,19 +2,14 @@
 
 #include <cctype>
 
-namespace {
-
-// Characters 4-8 of a weight entry: its relation.
-std::string RelationOf(const std::string& entry) {
-    return entry.size() > 3 ? entry.substr(3, 5) : std::string();
-}
-
-} // namespace
-
 std::string SortPair(std::string_view code) {
     if (code.size() == 2 && AlleleLess(code[1], code[0]))
         return {code[1], code[0]};
     return std::string(code);
+}
+
+std::string WeightRelation(std::string_view entry) {
+    return entry.size() > 3 ? std::string(entry.substr(3, 5)) : std::string();
 }
 
 std::string DefaultRelation(std::string_view p) {
@@ -78,7 +73,7 @@ std::string TLocus::GetWeight(std::string_view code) {
     const std::string pair = SortPair(code);
     const int i = IndexOfWeight(pair);
     if (i >= 0)
-        return RelationOf(FWeights[static_cast<size_t>(i)]);
+        return WeightRelation(FWeights[static_cast<size_t>(i)]);
     std::string relation = DefaultRelation(pair);
     FWeights.push_back(pair + ":" + relation);
     return relation;
@@ -167,7 +162,7 @@ std::string TLocusList::FindWeight(std::string_view code) const {
         const TLocus& locus = *(*this)[i];
         const int k = locus.IndexOfWeight(pair);
         if (k >= 0)
-            result = RelationOf(locus.Weights()[static_cast<size_t>(k)]);
+            result = WeightRelation(locus.Weights()[static_cast<size_t>(k)]);
     }
     return result;
 }

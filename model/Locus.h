@@ -19,6 +19,9 @@ std::string SortPair(std::string_view code);
 // The relation assumed for a sorted pair that has none stored: wild type dominant, mutants co-dominant.
 std::string DefaultRelation(std::string_view sortedPair);
 
+// Characters 4-8 of a weight entry ("+a:+ > a"): its relation, empty when the entry has none.
+std::string WeightRelation(std::string_view entry);
+
 class TLocusList;
 
 class TLocus {

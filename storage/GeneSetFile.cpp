@@ -14,13 +14,18 @@ const char* const Statistics = "Statistics";
 const char* const LocusSection = "LOCUS";
 const char* const CombiSection = "COMBI";
 const char* const GeneSection = "Gene";
-const char* const WeightSection = "WEIGHT";
+const char* const WeightSection = "Weight";
 
 std::string GeneCountKey(int locus) {
     return "Locus" + std::to_string(locus) + "GeneCount";
 }
 std::string GeneKey(int locus, int gene) {
     return std::to_string(locus) + "-" + std::to_string(gene);
+}
+
+bool UnableToWrite(const std::string& path, std::string& message) {
+    message = "Unable to write to " + path;
+    return false;
 }
 
 // Reads the counts of the file, refusing counts that can only come from a damaged file.
@@ -144,17 +149,13 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     }
     for (int i = 0; i < loci.Count(); ++i)
         for (const std::string& entry : loci[i]->Weights())
-            ini.WriteString("Weight", entry.substr(0, 2),
-                            entry.size() > 3 ? entry.substr(3, 5) : std::string());
+            ini.WriteString(WeightSection, entry.substr(0, 2), WeightRelation(entry));
     return ini.Content();
 }
 
 bool SaveGeneSet(const std::string& path, const TGeneSet& set, std::string& message) {
     std::string reason;
-    if (WriteFileAtomically(path, GeneSetFileContent(set), reason))
-        return true;
-    message = "Unable to write to " + path;
-    return false;
+    return WriteFileAtomically(path, GeneSetFileContent(set), reason) || UnableToWrite(path, message);
 }
 
 std::string LoadGeneSet(const std::string& path, TGeneSet& set) {
@@ -163,7 +164,7 @@ std::string LoadGeneSet(const std::string& path, TGeneSet& set) {
     const TReadResult read = ReadWholeFile(path, content, reason);
     std::string message = LoadGeneSetText(content, set, path);
     if (read == TReadResult::Failed)
-        return "Cannot open file \"" + path + "\". " + reason;
+        return CannotOpenFileMessage(path, reason);
     return message;
 }
 
@@ -200,16 +201,11 @@ bool WriteFileKey(const std::string& path, std::string_view section, std::string
                   std::string_view value, std::string& message) {
     std::string content;
     std::string reason;
-    if (ReadWholeFile(path, content, reason) == TReadResult::Failed) {
-        message = "Unable to write to " + path;
-        return false;
-    }
+    if (ReadWholeFile(path, content, reason) == TReadResult::Failed)
+        return UnableToWrite(path, message);
     TIniFile ini(content);
     ini.WriteString(section, key, value);
-    if (WriteFileAtomically(path, ini.Content(), reason))
-        return true;
-    message = "Unable to write to " + path;
-    return false;
+    return WriteFileAtomically(path, ini.Content(), reason) || UnableToWrite(path, message);
 }
 
 int ChoiceItem(int storedIndex, int itemCount) {

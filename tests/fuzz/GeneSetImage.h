@@ -10,7 +10,7 @@
 // Relations are cut to their five characters by a save, and a value read from a file never ends in
 // blanks, so those are the relations compared; everything else is compared as it stands.
 inline std::string RelationAsKept(const std::string& entry) {
-    std::string relation = entry.size() > 3 ? entry.substr(3, 5) : std::string();
+    std::string relation = WeightRelation(entry);
     while (!relation.empty() && (relation.back() == ' ' || relation.back() == '\t'))
         relation.pop_back();
     return relation;
