@@ -2,6 +2,7 @@
 
 #include "storage/IniFile.h"
 
+#include <algorithm>
 #include <dirent.h>
 
 namespace {
@@ -57,13 +58,11 @@ std::string MainSettingsPath(const std::string& appDir) {
     return ResolveInFolder(appDir, MainSettingsFileName);
 }
 
+bool IsUnsafeInFileName(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
+}
+
 bool IsValidGeneSetName(const std::string& name) {
-    if (name.empty() || name == "." || name == "..")
-        return false;
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F)
-            return false;
-    }
-    return true;
+    return !name.empty() && name != "." && name != ".." && std::ranges::none_of(name, IsUnsafeInFileName);
 }

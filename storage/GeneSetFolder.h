@@ -18,7 +18,10 @@ std::string ResolveInFolder(const std::string& appDir, const std::string& fileNa
 
 // The file of the gene set `name`: name + ".INI" in `appDir`, resolved ignoring case.
 std::string GeneSetPath(const std::string& appDir, const std::string& name);
-// A name whose file lies in the application directory itself: not empty, not "." or "..", without path
-// separators ('/' and, for files coming from Windows, '\\') and without control characters.
+// A character no file name of ours may hold: a path separator ('/' and, for files coming from Windows,
+// '\\') or a control character.
+bool IsUnsafeInFileName(char c);
+// A name whose file lies in the application directory itself: not empty, not "." or "..", and without a
+// character unsafe in a file name.
 bool IsValidGeneSetName(const std::string& name);
 std::string MainSettingsPath(const std::string& appDir);

@@ -3,14 +3,12 @@
 #include "model/Gene.h"
 #include "storage/GeneSetFolder.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string FileNamePart(std::string name) {
-    for (char& c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F)
-            c = '_';
-    }
+    std::ranges::replace_if(name, IsUnsafeInFileName, '_');
     return name;
 }
 
