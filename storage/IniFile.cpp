@@ -122,7 +122,7 @@ int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fa
         digits.remove_prefix(1);
     int result = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), result);
-    if (error != std::errc() || end != digits.data() + digits.size() || digits.starts_with("+"))
+    if (error != std::errc() || end != digits.data() + digits.size())
         return fallback;
     return result;
 }
