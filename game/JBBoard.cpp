@@ -127,18 +127,13 @@ int TJBBoard::SelectedCount() const {
     return count;
 }
 
-// The line shows the score before the marked group's points are added.
+// The line shows the score before the marked group's points are added; a lone marked stone is worth 0.
 void TJBBoard::UpdateCountLine(bool addPoints) {
-    int marked = 0;
-    ForEachCell([&marked](const TJBStone& stone) { marked += stone.Selected ? 1 : 0; });
-    if (marked > 1) {
-        const int points = marked * marked - marked;
-        FOwner.SetCountLine("Count = " + std::to_string(FScore) + " selected = " + std::to_string(points));
-        if (addPoints)
-            FScore += points;
-    } else {
-        FOwner.SetCountLine("Count = " + std::to_string(FScore) + " selected = 0");
-    }
+    const int marked = SelectedCount();
+    const int points = marked * marked - marked;
+    FOwner.SetCountLine("Count = " + std::to_string(FScore) + " selected = " + std::to_string(points));
+    if (addPoints)
+        FScore += points;
 }
 
 void TJBBoard::PaintBoard() {
@@ -240,14 +235,18 @@ void TJBBoard::ShowHint() {
     PaintBoard();
 }
 
-void TJBBoard::SaveUndo() {
-    TJBBoard& undo = FOwner.UndoBoard();
-    undo.FStones.clear();
-    if (FStones.empty())
+// Of each cell only the colour and whether the stone was removed; nothing when `source` was never dealt.
+void TJBBoard::CopyCells(const TJBBoard& source) {
+    FStones.clear();
+    if (source.FStones.empty())
         return;
     for (int c = 0; c < JBColumns; ++c)
         for (int r = 0; r < JBRows; ++r)
-            undo.AddStone(c, r, FCells[c][r]->Color, FCells[c][r]->Removed);
+            AddStone(c, r, source.FCells[c][r]->Color, source.FCells[c][r]->Removed);
+}
+
+void TJBBoard::SaveUndo() {
+    FOwner.UndoBoard().CopyCells(*this);
 }
 
 // Nothing to go back to before the first removal: the board stays as it is.
@@ -255,11 +254,8 @@ void TJBBoard::UndoMove() {
     const TJBBoard& undo = FOwner.UndoBoard();
     if (undo.FStones.empty())
         return;
-    FStones.clear();
+    CopyCells(undo);
     FScore = FUndoScore;
-    for (int c = 0; c < JBColumns; ++c)
-        for (int r = 0; r < JBRows; ++r)
-            AddStone(c, r, undo.FCells[c][r]->Color, undo.FCells[c][r]->Removed);
     LinkAll();
     PaintBoard();
     FSelecting = true;

@@ -73,6 +73,7 @@ private:
                     action(*stone);
     }
     void AddStone(int column, int row, TJBColor color, bool removed);
+    void CopyCells(const TJBBoard& source);
     void LinkAll();
     void ClearVisited();
 
