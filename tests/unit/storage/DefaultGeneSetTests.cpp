@@ -43,14 +43,6 @@ TEST(DefaultGeneSet, LoadsAsTheSerpentiaSet) {
     EXPECT_EQ(genes, 36);
     EXPECT_EQ(pairs.size(), 27u);
     EXPECT_EQ(set.CombiList.Count(), 13);
-    EXPECT_EQ(set.CombiList[9]->Code + ":" + set.CombiList[9]->Name, "cceeff:Phantom");
-    EXPECT_EQ(set.LocusList[8]->Name, "Motley/Stripe");
-    EXPECT_EQ(set.LocusList[8]->GetWeight("ji"), "i > j");
-    EXPECT_EQ(set.LocusList[4]->Genes()[2]->Code(), "++");
-    EXPECT_EQ((std::vector<int>{set.RatioIndex, set.CombiIndex, set.PhenotypeIndex, set.PossibleHetsIndex}),
-              (std::vector<int>{0, 1, 0, 0}));
-    EXPECT_EQ(set.IniFile, "Serpentia");
-    EXPECT_EQ(set.Left, 0);
 }
 
 TEST(DefaultGeneSet, StopsAtTheFirstFileThatCannotBeWritten) {
