@@ -9,10 +9,12 @@
 namespace {
 
 TLocus* AddLocus(TLocusList& set, const std::string& name,
-                 const std::vector<std::pair<std::string, std::string>>& genes) {
+                 const std::vector<std::pair<std::string, std::string>>& genes,
+                 const std::vector<std::string>& weights = {}) {
     TLocus* locus = set.Add(std::make_unique<TLocus>(name));
     for (const auto& [code, geneName] : genes)
         locus->Genes().Add(std::make_unique<TGene>(code[0], code[1], geneName));
+    locus->Weights() = weights;
     return locus;
 }
 
@@ -125,4 +127,71 @@ TEST(GeneSetLookups, AlleleInUseIsFoundInEitherCaseButNotInTheGeneAsked) {
         EXPECT_TRUE(IsValidAlleleID(ok)) << ok;
     for (const char bad : {' ', '\t', '\x7F', '#', '?', '=', ';', '[', ']', '\xE9'})
         EXPECT_FALSE(IsValidAlleleID(bad)) << int(bad);
+}
+
+TEST(Relations, LookupStoresTheDefaultOnceUnderTheSortedPair) {
+    TLocusList set;
+    TLocus* locus = AddLocus(set, "L", {{"++", "Normal"}, {"+a", "het. Amel"}, {"aa", "Amelanistic"}});
+    EXPECT_EQ(locus->GetWeight("+a"), "+ > a");
+    EXPECT_EQ(locus->GetWeight("a+"), "+ > a");
+    EXPECT_EQ(locus->GetWeight("aa"), "a = a");
+    EXPECT_EQ(locus->GetWeight("++"), "+ = +");
+    EXPECT_EQ(locus->GetWeight("ua"), "a = u");
+    // '*' sorts below '+', and the wild type is still the dominant one.
+    EXPECT_EQ(locus->GetWeight("+*"), "* < +");
+    EXPECT_EQ(locus->Weights(),
+              (std::vector<std::string>{"+a:+ > a", "aa:a = a", "++:+ = +", "au:a = u", "*+:* < +"}));
+    EXPECT_EQ(locus->IndexOfWeight("au"), 3);
+    EXPECT_EQ(locus->IndexOfWeight("ua"), -1);
+}
+
+TEST(Relations, StoredRelationIsReadBackAsStoredEvenWhenMalformed) {
+    TLocusList set;
+    TLocus* locus = AddLocus(set, "L", {}, {"+a:+ > a", "ab:junk-relation", "cd:"});
+    EXPECT_EQ(locus->GetWeight("a+"), "+ > a");
+    EXPECT_EQ(locus->GetWeight("ba"), "junk-");
+    EXPECT_EQ(locus->GetWeight("cd"), "");
+    EXPECT_EQ(locus->Weights().size(), 3u);
+}
+
+TEST(Relations, LastLocusHoldingAPairDecidesAndNothingIsCreated) {
+    TLocusList set;
+    AddLocus(set, "L", {}, {"++:+ = +", "ij:i > j"});
+    AddLocus(set, "L", {}, {"ji:nope", "ij:j > i"});
+    EXPECT_EQ(set.FindWeight("ji"), "j > i");
+    EXPECT_EQ(set.FindWeight("++"), "+ = +");
+    EXPECT_EQ(set.FindWeight("+q"), "");
+    EXPECT_EQ(set[0]->Weights().size(), 2u);
+    EXPECT_EQ(set[1]->Weights().size(), 2u);
+}
+
+TEST(Relations, EditorStoresUnderSortedKeyAndDescribesWithAlleleNames) {
+    TLocusList set;
+    TLocus* locus =
+        AddLocus(set, "L", {{"++", "Normal"}, {"aa", "Amelanistic"}, {"uu", "Ultra"}}, {"au:a = u"});
+    EXPECT_TRUE(locus->StoreRelation("u > a"));
+    EXPECT_EQ(locus->Weights(), (std::vector<std::string>{"au:u > a"}));
+    EXPECT_EQ(locus->GetWeight("au"), "u > a");
+    EXPECT_EQ(set.DescribeWeight("u > a"), "Ultra is dominant to Amelanistic");
+
+    EXPECT_TRUE(locus->StoreRelation("a > +"));
+    EXPECT_EQ(locus->Weights().back(), "+a:a > +");
+    EXPECT_FALSE(locus->StoreRelation("a >"));
+    EXPECT_EQ(locus->Weights().size(), 2u);
+
+    EXPECT_EQ(set.DescribeWeight("+ > a"), "Normal is dominant to Amelanistic");
+    EXPECT_EQ(set.DescribeWeight("a < u"), "Amelanistic is recessive to Ultra");
+    EXPECT_EQ(set.DescribeWeight("a = u"), "Amelanistic is co-dominant to Ultra");
+    EXPECT_EQ(set.DescribeWeight("+ > z"), "Normal is dominant to ");
+    EXPECT_EQ(set.DescribeWeight("a ~ u"), "");
+    EXPECT_EQ(set.DescribeWeight("a > u "), "");
+}
+
+TEST(Relations, PartnerAlleleSkipsWildTypeAndSelfPairs) {
+    TLocusList set;
+    TLocus* locus = AddLocus(set, "L", {}, {"++:+ = +", "ii:i = i", "+i:+ > i", "ij:i > j"});
+    EXPECT_EQ(locus->PartnerAllele("+j"), "i");
+    EXPECT_EQ(locus->PartnerAllele("+i"), "j");
+    EXPECT_EQ(locus->PartnerAllele("+k"), "");
+    EXPECT_EQ(locus->PartnerAllele("+"), "");
 }
