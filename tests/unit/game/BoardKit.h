@@ -61,6 +61,12 @@ inline std::vector<std::string> Bottom(const std::vector<std::string>& rows) {
     return picture;
 }
 
+// Three stones in the top left corner; a second group keeps the game going after they are gone.
+inline const std::vector<std::string> ThreeInTheCorner = Top({
+    "000.....1..",
+    "........1..",
+});
+
 inline TJBLayout Layout(const std::vector<std::string>& picture) {
     const std::vector<std::string> full = WithBackground(picture);
     TJBLayout layout;

@@ -4,12 +4,6 @@
 
 namespace {
 
-// A second group keeps the game going after the first one is gone.
-const std::vector<std::string> ThreeInTheCorner = Top({
-    "000.....1..",
-    "........1..",
-});
-
 // A snake of `count` stones of colour 0 laid column by column from the top left corner.
 std::vector<std::string> Snake(int count) {
     std::vector<std::string> picture(JBRows, std::string(JBColumns, '.'));

@@ -46,15 +46,15 @@ TEST_F(TBoardTest, HintPrefersTheCompactBlockToTheLongerLine) {
 }
 
 TEST_F(TBoardTest, HintTiesGoToTheGroupReachedFirst) {
-    const std::vector<std::string> lineFirst = Top({
+    // Stones are created column by column: first the line's, then the block's.
+    Lay(Top({
         "...22......",
         "...22......",
         "...........",
         "...........",
         "...........",
         "..11111....",
-    });
-    Lay(lineFirst);
+    }));
     Board.ShowHint();
     EXPECT_TRUE(At(2, 5).Selected);
     EXPECT_EQ(Board.SelectedCount(), 5);

@@ -1,16 +1,7 @@
 #include "BoardKit.h"
 
-namespace {
-
-const std::vector<std::string> TwoGroups = Top({
-    "000.....1..",
-    "........1..",
-});
-
-} // namespace
-
 TEST_F(TBoardTest, UndoBeforeAnyRemovalLeavesTheBoardAsItIs) {
-    Lay(TwoGroups);
+    Lay(ThreeInTheCorner);
     Click(0, 0);
     const std::vector<std::string> before = Picture(Board);
     const int repaints = Owner.Repaints;
@@ -22,7 +13,7 @@ TEST_F(TBoardTest, UndoBeforeAnyRemovalLeavesTheBoardAsItIs) {
 }
 
 TEST_F(TBoardTest, UndoRightAfterARemovalBringsBackPositionAndScore) {
-    Lay(TwoGroups);
+    Lay(ThreeInTheCorner);
     Click(8, 0);
     Click(8, 0);
     ASSERT_EQ(Board.Score(), 2);
@@ -45,7 +36,7 @@ TEST_F(TBoardTest, UndoRightAfterARemovalBringsBackPositionAndScore) {
 }
 
 TEST_F(TBoardTest, UndoAfterAFurtherClickKeepsTheCurrentScore) {
-    Lay(TwoGroups);
+    Lay(ThreeInTheCorner);
     const std::vector<std::string> before = Picture(Board);
     Click(0, 0);
     Click(0, 0);
@@ -80,7 +71,7 @@ TEST_F(TBoardTest, UndoAfterTheEndKeepsTheGameOver) {
 }
 
 TEST_F(TBoardTest, UndoAfterStartBringsBackThePreviousGame) {
-    Lay(TwoGroups);
+    Lay(ThreeInTheCorner);
     const std::vector<std::string> before = Picture(Board);
     Click(0, 0);
     Click(0, 0);
