@@ -19,9 +19,7 @@
 namespace {
 
 int Compare(char a, char b) {
-    const auto x = static_cast<unsigned char>(a);
-    const auto y = static_cast<unsigned char>(b);
-    return x < y ? -1 : (x > y ? 1 : 0);
+    return ByteLess(a, b) ? -1 : (ByteLess(b, a) ? 1 : 0);
 }
 
 // The pieces of every locus as digits. When the pieces do not depend on which gamete is the greater

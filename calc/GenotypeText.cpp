@@ -101,7 +101,7 @@ void CondensePairs(std::string& s) {
 
 void SortEachPair(std::string& s) {
     for (size_t i = 0; i + 1 < s.size(); i += 2)
-        if (static_cast<unsigned char>(s[i + 1]) < static_cast<unsigned char>(s[i]))
+        if (ByteLess(s[i + 1], s[i]))
             std::swap(s[i], s[i + 1]);
 }
 

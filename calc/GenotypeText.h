@@ -17,6 +17,11 @@ inline std::string_view PairAt(std::string_view s, size_t i) {
     return s.substr(i, 2);
 }
 
+// Bytes ordered as unsigned numbers, as strings compare them.
+inline bool ByteLess(char x, char y) {
+    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+}
+
 // Index of a pair (x, y) in tables of all byte pairs.
 inline size_t PairIndex(char x, char y) {
     return static_cast<size_t>(static_cast<unsigned char>(x)) << 8 | static_cast<unsigned char>(y);
@@ -26,7 +31,7 @@ inline size_t PairIndex(char x, char y) {
 // which); a string of one pair gets its lower byte first.
 template <typename TIsHet> void ArrangePairs(std::string_view s, std::string& arranged, TIsHet isHet) {
     arranged.clear();
-    if (s.size() == 2 && static_cast<unsigned char>(s[1]) < static_cast<unsigned char>(s[0])) {
+    if (s.size() == 2 && ByteLess(s[1], s[0])) {
         arranged = {s[1], s[0]};
         return;
     }

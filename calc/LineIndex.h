@@ -13,30 +13,19 @@ public:
     // The index of a recorded line equal to the one described by `hash` and `equal` (called with the
     // index of each candidate); otherwise records `newIndex` under `hash` and returns it.
     template <typename TEqual> size_t FindOrAdd(uint64_t hash, size_t newIndex, TEqual equal) {
-        const uint32_t folded = Fold(hash);
-        for (size_t slot = folded & FMask;; slot = (slot + 1) & FMask) {
-            TSlot& entry = FSlots[slot];
-            if (entry.Index == Empty) {
-                entry = {folded, static_cast<uint32_t>(newIndex)};
-                if (++FCount * 2 > FSlots.size())
-                    Resize(FSlots.size() * 2);
-                return newIndex;
-            }
-            if (entry.Hash == folded && equal(entry.Index))
-                return entry.Index;
-        }
+        TSlot& entry = FSlots[SlotOf(hash, equal)];
+        if (entry.Index != Empty)
+            return entry.Index;
+        entry = {Fold(hash), static_cast<uint32_t>(newIndex)};
+        if (++FCount * 2 > FSlots.size())
+            Resize(FSlots.size() * 2);
+        return newIndex;
     }
 
     // The index of a recorded line equal to the one described, or `none`.
     template <typename TEqual> size_t Find(uint64_t hash, size_t none, TEqual equal) const {
-        const uint32_t folded = Fold(hash);
-        for (size_t slot = folded & FMask;; slot = (slot + 1) & FMask) {
-            const TSlot& entry = FSlots[slot];
-            if (entry.Index == Empty)
-                return none;
-            if (entry.Hash == folded && equal(entry.Index))
-                return entry.Index;
-        }
+        const TSlot& entry = FSlots[SlotOf(hash, equal)];
+        return entry.Index == Empty ? none : entry.Index;
     }
 
 private:
@@ -46,6 +35,16 @@ private:
         uint32_t Index = Empty;
     };
     static uint32_t Fold(uint64_t hash) { return static_cast<uint32_t>(hash ^ (hash >> 32)); }
+
+    // The slot of the recorded line equal to the one described, or the empty slot where it would go.
+    template <typename TEqual> size_t SlotOf(uint64_t hash, TEqual equal) const {
+        const uint32_t folded = Fold(hash);
+        for (size_t slot = folded & FMask;; slot = (slot + 1) & FMask) {
+            const TSlot& entry = FSlots[slot];
+            if (entry.Index == Empty || (entry.Hash == folded && equal(entry.Index)))
+                return slot;
+        }
+    }
 
     void Resize(size_t wanted) {
         size_t size = 16;

@@ -13,6 +13,8 @@ static_assert(2 * MaxKeptLoci <= 64);
 
 namespace {
 
+const std::string NoText;
+
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](char x, char y) { return FoldCase(x) == FoldCase(y); });
@@ -28,6 +30,10 @@ template <typename TVisit> void ForEachHetPair(const TPossibleItem& item, TVisit
 
 } // namespace
 
+auto TPossibleList::IsLook(std::string_view phenotype) const {
+    return [this, phenotype](size_t k) { return SamePairSet(FLooks[k].Phenotype, phenotype, false); };
+}
+
 void TPossibleList::Clear() {
     FItems.clear();
     FLooks.clear();
@@ -35,9 +41,7 @@ void TPossibleList::Clear() {
 }
 
 void TPossibleList::Add(TPossibleItem item, const std::string& phenotype) {
-    const size_t look = FLookIndex.FindOrAdd(PairSetHash(phenotype, false), FLooks.size(), [&](size_t k) {
-        return SamePairSet(FLooks[k].Phenotype, phenotype, false);
-    });
+    const size_t look = FLookIndex.FindOrAdd(PairSetHash(phenotype, false), FLooks.size(), IsLook(phenotype));
     const auto index = static_cast<uint32_t>(FItems.size());
     if (look == FLooks.size())
         FLooks.push_back(TLook{phenotype, index, index, {}, -1, -1, 0});
@@ -47,8 +51,7 @@ void TPossibleList::Add(TPossibleItem item, const std::string& phenotype) {
 }
 
 size_t TPossibleList::FindLook(std::string_view phenotype) const {
-    return FLookIndex.Find(PairSetHash(phenotype, false), FLooks.size(),
-                           [&](size_t k) { return SamePairSet(FLooks[k].Phenotype, phenotype, false); });
+    return FLookIndex.Find(PairSetHash(phenotype, false), FLooks.size(), IsLook(phenotype));
 }
 
 template <typename TVisit> void TPossibleList::ForEachItemBackwards(const TLook& look, TVisit visit) const {
@@ -59,13 +62,11 @@ template <typename TVisit> void TPossibleList::ForEachItemBackwards(const TLook&
 }
 
 const std::string& TPossibleList::LookText(const TLook& look) {
-    static const std::string none;
-    return look.Text < 0 ? none : look.Texts[static_cast<size_t>(look.Text)].second;
+    return look.Text < 0 ? NoText : look.Texts[static_cast<size_t>(look.Text)].second;
 }
 
 const std::string& TPossibleList::LastText(const TLook& look, const TPossibleItem& item) {
-    static const std::string none;
-    return look.TextSetAt > item.LastClearedAt ? LookText(look) : none;
+    return look.TextSetAt > item.LastClearedAt ? LookText(look) : NoText;
 }
 
 std::string TPossibleList::PossibleTextOf(std::string_view line) const {

@@ -44,6 +44,8 @@ private:
     };
     // Calls `visit` with the records of a look from the last to the first until it returns true.
     template <typename TVisit> void ForEachItemBackwards(const TLook& look, TVisit visit) const;
+    // Tells whether look k is the look of a phenotype: the same pairs in any order.
+    auto IsLook(std::string_view phenotype) const;
     // Index of the look of a phenotype, or the number of looks when there is none.
     size_t FindLook(std::string_view phenotype) const;
     std::string WorkOutText(const TLook& look, const std::string& phenotype, TNaming& naming) const;

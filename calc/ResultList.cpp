@@ -20,12 +20,6 @@ int64_t TResultList::TotalCount() const {
     return std::accumulate(Counts.begin(), Counts.end(), int64_t(0));
 }
 
-std::string TResultList::ArrangePairs(std::string_view s) {
-    std::string arranged;
-    ::ArrangePairs(s, arranged, [this](std::string_view pair) { return FQuestions.IsHet(pair); });
-    return arranged;
-}
-
 std::string TResultList::ExpandDominance(std::string_view pair) {
     const char p1 = CharAt(pair, 0);
     const char p2 = CharAt(pair, 1);
@@ -43,7 +37,7 @@ void TResultList::NormaliseLines() {
     std::string arranged;
     const auto isHet = [this](std::string_view pair) { return FQuestions.IsHet(pair); };
     for (size_t i = 0; i < Lines.size(); ++i) {
-        ::ArrangePairs(Lines[i], arranged, isHet);
+        ArrangePairs(Lines[i], arranged, isHet);
         SortEachPair(arranged);
         Lines[i].swap(arranged);
         hashes[i] = PairSetHash(Lines[i], true);

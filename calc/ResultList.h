@@ -19,8 +19,6 @@ public:
     void Add(std::string line, int64_t count);
     int64_t TotalCount() const;
 
-    // The shown pairs before the carried ones (a single pair gets its lower byte first).
-    std::string ArrangePairs(std::string_view s);
     // One pair rewritten as the animal shows it: "+a" under "+ > a" becomes "++#a", two mutants of
     // different loci become "++".
     std::string ExpandDominance(std::string_view pair);

@@ -42,6 +42,17 @@ bool ReadIndex(const std::string& text, int& index) {
     return true;
 }
 
+// The switch an option without a value turns on; none for any other option.
+bool* FlagOf(const std::string& name, TCommandLine& commandLine) {
+    if (name == "--help" || name == "-h")
+        return &commandLine.Help;
+    if (name == "--version")
+        return &commandLine.Version;
+    if (name == "--default-gene-set")
+        return &commandLine.DefaultGeneSet;
+    return nullptr;
+}
+
 } // namespace
 
 std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandLine& commandLine) {
@@ -60,23 +71,14 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
                 return arguments[++i];
             return std::nullopt;
         };
-        const auto flag = [&](bool& target) {
-            target = true;
-            return value ? "the option " + name + " takes no value" : std::string();
-        };
-        if (name == "--help" || name == "-h") {
-            if (std::string problem = flag(commandLine.Help); !problem.empty())
-                return problem;
-        } else if (name == "--version") {
-            if (std::string problem = flag(commandLine.Version); !problem.empty())
-                return problem;
-        } else if (name == "--default-gene-set") {
-            if (std::string problem = flag(commandLine.DefaultGeneSet); !problem.empty())
-                return problem;
-        } else if (name == "--grid" || name == "--weights" || name == "--json") {
-            bool chosen = false;
-            if (std::string problem = flag(chosen); !problem.empty())
-                return problem;
+        const bool output = name == "--grid" || name == "--weights" || name == "--json";
+        if (bool* flag = FlagOf(name, commandLine); flag || output) {
+            if (value)
+                return "the option " + name + " takes no value";
+            if (flag) {
+                *flag = true;
+                continue;
+            }
             ++outputs;
             commandLine.Output =
                 name == "--grid" ? TOutput::Grid : (name == "--weights" ? TOutput::Weights : TOutput::Json);

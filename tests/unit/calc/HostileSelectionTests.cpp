@@ -11,16 +11,19 @@
 #include <vector>
 
 TEST(HostileSelections, HashesHighBytesAndOddLengthsGiveTheReportOfTheRules) {
-    const std::vector<std::pair<std::string, std::string>> pairings = {{"##", "#a"},
-                                                                       {"a#+", "##a"},
-                                                                       {"\xE9\xE9", "+\xE9"},
-                                                                       {"+\xFF\x80\x80", "\xFF\xFF+a"},
-                                                                       {"a\xE9", "\xE9"},
-                                                                       {"+a+e#", "aaee\xFF"},
-                                                                       {"#", ""},
-                                                                       {"\x7F\x80", "\x80\x7F"}};
+    std::vector<std::pair<std::string, std::string>> pairings = {
+        {"+a+", "+a"},    {"#a", "+a"},     {"a#", "#a"}, {"xz", "zz"},   {"+a+a", "aa"},
+        {"a+", "+a"},     {"++++++", "++"}, {"+", "+a"},  {"aA", "Aa"},   {"+a +e", " e+a"},
+        {"+a+b+c", "+a"}, {"?", ""},        {"##", "#a"}, {"a#+", "##a"}, {"#", ""}};
+    // Bytes above 127.
+    pairings.insert(pairings.end(), {{"\xE9\xE9", "+\xE9"},
+                                     {"+\xFF\x80\x80", "\xFF\xFF+a"},
+                                     {"a\xE9", "\xE9"},
+                                     {"+a+e#", "aaee\xFF"},
+                                     {"\x7F\x80", "\x80\x7F"}});
     for (const auto& [male, female] : pairings)
-        for (const TCalcOptions& options : {TCalcOptions{0, 0, 0, 0, '.'}, TCalcOptions{1, 1, 1, 0, ','}}) {
+        for (const TCalcOptions& options :
+             {TCalcOptions{0, 0, 0, 0, '.'}, TCalcOptions{0, 1, 0, 0, '.'}, TCalcOptions{1, 1, 1, 0, ','}}) {
             SCOPED_TRACE(male + " x " + female);
             TGeneSet fast = Serpentia();
             TGeneSet literal = Serpentia();
@@ -28,9 +31,14 @@ TEST(HostileSelections, HashesHighBytesAndOddLengthsGiveTheReportOfTheRules) {
             ASSERT_FALSE(result.Refused());
             EXPECT_EQ(result.ReportLines(),
                       LiteralCalculation(male, female, options, literal.LocusList, literal.CombiList).Report);
+            EXPECT_EQ(WeightEntries(fast.LocusList), WeightEntries(literal.LocusList));
             for (const std::string& line : result.ReportLines())
                 EXPECT_EQ(line.find('#'), std::string::npos) << line;
         }
+    // The trailing single character takes no part in the grid.
+    TGeneSet set = Serpentia();
+    EXPECT_EQ(RunCalculation("+a+", "+a", {}, set.LocusList, set.CombiList).MaleGametes(),
+              (std::vector<std::string>{"+", "a"}));
 }
 
 TEST(HostileSelections, SixtyFourLociAreRefusedUnlessTheyAreFewerThanTheyLook) {

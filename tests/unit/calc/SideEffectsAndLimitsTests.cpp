@@ -1,6 +1,5 @@
-// The weight entries a calculation stores, hand-typed selection strings, and pairings too large to calculate.
+// The weight entries a calculation stores, and pairings too large to calculate.
 #include "GeneSets.h"
-#include "LiteralCalculation.h"
 
 #include "calc/Calculation.h"
 
@@ -44,32 +43,6 @@ TEST(StoredRelations, ARelationOfTheWrongShapeIsReadAsNoRelation) {
     EXPECT_EQ(RunCalculation("+a", "+a", {}, set.LocusList, set.CombiList).ReportLines().back(),
               "1/4 Amel  ");
     EXPECT_EQ(WeightEntries(set.LocusList), (std::vector<std::string>{"0\t+a:+>a"}));
-}
-
-TEST(HandTypedSelections, GiveAResultByTheRules) {
-    const std::vector<std::pair<std::string, std::string>> pairings = {
-        {"+a+", "+a"},    {"#a", "+a"}, {"a#", "#a"}, {"xz", "zz"},      {"+a+a", "aa"},   {"a+", "+a"},
-        {"++++++", "++"}, {"+", "+a"},  {"aA", "Aa"}, {"+a +e", " e+a"}, {"+a+b+c", "+a"}, {"?", ""}};
-    for (const auto& [male, female] : pairings) {
-        SCOPED_TRACE(male + " x " + female);
-        TGeneSet fast = Serpentia();
-        TGeneSet literal = Serpentia();
-        const TCalcOptions options{0, 1, 0, 0, '.'};
-        const TCalcResult result = RunCalculation(male, female, options, fast.LocusList, fast.CombiList);
-        ASSERT_FALSE(result.Refused());
-        EXPECT_EQ(result.ReportLines(),
-                  LiteralCalculation(male, female, options, literal.LocusList, literal.CombiList).Report);
-        EXPECT_EQ(WeightEntries(fast.LocusList), WeightEntries(literal.LocusList));
-    }
-    TGeneSet set = Serpentia();
-    // The trailing single character takes no part in the grid.
-    const TCalcResult odd = RunCalculation("+a+", "+a", {}, set.LocusList, set.CombiList);
-    EXPECT_EQ(odd.MaleGametes(), (std::vector<std::string>{"+", "a"}));
-    // A pair typed twice is one locus of the parent.
-    EXPECT_EQ(RunCalculation("+a+a", "aa", {}, set.LocusList, set.CombiList).MaleGametes(),
-              (std::vector<std::string>{"+", "a"}));
-    // Characters no gene carries are shown by no name.
-    EXPECT_EQ(RunCalculation("xz", "zz", {}, set.LocusList, set.CombiList).ReportLines()[0], "Male   =   ");
 }
 
 TEST(TooLarge, ParentBeyondTheEnumerationIsRefused) {
