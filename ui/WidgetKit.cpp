@@ -1,5 +1,6 @@
 #include "ui/WidgetKit.h"
 
+#include <QComboBox>
 #include <QScrollArea>
 #include <QToolBar>
 #include <QToolButton>
@@ -34,4 +35,20 @@ QScrollArea* MakeRowBox(QWidget* parent, const QString& name) {
 
 QVBoxLayout* RowsOf(const QScrollArea* box) {
     return static_cast<QVBoxLayout*>(box->widget()->layout());
+}
+
+QComboBox* MakeByteSelector(QWidget* parent) {
+    auto* selector = new QComboBox(parent);
+    selector->setEditable(true);
+    selector->setInsertPolicy(QComboBox::NoInsert);
+    selector->setCompleter(nullptr);
+    return selector;
+}
+
+int ShownEntry(const QComboBox* selector) {
+    return selector->findText(selector->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+std::string EntryBytes(const QComboBox* selector, int entry) {
+    return selector->itemData(entry).toByteArray().toStdString();
 }

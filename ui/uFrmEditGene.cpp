@@ -24,9 +24,12 @@ bool HasOnlyValidIDs(const QString& text) {
     return true;
 }
 
-void RefuseInvalidID(const QString& text) {
-    ShowMessage("\"" + text +
-                "\" cannot be a Gene ID: use printable characters other than blanks and # ? = ; [ ]");
+QString InvalidIDMessage(const QString& text) {
+    return "\"" + text + "\" cannot be a Gene ID: use printable characters other than blanks and # ? = ; [ ]";
+}
+
+QString UsedIDMessage(const QString& text, const std::string& geneName) {
+    return text + " already used in Gene " + FromCore(geneName);
 }
 
 } // namespace
@@ -41,6 +44,11 @@ TGeneDialog::TGeneDialog(QWidget* owner, const QString& name, const QString& cap
     edID->setObjectName("edID");
     btnOK->setEnabled(false);
     connect(edID, &QLineEdit::textChanged, this, &TGeneDialog::edIDChange);
+}
+
+void TGeneDialog::RefuseID(const QString& message) {
+    ShowMessage(message);
+    edID->clear();
 }
 
 TfrmAddGene::TfrmAddGene(QWidget* owner, const TLocusList& geneSet)
@@ -69,15 +77,13 @@ void TfrmAddGene::edIDChange() {
         return;
     }
     if (text.size() == 1 && !IsValidTypedID(text[0])) {
-        RefuseInvalidID(text);
-        edID->clear();
+        RefuseID(InvalidIDMessage(text));
         return;
     }
     // A reused character would give wrong offspring; the wild type '+' belongs to every locus.
     if (text.size() == 1 && text != "+") {
         if (const TGene* user = FGeneSet.GeneCarryingAllele(static_cast<char>(text[0].unicode()), Gene)) {
-            ShowMessage(text + " already used in Gene " + FromCore(user->Name));
-            edID->clear();
+            RefuseID(UsedIDMessage(text, user->Name));
             return;
         }
     }
@@ -104,15 +110,13 @@ void TfrmEditGene::SetGene(TGene* gene) {
 void TfrmEditGene::edIDChange() {
     const QString text = edID->text();
     if (text.size() == 2 && !HasOnlyValidIDs(text)) {
-        RefuseInvalidID(text);
-        edID->clear();
+        RefuseID(InvalidIDMessage(text));
         return;
     }
     if (text.size() == 2) {
         const std::string name = FGeneSet.FindGeneName(ToCore(text));
         if (!name.empty() && name != Gene->Name) {
-            ShowMessage(text + " already used in Gene " + FromCore(name));
-            edID->clear();
+            RefuseID(UsedIDMessage(text, name));
             return;
         }
     }

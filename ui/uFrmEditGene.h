@@ -24,6 +24,9 @@ protected:
     TGeneDialog(QWidget* owner, const QString& name, const QString& caption, bool okIsDefault,
                 const TLocusList& geneSet);
 
+    // Tells why the typed Gene ID cannot be taken, and empties it.
+    void RefuseID(const QString& message);
+
     const TLocusList& FGeneSet;
 };
 

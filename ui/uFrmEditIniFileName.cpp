@@ -10,6 +10,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+QString InvalidGeneSetNameMessage(const QString& name) {
+    return "\"" + name +
+           "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold \"/\", \"\\\" "
+           "or "
+           "control characters";
+}
+
 TfrmEditIniFileName::TfrmEditIniFileName(QWidget* owner) : QDialog(owner, Qt::Tool) {
     setObjectName("frmEditIniFileName");
     setWindowTitle("Enter Ini-FileName");
@@ -55,9 +62,7 @@ void TfrmEditIniFileName::btnOKClick() {
     }
     const QString name = edInput->text();
     if (!IsValidGeneSetName(ToCore(name))) {
-        ShowMessage("\"" + name +
-                    "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold "
-                    "\"/\", \"\\\" or control characters");
+        ShowMessage(InvalidGeneSetNameMessage(name));
         return;
     }
     if (FExistingNames.contains(name, Qt::CaseInsensitive)) {

@@ -27,3 +27,6 @@ public slots:
 private:
     QStringList FExistingNames;
 };
+
+// The refusal of a name that cannot be a gene-set file of the application folder.
+QString InvalidGeneSetNameMessage(const QString& name);

@@ -249,9 +249,7 @@ void TfrmMain::cbxSelectIniFileChange() {
 
 void TfrmMain::SwitchGeneSet(const QString& name) {
     if (!IsValidGeneSetName(ToCore(name))) {
-        ShowMessage("\"" + name +
-                    "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold "
-                    "\"/\", \"\\\" or control characters");
+        ShowMessage(InvalidGeneSetNameMessage(name));
         ShowSelectedGeneSet(FSelectedName);
         return;
     }
@@ -264,6 +262,10 @@ void TfrmMain::SwitchGeneSet(const QString& name) {
     }
     FGeneSet.IniFile = ToCore(name);
     ShowSelectedGeneSet(name);
+    ReloadGeneSet();
+}
+
+void TfrmMain::ReloadGeneSet() {
     LoadGeneSet();
     BuildParentSelection();
     RefreshGeneLists();

@@ -26,6 +26,7 @@ class QVBoxLayout;
 class TCalcResult;
 class TGridModel;
 class TRadioGroup;
+class TpnlImageFrame;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -172,12 +173,18 @@ private:
     void SelectParentGenes(TParentColumn& column, const std::string& selection);
     std::string SelectionOf(const TParentColumn& column) const;
     void ForgetGeneViews();
+    // After loci or genes changed: the lists, the parent selection and the image frames.
+    void RebuildLocusViews();
+    // A frame of the picture strip, `position` frames from its left end.
+    TpnlImageFrame* AddStripFrame(const QString& name, int position);
     void ForgetImageFrames();
     // Frees the frames that show this gene or combination before it is freed.
     void ForgetImageFramesOf(const void* object);
     void ApplyGeneSetState();
     void CollectGeneSetState();
     void SwitchGeneSet(const QString& name);
+    // Loads the set the selector shows and rebuilds every view of it.
+    void ReloadGeneSet();
     void ShowSelectedGeneSet(const QString& name);
 
     std::string FAppDir;

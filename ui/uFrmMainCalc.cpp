@@ -46,9 +46,6 @@ QFont ReportFont() {
     return font;
 }
 
-// The gene code an entry of a locus selector stands for.
-constexpr int GeneCodeRole = Qt::UserRole;
-
 } // namespace
 
 void TfrmMain::BuildCalcTab() {
@@ -218,10 +215,7 @@ void TfrmMain::BuildParentPanel(TParentColumn& column) {
         panel->setFixedHeight(20);
         auto* layout = new QHBoxLayout(panel);
         layout->setContentsMargins(0, 1, 4, 1);
-        auto* selector = new QComboBox(panel);
-        selector->setEditable(true);
-        selector->setInsertPolicy(QComboBox::NoInsert);
-        selector->setCompleter(nullptr);
+        QComboBox* selector = MakeByteSelector(panel);
         selector->setFixedSize(100, 18);
         for (int j = 0; j < locus.Genes().Count(); ++j) {
             const TGene& gene = *locus.Genes()[j];
@@ -243,12 +237,8 @@ void TfrmMain::BuildParentPanel(TParentColumn& column) {
 std::string TfrmMain::SelectionOf(const TParentColumn& column) const {
     std::string selection;
     for (const QComboBox* selector : column.Selectors) {
-        const QString text = selector->currentText();
-        const int entry = selector->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (entry >= 0)
-            selection += selector->itemData(entry, GeneCodeRole).toByteArray().toStdString();
-        else
-            selection += ToCore(text.left(2));
+        const int entry = ShownEntry(selector);
+        selection += entry >= 0 ? EntryBytes(selector, entry) : ToCore(selector->currentText().left(2));
     }
     return selection;
 }
@@ -291,8 +281,7 @@ void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selec
             continue;
         for (QComboBox* selector : column.Selectors) {
             for (int entry = 0; entry < selector->count(); ++entry) {
-                if (SameTextIgnoringCase(selector->itemData(entry, GeneCodeRole).toByteArray().toStdString(),
-                                         group)) {
+                if (SameTextIgnoringCase(EntryBytes(selector, entry), group)) {
                     const QSignalBlocker blocker(selector);
                     selector->setEditText(selector->itemText(entry));
                     selector->lineEdit()->setCursorPosition(0);

@@ -27,8 +27,6 @@ namespace {
 
 // Every list item holds the model object it shows.
 constexpr int ObjectRole = Qt::UserRole;
-// A weight editor's entries hold the exact relation bytes they stand for.
-constexpr int RelationRole = Qt::UserRole;
 
 template <typename T> T* ObjectOf(const QTreeWidgetItem* item) {
     return item ? reinterpret_cast<T*>(item->data(0, ObjectRole).value<quintptr>()) : nullptr;
@@ -167,6 +165,12 @@ void TfrmMain::RefreshGeneLists() {
     RefreshCombiList();
 }
 
+void TfrmMain::RebuildLocusViews() {
+    RefreshGeneLists();
+    BuildParentSelection();
+    BuildImageFrames();
+}
+
 void TfrmMain::btnRefreshClick() {
     RefreshGeneLists();
 }
@@ -210,10 +214,7 @@ void TfrmMain::BuildWeightEditors(const std::string& alleles) {
             auto* panel = new QWidget(editors);
             panel->setObjectName("Panel" + QString::number(number++));
             panel->setFixedHeight(30);
-            auto* editor = new QComboBox(panel);
-            editor->setEditable(true);
-            editor->setInsertPolicy(QComboBox::NoInsert);
-            editor->setCompleter(nullptr);
+            QComboBox* editor = MakeByteSelector(panel);
             editor->setGeometry(10, 3, 66, editor->sizeHint().height());
             for (const char op : {'<', '>', '='}) {
                 const std::string relation{x, ' ', op, ' ', y};
@@ -242,10 +243,8 @@ void TfrmMain::WeightEditorChange(QComboBox* editor) {
             label = candidate;
     if (locus == nullptr || label == nullptr)
         return;
-    const int entry = editor->findText(editor->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const std::string relation = entry >= 0
-                                     ? editor->itemData(entry, RelationRole).toByteArray().toStdString()
-                                     : CoreTextOf(editor->lineEdit());
+    const int entry = ShownEntry(editor);
+    const std::string relation = entry >= 0 ? EntryBytes(editor, entry) : CoreTextOf(editor->lineEdit());
     // Text too short to name a pair is not stored; the sentence stays empty until it is a relation again.
     locus->StoreRelation(relation);
     label->setText(FromCore(LocusList().DescribeWeight(relation)));
@@ -272,9 +271,7 @@ void TfrmMain::btnAddLocusClick() {
         if (dialog.exec() != QDialog::Accepted)
             LocusList().Remove(locus);
     }
-    RefreshGeneLists();
-    BuildParentSelection();
-    BuildImageFrames();
+    RebuildLocusViews();
 }
 
 void TfrmMain::lvLocusListDblClick() {
@@ -285,9 +282,7 @@ void TfrmMain::lvLocusListDblClick() {
     dialog.SetLocus(locus);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    RefreshGeneLists();
-    BuildParentSelection();
-    BuildImageFrames();
+    RebuildLocusViews();
 }
 
 void TfrmMain::BtnDeleteLocusClick() {
@@ -296,9 +291,7 @@ void TfrmMain::BtnDeleteLocusClick() {
         return;
     ForgetGeneViews();
     LocusList().Remove(locus);
-    RefreshGeneLists();
-    BuildParentSelection();
-    BuildImageFrames();
+    RebuildLocusViews();
 }
 
 void TfrmMain::btnAddGeneClick() {
@@ -341,9 +334,7 @@ void TfrmMain::btnDeleteGeneClick() {
     lvLocusItems->clear();
     ForgetImageFramesOf(gene);
     locus->Genes().Remove(gene);
-    RefreshGeneLists();
-    BuildParentSelection();
-    BuildImageFrames();
+    RebuildLocusViews();
 }
 
 void TfrmMain::btnAddCombiClick() {
@@ -385,8 +376,5 @@ void TfrmMain::btnRestoreDefaultsClick() {
         ShowMessage(FromCore(message));
         return;
     }
-    LoadGeneSet();
-    BuildParentSelection();
-    RefreshGeneLists();
-    BuildImageFrames();
+    ReloadGeneSet();
 }

@@ -63,29 +63,27 @@ void TfrmMain::BuildImageFrames() {
         addFrame("pnlImageFrameCombi" + QString::number(k))->SetCombi(CombiList()[k]);
 }
 
+TpnlImageFrame* TfrmMain::AddStripFrame(const QString& name, int position) {
+    auto* frame = new TpnlImageFrame(*this, sbxImages2->widget());
+    frame->setObjectName(name);
+    frame->move(position * StripStep, 0);
+    frame->show();
+    return frame;
+}
+
 void TfrmMain::ShowLocusImages(TLocus* locus) {
     FreeFrames(sbxImages2);
     int shown = 0;
     TGeneList& genes = locus->Genes();
-    for (int j = 0; j < genes.Count(); ++j) {
-        if (!BearsPicture(*genes[j]))
-            continue;
-        auto* frame = new TpnlImageFrame(*this, sbxImages2->widget());
-        frame->setObjectName("pnlImageFrame1" + QString::number(j));
-        frame->move(shown * StripStep, 0);
-        frame->show();
-        frame->SetGene(genes[j]);
-        ++shown;
-    }
+    for (int j = 0; j < genes.Count(); ++j)
+        if (BearsPicture(*genes[j]))
+            AddStripFrame("pnlImageFrame1" + QString::number(j), shown++)->SetGene(genes[j]);
     SetStripRange(sbxImages2, shown);
 }
 
 void TfrmMain::ShowCombiImage(TCombi* combi) {
     FreeFrames(sbxImages2);
-    auto* frame = new TpnlImageFrame(*this, sbxImages2->widget());
-    frame->setObjectName("pnlImageFrameCombi1");
-    frame->show();
-    frame->SetCombi(combi);
+    AddStripFrame("pnlImageFrameCombi1", 0)->SetCombi(combi);
     SetStripRange(sbxImages2, 1);
 }
 

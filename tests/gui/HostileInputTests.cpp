@@ -13,45 +13,36 @@
 class THostileInputTests : public QObject {
     Q_OBJECT
 private slots:
-    void TypedSelectionsOfAnyTextCalculateOrAreRefused() {
+    void TypedSelectionsOfAnyTextCalculate() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
-        auto window = fixture.Start();
+        auto window = fixture.StartOnDefaultSet();
         const QString sixtyFour = QString("+a").repeated(64);
-        QString carriers;
-        for (int i = 0; i < 64; ++i)
-            carriers += QString("+") + QChar(0x30 + i);
         for (const auto& [male, female] :
              std::vector<std::pair<QString, QString>>{{"#a", "+#"},
                                                       {"+a+", "aa"},
                                                       {QString::fromUtf8("\xC3\xA4\xE2\x82\xAC"), "+a"},
                                                       {QString(QChar(0)) + "a", "aa"},
-                                                      {sixtyFour, sixtyFour},
-                                                      {carriers, carriers}}) {
+                                                      {sixtyFour, sixtyFour}}) {
             window->Edit1->setText(male);
             window->Edit2->setText(female);
             window->btnCalc->click();
-            QVERIFY(window->Result() != nullptr);
             const QString report = window->reResult->toPlainText();
+            QVERIFY2(window->Result() != nullptr && !window->Result()->Refused(), qPrintable(report));
             QVERIFY2(!report.contains('#'), qPrintable(report));
-            QVERIFY2(window->Result()->Refused() == (male == carriers), qPrintable(report));
-            if (window->Result()->Refused())
-                QVERIFY(report.startsWith("Too large to calculate"));
         }
         QVERIFY(fixture.Messages.isEmpty());
     }
 
     void PairingFilesThatAreNoPairingChangeNothing() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
-        auto window = fixture.Start();
+        auto window = fixture.StartOnDefaultSet();
         window->Edit1->setText("+a");
         window->Edit2->setText("aa");
         fixture.Folder.Write("long.zyg", std::string(size_t(1) << 20, 'a') + "\r\n" + std::string(3, '\0'));
         fixture.Folder.Write("three.zyg", "aa\r\n++\r\nee\r\n");
         fixture.Folder.Write("huge.zyg", std::string(size_t(17) << 20, '\n'));
         for (const char* name : {"three.zyg", "huge.zyg"}) {
-            fixture.FileAnswers << QString::fromStdString(fixture.Folder.File(name));
+            fixture.AnswerFile(name);
             window->miLoadGeneSet->trigger();
             QCOMPARE(window->Edit1->text(), QString("+a"));
             QCOMPARE(window->Edit2->text(), QString("aa"));
@@ -60,7 +51,7 @@ private slots:
         QVERIFY(fixture.Messages[0].startsWith(
             QString::fromStdString("Cannot open file \"" + fixture.Folder.File("huge.zyg") + "\". ")));
         // Two lines make a pairing, however strange; the megabyte line is taken like typed text.
-        fixture.FileAnswers << QString::fromStdString(fixture.Folder.File("long.zyg"));
+        fixture.AnswerFile("long.zyg");
         window->miLoadGeneSet->trigger();
         QVERIFY(window->Edit1->text().startsWith("aaaa"));
         window->btnCalc->click();
@@ -72,7 +63,7 @@ private slots:
         fixture.WriteSerpentiaFolder();
         fixture.Folder.Write("Damaged.INI", "[Statistics]\r\nLocusCount=2000000000\r\nCombiCount=-3\r\n");
         auto window = fixture.Start();
-        PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Damaged"));
+        PickGeneSet(*window, "Damaged");
         QCOMPARE(window->IniFile(), std::string("Damaged"));
         QCOMPARE(window->LocusList().Count(), 0);
         QCOMPARE(fixture.Messages.size(), 1);

@@ -78,11 +78,6 @@ QSize Shown(const TpnlImageFrame* frame) {
     return frame->Image->pixmap().size();
 }
 
-void Select(QTreeWidget* list, int row) {
-    list->clearSelection();
-    list->topLevelItem(row)->setSelected(true);
-}
-
 // Picks `path` in the picture dialog of the frame.
 void Pick(TWindowFixture& fixture, TpnlImageFrame* frame, const QString& path) {
     fixture.FileAnswers << path;
@@ -94,10 +89,13 @@ void Pick(TWindowFixture& fixture, TpnlImageFrame* frame, const QString& path) {
 class TPictureTests : public QObject {
     Q_OBJECT
 private slots:
-    void ImagesTabListsPictureBearingGenesAndCombinationsNewestFirst() {
+    void ImagesTabShowsPictureBearingGenesAndCombinationsNewestFirst() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
-        auto window = fixture.Start();
+        MakeImgFolder(fixture);
+        // Named as on Windows; the selector shows the set as "serpentia".
+        MakePicture(fixture.Folder, "Img/Serpentia-Amelanistic.jpg", {150, 120}, Qt::red);
+        fixture.Folder.Write("Img/Serpentia-Ultra.jpg", "GIF89a");
+        auto window = fixture.StartOnDefaultSet();
         QCOMPARE(ImagesTab(*window),
                  QStringList({"pnlImageFrameCombi12 Sulfur",    "pnlImageFrameCombi11 Snow",
                               "pnlImageFrameCombi10 Plasma",    "pnlImageFrameCombi9 Phantom",
@@ -115,53 +113,26 @@ private slots:
                               "pnlImageFrame0a2 Amelanistic"}));
         const TpnlImageFrame* amel = Frame(window->sbxImages, "pnlImageFrame0a2");
         QCOMPARE(amel->Gene(), window->LocusList()[0]->Genes()[2]);
-        QCOMPARE(amel->Combi(), nullptr);
         QCOMPARE(Frame(window->sbxImages, "pnlImageFrameCombi3")->Combi(), window->CombiList()[3]);
-        QCOMPARE(amel->size(), QSize(234, 110));
-        QCOMPARE(window->sbxImages->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QVERIFY(Shown(amel).isEmpty());
-        QVERIFY(fixture.Messages.isEmpty());
 
-        // A name that only begins with Het, in capitals, is no het.
-        window->LocusList()[1]->Genes()[2]->Name = "Het. Anery";
-        window->LocusList()[1]->Genes()[1]->Name = "het";
-        window->BuildImageFrames();
-        QCOMPARE(ImagesTab(*window).mid(22, 2),
-                 QStringList({"pnlImageFrame2a1 Bloodred", "pnlImageFrame1a2 Het. Anery"}));
-    }
-
-    void PicturesShowAtTheirOwnSizeAndDamagedOnesAreReported() {
-        TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
-        MakeImgFolder(fixture);
-        // Named as on Windows; the selector shows the set as "serpentia".
-        MakePicture(fixture.Folder, "Img/Serpentia-Amelanistic.jpg", {150, 120}, Qt::red);
-        fixture.Folder.Write("Img/Serpentia-Ultra.jpg", "GIF89a");
-        fixture.Folder.Write("Img/Serpentia-Snow.jpg",
-                             fixture.Folder.Read("Img/Serpentia-Amelanistic.jpg").substr(0, 300));
-        fixture.Folder.Write("Img/Serpentia-Motley.jpg", "");
-        auto window = fixture.Start();
-        // The strip shows the first locus before the Images tab is built; each reads its files.
-        QCOMPARE(fixture.Messages,
-                 QStringList({"JPEG error #53", "JPEG error #53", "JPEG error #42", "JPEG error #120"}));
-        const TpnlImageFrame* amel = Frame(window->sbxImages, "pnlImageFrame0a2");
+        // The strip shows the first locus, then the Images tab is built; each reads its files, and a
+        // picture that is missing is no fault.
+        QCOMPARE(fixture.Messages, QStringList({"JPEG error #53", "JPEG error #53"}));
+        QVERIFY(Shown(Frame(window->sbxImages, "pnlImageFrame0a4")).isEmpty());
+        QVERIFY(Shown(Frame(window->sbxImages, "pnlImageFrame0a5")).isEmpty());
         // Neither scaled nor centred: the picture starts at the top-left corner and is cut at the panel's
         // edge.
         QCOMPARE(Shown(amel), QSize(150, 120));
         QCOMPARE(amel->Image->alignment(), Qt::AlignLeft | Qt::AlignTop);
-        QCOMPARE(amel->Panel1->size(), QSize(100, 100));
         QVERIFY(amel->Panel1->rect().contains(amel->Image->geometry()));
         const QColor corner = amel->Image->pixmap().toImage().pixelColor(0, 0);
         QVERIFY(corner.red() > 230 && corner.green() < 30);
-        QVERIFY(Shown(Frame(window->sbxImages, "pnlImageFrame0a4")).isEmpty());
-        QVERIFY(Shown(Frame(window->sbxImages, "pnlImageFrameCombi11")).isEmpty());
         QCOMPARE(Shown(Frame(window->sbxImages2, "pnlImageFrame12")), QSize(150, 120));
     }
 
     void TheStripShowsTheSelectedLocusOrCombination() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
-        auto window = fixture.Start();
+        auto window = fixture.StartOnDefaultSet();
         window->pcMain->setCurrentWidget(window->tsIni);
         window->resize(900, 600);
         window->show();
@@ -189,8 +160,6 @@ private slots:
         QCOMPARE(Strip(*window).size(), 8);
         QCOMPARE(Strip(*window).last(), QString("pnlImageFrame19@1554 Morph r"));
         QCOMPARE(strip->width(), 9 * 234);
-        QCOMPARE(window->sbxImages2->horizontalScrollBar()->maximum(),
-                 9 * 234 - window->sbxImages2->viewport()->width());
         TLocus* plain = window->LocusList().Add(std::make_unique<TLocus>("Plain"));
         plain->Genes().Add(std::make_unique<TGene>('+', '+', "Normal"));
         plain->Genes().Add(std::make_unique<TGene>('+', 'z', "het. Zebra"));
@@ -203,14 +172,13 @@ private slots:
 
     void PickedPicturesAreStoredAsJpeg() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
         MakeImgFolder(fixture);
         QString offered;
         SetFileDialogHandler([&](const QString&, const QString& filter) {
             offered = filter;
             return fixture.FileAnswers.isEmpty() ? QString() : fixture.FileAnswers.takeFirst();
         });
-        auto window = fixture.Start();
+        auto window = fixture.StartOnDefaultSet();
         TpnlImageFrame* frame = Frame(window->sbxImages2, "pnlImageFrame12");
         const std::string stored = PictureOf(fixture, *window, "Amelanistic");
 
@@ -258,26 +226,10 @@ private slots:
         QCOMPARE(Shown(Frame(window->sbxImages, "pnlImageFrame0a2")), QSize(64, 48));
     }
 
-    void AMissingImgFolderIsReportedAndNotCreated() {
-        TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
-        auto window = fixture.Start();
-        const int entries = fixture.Folder.EntryCount();
-        TpnlImageFrame* frame = Frame(window->sbxImages, "pnlImageFrameCombi11");
-        Pick(fixture, frame, MakePicture(fixture.Folder, "snow.png", {90, 70}, Qt::white));
-        QCOMPARE(fixture.Messages, QStringList({QString::fromStdString("Cannot create file \"" +
-                                                                       PictureOf(fixture, *window, "Snow") +
-                                                                       "\". No such file or directory")}));
-        QCOMPARE(Shown(frame), QSize(90, 70));
-        QVERIFY(!std::filesystem::exists(fixture.Folder.File("Img")));
-        QCOMPARE(fixture.Folder.EntryCount(), entries + 1);
-    }
-
     void NamesNeverLeadOutOfImg() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
         MakeImgFolder(fixture);
-        auto window = fixture.Start();
+        auto window = fixture.StartOnDefaultSet();
         WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) {
             dialog.edCombiName->setText("../../x");
             dialog.btnOK->click();
@@ -295,18 +247,6 @@ private slots:
         window->LocusList()[3]->Genes()[1]->Name = "../../x";
         window->BuildImageFrames();
         QCOMPARE(Shown(Frame(window->sbxImages, "pnlImageFrame3a1")), QSize(30, 30));
-    }
-
-    void AnEmptySelectorNamesPicturesFromTheDash() {
-        TWindowFixture fixture;
-        MakeImgFolder(fixture);
-        auto window = fixture.Start();
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
-        WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) { dialog.btnOK->click(); });
-        window->btnAddCombi->click();
-        Pick(fixture, Frame(window->sbxImages, "pnlImageFrameCombi0"),
-             MakePicture(fixture.Folder, "nameless.png", {10, 10}, Qt::gray));
-        QVERIFY(std::filesystem::exists(fixture.Folder.File("Img/-.jpg")));
     }
 
     void EveryChangeRebuildsTheFramesAndNoneOutlivesItsObject() {
@@ -357,7 +297,7 @@ private slots:
                  QStringList({"pnlImageFrame0a9 UltraBeta", "pnlImageFrame0a8 AmelanisticBeta",
                               "pnlImageFrame0a6 Beta", "pnlImageFrame0a5 Ultramel", "pnlImageFrame0a4 Ultra",
                               "pnlImageFrame0a2 Amelanistic"}));
-        PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Boas"));
+        PickGeneSet(*window, "Boas");
         QCOMPARE(ImagesTab(*window), QStringList({"pnlImageFrame0a0 Boa"}));
         QCOMPARE(Strip(*window), QStringList({"pnlImageFrame10@0 Boa"}));
 
@@ -365,14 +305,6 @@ private slots:
         window->close();
         QVERIFY(ImagesTab(*window).isEmpty());
         QCOMPARE(Strip(*window), QStringList());
-    }
-
-    void AboutPictureShows() {
-        TWindowFixture fixture;
-        auto window = fixture.Start();
-        const QImage shown = window->Image1->pixmap().toImage();
-        QCOMPARE(shown.size(), QSize(200, 242));
-        QCOMPARE(shown.convertToFormat(QImage::Format_RGB888), JpegResource(":/about/snake.jpg"));
     }
 };
 

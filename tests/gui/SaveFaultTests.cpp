@@ -1,6 +1,6 @@
-// Every operation of the window that writes files, with its saves failing at every step the file layer
-// can fail at: the old files stay byte for byte, no temporary file is left, the message names the file,
-// and the operation stops where it must.
+// Every operation of the window that writes files, with one of its saves failing: the old files stay
+// byte for byte, no temporary file is left, the message names the file, and the operation stops where it
+// must. Which step of a save fails is the file layer's concern; its own tests try every step.
 #include "storage/FileIO.h"
 #include "storage/GeneSetFile.h"
 #include "ui/uFrmEditIniFileName.h"
@@ -20,31 +20,15 @@
 
 namespace {
 
-const std::vector<TWriteStep> Steps = {TWriteStep::CreateTemporary, TWriteStep::Write, TWriteStep::Flush,
-                                       TWriteStep::Rename};
-
-const char* StepName(TWriteStep step) {
-    switch (step) {
-    case TWriteStep::CreateTemporary:
-        return "creating the temporary file";
-    case TWriteStep::Write:
-        return "writing";
-    case TWriteStep::Flush:
-        return "flushing";
-    case TWriteStep::Rename:
-        return "renaming";
-    }
-    return "";
-}
-
-// Makes save number `failing` (from 1) of what follows fail at `step`, and counts the saves begun.
+// Makes save number `failing` (from 1) of what follows fail at its rename, when its temporary file is
+// whole, and counts the saves begun.
 class TFailingSave {
 public:
-    TFailingSave(int failing, TWriteStep step) {
-        SetWriteFaultHook([this, failing, step](TWriteStep at, int index) {
+    explicit TFailingSave(int failing) {
+        SetWriteFaultHook([this, failing](TWriteStep at, int) {
             if (at == TWriteStep::CreateTemporary)
                 ++FSaves;
-            return FSaves == failing && at == step && index == 0 ? EIO : 0;
+            return FSaves == failing && at == TWriteStep::Rename ? EIO : 0;
         });
     }
     ~TFailingSave() { SetWriteFaultHook(nullptr); }
@@ -75,10 +59,6 @@ QString CannotCreate(const std::string& path) {
     return QString::fromStdString("Cannot create file \"" + path + "\". Input/output error");
 }
 
-QByteArray Scenario(int failing, TWriteStep step) {
-    return QByteArray("save ") + QByteArray::number(failing) + " failing at " + StepName(step);
-}
-
 // A window on the built-in set, in both its files, whose parent selection differs from theirs.
 std::unique_ptr<TfrmMain> StartChangedSerpentia(const TWindowFixture& fixture) {
     fixture.WriteSerpentiaFolder();
@@ -96,119 +76,106 @@ class TSaveFaultTests : public QObject {
     Q_OBJECT
 private slots:
     void ExitStopsAtTheFirstSaveThatFails() {
-        for (int failing = 1; failing <= 3; ++failing)
-            for (const TWriteStep step : Steps) {
-                const QByteArray scenario = Scenario(failing, step);
-                TWindowFixture fixture;
-                auto window = StartChangedSerpentia(fixture);
-                const auto before = Files(fixture.Folder);
-                int saves = 0;
-                {
-                    const TFailingSave fault(failing, step);
-                    window->close();
-                    saves = fault.Saves();
-                }
-                // Main settings file, the set's own file, then the set's name in the main settings file.
-                QVERIFY2(saves == failing, scenario);
-                QCOMPARE(fixture.Messages,
-                         QStringList(
-                             {Unable(fixture.Folder, failing == 2 ? "Serpentia.INI" : "GenericZygora.INI")}));
-                const auto after = Files(fixture.Folder);
-                QCOMPARE(after.size(), before.size());
-                QVERIFY2((after.at("GenericZygora.INI") == before.at("GenericZygora.INI")) == (failing == 1),
-                         scenario);
-                QVERIFY2((after.at("Serpentia.INI") == before.at("Serpentia.INI")) == (failing < 3),
-                         scenario);
-            }
-    }
-
-    void SwitchKeepsTheSetWhenASaveFails() {
-        for (int failing = 1; failing <= 2; ++failing)
-            for (const TWriteStep step : Steps) {
-                const QByteArray scenario = Scenario(failing, step);
-                TWindowFixture fixture;
-                fixture.Folder.Write("Boas.INI", BoasSet);
-                auto window = StartChangedSerpentia(fixture);
-                const auto before = Files(fixture.Folder);
-                const std::string iniFile = window->IniFile();
-                const QString male = window->Edit1->text();
-                {
-                    const TFailingSave fault(failing, step);
-                    PickEntry(window->cbxSelectIniFile, window->cbxSelectIniFile->findText("Boas"));
-                }
-                QCOMPARE(fixture.Messages,
-                         QStringList(
-                             {Unable(fixture.Folder, failing == 1 ? "GenericZygora.INI" : "Serpentia.INI")}));
-                QVERIFY2(window->IniFile() == iniFile, scenario);
-                QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
-                QCOMPARE(window->LocusList().Count(), 10);
-                QCOMPARE(window->Edit1->text(), male);
-                const auto after = Files(fixture.Folder);
-                QCOMPARE(after.size(), before.size());
-                QCOMPARE(after.at("Boas.INI"), before.at("Boas.INI"));
-                QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
-                QVERIFY2((after.at("GenericZygora.INI") == before.at("GenericZygora.INI")) == (failing == 1),
-                         scenario);
-                fixture.Messages.clear();
-                window->close();
-            }
-    }
-
-    void NewAddsNoNameWhenItsSaveFails() {
-        for (const TWriteStep step : Steps) {
+        for (int failing = 1; failing <= 3; ++failing) {
+            const QByteArray scenario = "save " + QByteArray::number(failing) + " failing";
             TWindowFixture fixture;
-            fixture.WriteDefaultSet("Serpentia.INI");
-            auto window = fixture.Start();
+            auto window = StartChangedSerpentia(fixture);
             const auto before = Files(fixture.Folder);
-            const int listed = window->cbxSelectIniFile->count();
-            WhenDialogShows<TfrmEditIniFileName>([](TfrmEditIniFileName& dialog) {
-                dialog.edInput->setText("Boas");
-                dialog.btnOK->click();
-            });
+            int saves = 0;
             {
-                const TFailingSave fault(1, step);
-                window->btnNewIniFile->click();
+                const TFailingSave fault(failing);
+                window->close();
+                saves = fault.Saves();
             }
-            QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, "Boas.INI")}));
-            QCOMPARE(window->cbxSelectIniFile->count(), listed);
-            QCOMPARE(window->cbxSelectIniFile->findText("Boas"), -1);
-            QCOMPARE(Files(fixture.Folder), before);
+            // Main settings file, the set's own file, then the set's name in the main settings file.
+            QVERIFY2(saves == failing, scenario);
+            QCOMPARE(
+                fixture.Messages,
+                QStringList({Unable(fixture.Folder, failing == 2 ? "Serpentia.INI" : "GenericZygora.INI")}));
+            const auto after = Files(fixture.Folder);
+            QCOMPARE(after.size(), before.size());
+            QVERIFY2((after.at("GenericZygora.INI") == before.at("GenericZygora.INI")) == (failing == 1),
+                     scenario);
+            QVERIFY2((after.at("Serpentia.INI") == before.at("Serpentia.INI")) == (failing < 3), scenario);
         }
     }
 
-    void RestoreDefaultsStopsAtTheFileThatFailsAndReloadsNothing() {
-        for (int failing = 1; failing <= 2; ++failing)
-            for (const TWriteStep step : Steps) {
-                const QByteArray scenario = Scenario(failing, step);
-                TWindowFixture fixture;
-                fixture.Folder.Write("GenericZygora.INI", BoasSet);
-                fixture.Folder.Write("Serpentia.INI", BoasSet);
-                auto window = fixture.Start();
-                const auto before = Files(fixture.Folder);
-                {
-                    const TFailingSave fault(failing, step);
-                    window->btnRestoreDefaults->click();
-                }
-                QCOMPARE(fixture.Messages, QStringList({CannotCreate(fixture.Folder.File(
-                                               failing == 1 ? "GenericZygora.INI" : "Serpentia.INI"))}));
-                QCOMPARE(window->LocusList().Count(), 1);
-                QCOMPARE(window->LocusList()[0]->Name, std::string("Boa"));
-                const auto after = Files(fixture.Folder);
-                QCOMPARE(after.size(), before.size());
-                QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
-                QVERIFY2(after.at("GenericZygora.INI") ==
-                             (failing == 1 ? before.at("GenericZygora.INI") : DefaultGeneSetText()),
-                         scenario);
-                fixture.Messages.clear();
-                window->close();
+    void SwitchKeepsTheSetWhenASaveFails() {
+        for (int failing = 1; failing <= 2; ++failing) {
+            TWindowFixture fixture;
+            fixture.Folder.Write("Boas.INI", BoasSet);
+            auto window = StartChangedSerpentia(fixture);
+            const auto before = Files(fixture.Folder);
+            const std::string iniFile = window->IniFile();
+            const QString male = window->Edit1->text();
+            {
+                const TFailingSave fault(failing);
+                PickGeneSet(*window, "Boas");
             }
+            QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, failing == 1 ? "GenericZygora.INI"
+                                                                                        : "Serpentia.INI")}));
+            QCOMPARE(window->IniFile(), iniFile);
+            QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
+            QCOMPARE(window->LocusList().Count(), 10);
+            QCOMPARE(window->Edit1->text(), male);
+            const auto after = Files(fixture.Folder);
+            QCOMPARE(after.size(), before.size());
+            QCOMPARE(after.at("Boas.INI"), before.at("Boas.INI"));
+            QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
+            QCOMPARE(after.at("GenericZygora.INI") == before.at("GenericZygora.INI"), failing == 1);
+            fixture.Messages.clear();
+            window->close();
+        }
+    }
+
+    void NewAddsNoNameWhenItsSaveFails() {
+        TWindowFixture fixture;
+        auto window = fixture.StartOnDefaultSet();
+        const auto before = Files(fixture.Folder);
+        const int listed = window->cbxSelectIniFile->count();
+        WhenDialogShows<TfrmEditIniFileName>([](TfrmEditIniFileName& dialog) {
+            dialog.edInput->setText("Boas");
+            dialog.btnOK->click();
+        });
+        {
+            const TFailingSave fault(1);
+            window->btnNewIniFile->click();
+        }
+        QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, "Boas.INI")}));
+        QCOMPARE(window->cbxSelectIniFile->count(), listed);
+        QCOMPARE(window->cbxSelectIniFile->findText("Boas"), -1);
+        QCOMPARE(Files(fixture.Folder), before);
+    }
+
+    void RestoreDefaultsStopsAtTheFileThatFailsAndReloadsNothing() {
+        for (int failing = 1; failing <= 2; ++failing) {
+            TWindowFixture fixture;
+            fixture.Folder.Write("GenericZygora.INI", BoasSet);
+            fixture.Folder.Write("Serpentia.INI", BoasSet);
+            auto window = fixture.Start();
+            const auto before = Files(fixture.Folder);
+            {
+                const TFailingSave fault(failing);
+                window->btnRestoreDefaults->click();
+            }
+            QCOMPARE(fixture.Messages, QStringList({CannotCreate(fixture.Folder.File(
+                                           failing == 1 ? "GenericZygora.INI" : "Serpentia.INI"))}));
+            QCOMPARE(window->LocusList().Count(), 1);
+            QCOMPARE(window->LocusList()[0]->Name, std::string("Boa"));
+            const auto after = Files(fixture.Folder);
+            QCOMPARE(after.size(), before.size());
+            QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
+            QCOMPARE(after.at("GenericZygora.INI"),
+                     failing == 1 ? before.at("GenericZygora.INI") : DefaultGeneSetText());
+            fixture.Messages.clear();
+            window->close();
+        }
     }
 
     void APairingOrPictureThatCannotBeStoredLeavesTheOldFile() {
         TWindowFixture fixture;
-        fixture.WriteDefaultSet("Serpentia.INI");
         std::filesystem::create_directory(fixture.Folder.File("Img"));
-        auto window = fixture.Start();
+        auto window = fixture.StartOnDefaultSet();
         const std::string pairing = fixture.Folder.File("pair.zyg");
         fixture.Folder.Write("pair.zyg", "aa\r\n++\r\n");
         const std::string picture =
@@ -224,23 +191,18 @@ private slots:
         QVERIFY(frame != nullptr);
         PickEntry(Selectors(window->sbMale)[0], 1);
         const auto before = Files(fixture.Folder);
-
-        for (const TWriteStep step : Steps) {
-            fixture.Messages.clear();
-            {
-                const TFailingSave fault(1, step);
-                fixture.FileAnswers << QString::fromStdString(pairing);
-                window->miSaveSelection->trigger();
-                QCOMPARE(fixture.Messages, QStringList({CannotCreate(pairing)}));
-            }
-            {
-                const TFailingSave fault(1, step);
-                fixture.FileAnswers << chosen;
-                frame->btnImage->click();
-                QCOMPARE(fixture.Messages, QStringList({CannotCreate(pairing), CannotCreate(picture)}));
-            }
-            QCOMPARE(Files(fixture.Folder), before);
+        {
+            const TFailingSave fault(1);
+            fixture.FileAnswers << QString::fromStdString(pairing);
+            window->miSaveSelection->trigger();
         }
+        {
+            const TFailingSave fault(1);
+            fixture.FileAnswers << chosen;
+            frame->btnImage->click();
+        }
+        QCOMPARE(fixture.Messages, QStringList({CannotCreate(pairing), CannotCreate(picture)}));
+        QCOMPARE(Files(fixture.Folder), before);
         // The picture control keeps the picture chosen, though it was not stored.
         QCOMPARE(frame->Image->pixmap().size(), QSize(20, 10));
     }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QScrollArea>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -42,6 +43,15 @@ public:
         WriteDefaultSet("Serpentia.INI");
     }
     std::unique_ptr<TfrmMain> Start() const { return std::make_unique<TfrmMain>(Folder.Path()); }
+    // A first start on the built-in set, kept as "Serpentia.INI".
+    std::unique_ptr<TfrmMain> StartOnDefaultSet() const {
+        WriteDefaultSet("Serpentia.INI");
+        return Start();
+    }
+    // The next file dialog answers with this file of the folder.
+    void AnswerFile(const std::string& fileName) {
+        FileAnswers << QString::fromStdString(Folder.File(fileName));
+    }
 };
 
 // Runs `drive` on the next modal dialog of type T as soon as it is shown, so that a test can fill it in
@@ -71,4 +81,15 @@ inline QList<QComboBox*> Selectors(QScrollArea* box) {
 inline void PickEntry(QComboBox* list, int index) {
     list->setCurrentIndex(index);
     emit list->activated(index);
+}
+
+// Picks a listed gene set in the selector.
+inline void PickGeneSet(TfrmMain& window, const QString& name) {
+    PickEntry(window.cbxSelectIniFile, window.cbxSelectIniFile->findText(name));
+}
+
+// Makes `row` the only selected row of a list view.
+inline void Select(QTreeWidget* list, int row) {
+    list->clearSelection();
+    list->topLevelItem(row)->setSelected(true);
 }
