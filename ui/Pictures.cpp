@@ -41,10 +41,11 @@ TRgbImage ToRgbImage(const QImage& image) {
 }
 
 bool ReadChosenPicture(const QString& path, TChosenPicture& picture, QString& message) {
+    const std::string file = QFile::encodeName(path).toStdString();
     std::string bytes;
     std::string reason;
-    if (ReadWholeFile(QFile::encodeName(path).toStdString(), bytes, reason) != TReadResult::Ok) {
-        message = "Cannot open file \"" + path + "\". " + FromCore(reason);
+    if (ReadWholeFile(file, bytes, reason) != TReadResult::Ok) {
+        message = FromCore(CannotOpenFileMessage(file, reason));
         return false;
     }
     if (StartsAsJpeg(bytes)) {
