@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 
 #include <clocale>
 
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
     // The core formats numbers itself; printf-style conversions must not follow the user's decimal comma.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Zygora");
+    // Desktops find the launcher's entry and icon by this name.
+    QApplication::setDesktopFileName("zygora");
+    QApplication::setWindowIcon(QIcon(":/app/zygora.svg"));
     TfrmMain window(QFile::encodeName(QApplication::applicationDirPath()).toStdString());
     window.show();
     return QApplication::exec();
