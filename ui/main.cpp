@@ -1,8 +1,8 @@
 // Zygora: a genetics calculator for snake breeders.
+#include "ui/ApplicationFolder.h"
 #include "ui/uFrmMain.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 
 #include <clocale>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     // Desktops find the launcher's entry and icon by this name.
     QApplication::setDesktopFileName("zygora");
     QApplication::setWindowIcon(QIcon(":/app/zygora.svg"));
-    TfrmMain window(QFile::encodeName(QApplication::applicationDirPath()).toStdString());
+    TfrmMain window(ApplicationFolder());
     window.show();
     return QApplication::exec();
 }
