@@ -1,5 +1,6 @@
 // Zygora: a genetics calculator for snake breeders.
 #include "ui/ApplicationFolder.h"
+#include "ui/TerminationSignals.h"
 #include "ui/uFrmMain.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     // Desktops find the launcher's entry and icon by this name.
     QApplication::setDesktopFileName("zygora");
     QApplication::setWindowIcon(QIcon(":/app/zygora.svg"));
+    CloseWindowsOnTerminationSignals(&application);
     TfrmMain window(ApplicationFolder());
     window.show();
     return QApplication::exec();
