@@ -49,8 +49,8 @@ done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-"$root/usr/bin/zygora-calc" --version | grep -qxF "zygora-calc $(field Version)" ||
-  fail "the package's version $(field Version) is not the program's: $("$root/usr/bin/zygora-calc" --version)"
+version=$("$root/usr/bin/zygora-calc" --version)
+[ "$version" = "zygora-calc $(field Version)" ] || fail "the package's version $(field Version) is not the program's: $version"
 entry=$root/usr/share/applications/zygora.desktop
 desktop-file-validate "$entry"
 grep -qx 'Exec=GenericZygora' "$entry" && grep -qx 'Icon=zygora' "$entry" || fail "the entry's Exec or Icon"
