@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev
-          libasound2-dev xvfb xauth imagemagick poppler-utils fonts-dejavu-core clang-14 libclang-rt-14-dev)
+          libasound2-dev xvfb xauth imagemagick poppler-utils fonts-dejavu-core clang-14 libclang-rt-14-dev
+          librsvg2-bin dpkg-dev desktop-file-utils)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Zygora with every test and runs them all; then the same tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short run of every fuzz target. Any failure or sanitizer report fails.
+# UndefinedBehaviorSanitizer, and a short run of every fuzz target; the Debian package is built and tried
+# after the first run. Any failure or sanitizer report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,11 @@ jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The Debian package: what it holds, and the installed program started as a breeder would start it.
+rm -f build/zygora_*.deb
+(cd build && cpack -G DEB)
+bash tests/package/package_test.sh build/zygora_*.deb
 
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="$sanitize" \

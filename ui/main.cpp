@@ -1,8 +1,10 @@
 // Zygora: a genetics calculator for snake breeders.
+#include "ui/ApplicationFolder.h"
+#include "ui/TerminationSignals.h"
 #include "ui/uFrmMain.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QIcon>
 
 #include <clocale>
 
@@ -11,7 +13,11 @@ int main(int argc, char* argv[]) {
     // The core formats numbers itself; printf-style conversions must not follow the user's decimal comma.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Zygora");
-    TfrmMain window(QFile::encodeName(QApplication::applicationDirPath()).toStdString());
+    // Desktops find the launcher's entry and icon by this name.
+    QApplication::setDesktopFileName("zygora");
+    QApplication::setWindowIcon(QIcon(":/app/zygora.svg"));
+    CloseWindowsOnTerminationSignals(&application);
+    TfrmMain window(ApplicationFolder());
     window.show();
     return QApplication::exec();
 }
