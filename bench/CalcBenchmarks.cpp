@@ -31,11 +31,12 @@ double PeakMemoryMB() {
 }
 
 void RunPairing(benchmark::State& state, TGeneSet& set, const std::string& male, const std::string& female,
-                const TCalcOptions& options) {
+                const TCalcOptions& options, const TPairingPossibleHets& possible = {}) {
     ResetPeakMemory();
     size_t lines = 0;
     for (auto _ : state) {
-        const TCalcResult result = RunCalculation(male, female, options, set.LocusList, set.CombiList);
+        const TCalcResult result =
+            RunCalculation(male, female, options, set.LocusList, set.CombiList, possible);
         lines = result.ReportLines().size();
         benchmark::DoNotOptimize(lines);
     }
@@ -61,6 +62,14 @@ void TenHetsPercentageGenotypeCombiNoPoss(benchmark::State& state) {
     RunPairing(state, set, TenHets, TenHets, TCalcOptions{1, 1, 0, 1, '.'});
 }
 
+// The same with six of the ten loci possible hets in each parent: every cell weighed.
+void TenHetsSixPossibleEachRatioGenotypeSeparateShowPoss(benchmark::State& state) {
+    TGeneSet set = Serpentia();
+    const TPairingPossibleHets possible{ReadPossibleHets("+a:66,+b:50,+c:33,+d:66,+e:50,+f:10").Hets,
+                                        ReadPossibleHets("+e:66,+f:50,+g:33,+h:66,+i:50,+k:90").Hets};
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, '.'}, possible);
+}
+
 // Twelve loci, one recessive mutant each, both parents heterozygous at all: 16,777,216 cells.
 void TwelveHetsPhenotypeShowPoss(benchmark::State& state) {
     TGeneSet set;
@@ -72,6 +81,7 @@ void TwelveHetsPhenotypeShowPoss(benchmark::State& state) {
 
 BENCHMARK(TenHetsRatioGenotypeSeparateShowPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(TenHetsPercentageGenotypeCombiNoPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(TenHetsSixPossibleEachRatioGenotypeSeparateShowPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(TwelveHetsPhenotypeShowPoss)->Unit(benchmark::kMillisecond)->MinTime(4);
 
 BENCHMARK_MAIN();

@@ -36,14 +36,22 @@ bool TAlleleQuestions::LocusCarries(int locus, char x, char y) const {
     return alleles.test(static_cast<unsigned char>(x)) && alleles.test(static_cast<unsigned char>(y));
 }
 
-bool TAlleleQuestions::WalkRelations(char x, char y, TRelationKind kind) {
+bool TAlleleQuestions::WalkRelations(char x, char y, TRelationKind kind, bool storeDefaults) {
     for (int i = 0; i < FLoci.Count(); ++i) {
         if (!LocusCarries(i, x, y))
             continue;
         TLocus& locus = *FLoci[i];
-        std::string relation = locus.GetWeight(std::string{x, y});
-        if (relation.empty())
-            relation = locus.GetWeight(std::string{y, x});
+        std::string relation;
+        if (storeDefaults) {
+            relation = locus.GetWeight(std::string{x, y});
+            if (relation.empty())
+                relation = locus.GetWeight(std::string{y, x});
+        } else {
+            const std::string pair = SortPair(std::string{x, y});
+            const int stored = locus.IndexOfWeight(pair);
+            relation = stored < 0 ? DefaultRelation(pair)
+                                  : WeightRelation(locus.Weights()[static_cast<size_t>(stored)]);
+        }
         const char first = CharAt(relation, 0);
         const char op = CharAt(relation, 2);
         const char second = CharAt(relation, 4);
@@ -57,6 +65,11 @@ bool TAlleleQuestions::WalkRelations(char x, char y, TRelationKind kind) {
 
 bool TAlleleQuestions::IsDominant(char x, char y) {
     return Remembered(FDominant, x, y, [&] { return WalkRelations(x, y, Dominance); });
+}
+
+bool TAlleleQuestions::WouldBeDominant(char x, char y) {
+    const int8_t asked = FDominant[PairIndex(x, y)];
+    return asked < 0 ? WalkRelations(x, y, Dominance, false) : asked == 1;
 }
 
 bool TAlleleQuestions::IsCoDominant(char x, char y) {

@@ -18,6 +18,9 @@ public:
 
     // Some locus holding genes with x and with y makes x dominant to y.
     bool IsDominant(char x, char y);
+    // The answer IsDominant gives, without storing any default relation: for a check the breeder's
+    // calculation itself does not make.
+    bool WouldBeDominant(char x, char y);
     // Some locus holding genes with x and with y makes them co-dominant.
     bool IsCoDominant(char x, char y);
     // Some locus has a gene carrying x and a gene carrying y.
@@ -32,7 +35,7 @@ public:
 
 private:
     enum TRelationKind { Dominance, CoDominance };
-    bool WalkRelations(char x, char y, TRelationKind kind);
+    bool WalkRelations(char x, char y, TRelationKind kind, bool storeDefaults = true);
     bool LocusCarries(int locus, char x, char y) const;
 
     TLocusList& FLoci;

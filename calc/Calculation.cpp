@@ -1,11 +1,13 @@
 #include "calc/Calculation.h"
 
+#include "calc/GameteWeights.h"
 #include "calc/GenotypeText.h"
 #include "calc/Naming.h"
 #include "calc/PossibleHets.h"
 #include "calc/PunnettGrid.h"
 #include "calc/ResultList.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -28,9 +30,53 @@ std::string TooLargeMessage(const TPunnettGrid& grid) {
     return {};
 }
 
-std::string Share(int64_t count, int64_t total, const TCalcOptions& options) {
+std::string TooManyPossibleHetsMessage(const TPunnettGrid& grid) {
+    const size_t possible = grid.MaleWeights().Taken().size() + grid.FemaleWeights().Taken().size();
+    if (possible <= static_cast<size_t>(MaxPossibleHets))
+        return {};
+    return "Too large to calculate: the male and the female have " + std::to_string(possible) +
+           " possible hets together, and the limit is " + std::to_string(MaxPossibleHets) + " possible hets.";
+}
+
+// A parent line. Possible hets follow the names of the parent's other genes, whose closing blanks they
+// replace: "het. Charcoal, 66% poss. het. Amelanistic"; a parent with no other gene shows them alone.
+std::string ParentText(const std::string& selection, const std::vector<TPossibleHet>& possible, bool byGenes,
+                       TNaming& naming) {
+    // The whole selection is named even when its text is not used, so that the relations the names ask
+    // for are stored as for the parent that is het at all its possible hets.
+    std::string text = byGenes ? naming.SeparateText(selection) : naming.CombiText(selection);
+    if (possible.empty())
+        return text;
+    std::string others;
+    for (size_t i = 0; i < selection.size(); i += 2) {
+        const std::string_view pair = PairAt(selection, i);
+        if (pair != "++" && std::none_of(possible.begin(), possible.end(),
+                                         [&](const TPossibleHet& het) { return het.Code == pair; }))
+            others += pair;
+    }
+    text = others.empty()
+               ? ""
+               : TrimTrailingBlanks(byGenes ? naming.SeparateText(others) : naming.CombiText(others));
+    for (const TPossibleHet& het : possible) {
+        if (!text.empty())
+            text += ", ";
+        text +=
+            std::to_string(het.Percent) + "% poss. het. " + naming.GeneNameOf(std::string(2, het.Code[1]));
+    }
+    return text;
+}
+
+// The greatest divisor of all the counts (1 for none).
+TCount CommonDivisor(const std::vector<TCount>& counts) {
+    TCount divisor = 0;
+    for (const TCount count : counts)
+        divisor = GreatestCommonDivisor(divisor, count);
+    return std::max(divisor, TCount(1));
+}
+
+std::string Share(TCount count, TCount total, const TCalcOptions& options) {
     if (options.RatioIndex == 0)
-        return std::to_string(count) + "/" + std::to_string(total);
+        return DecimalText(count) + "/" + DecimalText(total);
     const double percentage = static_cast<double>(count) / (static_cast<double>(total) / 100.0);
     char digits[64];
     const auto end =
@@ -105,7 +151,8 @@ std::string TCalcResult::CellText(uint64_t column, uint64_t row) const {
 }
 
 TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
-                           TLocusList& loci, const TCombiList& combis) {
+                           TLocusList& loci, const TCombiList& combis,
+                           const TPairingPossibleHets& possibleHets) {
     TCalcResult result;
     auto grid = std::make_shared<TPunnettGrid>(male, female);
     result.FRefusal = TooLargeMessage(*grid);
@@ -113,14 +160,20 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         return result;
     const std::vector<size_t> weightCounts = WeightCounts(loci);
     TAlleleQuestions questions(loci);
+    grid->WeighGametes(TGameteWeights(grid->Male(), possibleHets.Male, questions),
+                       TGameteWeights(grid->Female(), possibleHets.Female, questions));
+    result.FRefusal = TooManyPossibleHetsMessage(*grid);
+    if (result.Refused())
+        return result;
+    const bool weighed = grid->MaleWeights().Any() || grid->FemaleWeights().Any();
     TNaming naming(questions, loci, combis);
     TResultList list(questions);
     TPossibleList possibles;
 
     std::vector<std::string>& report = result.FReport;
     const bool parentsByGenes = options.CombiIndex == 0;
-    report.push_back("Male   = " + (parentsByGenes ? naming.SeparateText(male) : naming.CombiText(male)));
-    report.push_back("Female = " + (parentsByGenes ? naming.SeparateText(female) : naming.CombiText(female)));
+    report.push_back("Male   = " + ParentText(male, grid->MaleWeights().Taken(), parentsByGenes, naming));
+    report.push_back("Female = " + ParentText(female, grid->FemaleWeights().Taken(), parentsByGenes, naming));
     report.insert(report.end(), {"", "Offspring predicted as: ", ""});
 
     grid->AskCellQuestions(questions, list);
@@ -145,14 +198,17 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         BuildPossibles(list, possibles, questions, naming);
 
     report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
-    const int64_t total = list.TotalCount();
+    const TCount total = list.TotalCount();
     result.FTotal = total;
+    // With possible hets the shares are written over their smallest common denominator; without, over
+    // all the cells of the grid.
+    const TCount divisor = weighed ? CommonDivisor(list.Counts) : 1;
     report.reserve(report.size() + list.Lines.size());
     result.FOffspring.reserve(list.Lines.size());
     for (size_t i = 0; i < list.Lines.size(); ++i) {
         const std::string& line = list.Lines[i];
         const std::string name = options.CombiIndex == 1 ? naming.CombiText(line) : naming.SeparateText(line);
-        std::string reported = Share(list.Counts[i], total, options) + " ";
+        std::string reported = Share(list.Counts[i] / divisor, total / divisor, options) + " ";
         const auto nameBegin = static_cast<uint32_t>(reported.size());
         reported += name;
         reported += possibles.PossibleTextOf(line);

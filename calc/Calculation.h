@@ -2,8 +2,10 @@
 // calculation choices to the report, the Punnett grid and the weight entries the gene set gains.
 #pragma once
 
+#include "calc/ExactCount.h"
 #include "model/Combi.h"
 #include "model/Locus.h"
+#include "model/PossibleHet.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,10 +30,18 @@ struct TCalcOptions {
 // One line of the offspring list as the report shows it.
 struct TOffspringLine {
     std::string Line;         // the genotype or phenotype string
-    int64_t Count = 0;        // grid cells it stands for
-    int64_t Total = 0;        // all inner cells of the grid
+    TCount Count = 0;         // grid cells it stands for; with possible hets, what they weigh
+    TCount Total = 0;         // all inner cells of the grid, or what they weigh
     std::string Name;         // gene or combination names
     std::string PossibleText; // "(66% poss. het. Amelanistic) ", or empty
+
+    TFraction Share() const { return Reduced(Count, Total); }
+};
+
+// The possible hets of the two parents of a pairing.
+struct TPairingPossibleHets {
+    std::vector<TPossibleHet> Male;
+    std::vector<TPossibleHet> Female;
 };
 
 // Pairings beyond these are refused instead of calculated, so that none takes more than a few seconds:
@@ -40,6 +50,8 @@ struct TOffspringLine {
 constexpr int MaxHeterozygousLoci = 26;
 constexpr size_t MaxOffspringLines = size_t(1) << 20;
 constexpr size_t MaxListedLines = size_t(1) << 18;
+// Possible hets weigh the cells; the weighted counts of this many stay well inside 128 bits.
+constexpr int MaxPossibleHets = 12;
 
 class TCalcResult {
 public:
@@ -67,13 +79,13 @@ public:
 
 private:
     friend TCalcResult RunCalculation(const std::string& male, const std::string& female,
-                                      const TCalcOptions& options, TLocusList& loci,
-                                      const TCombiList& combis);
+                                      const TCalcOptions& options, TLocusList& loci, const TCombiList& combis,
+                                      const TPairingPossibleHets& possibleHets);
 
     // An offspring line; its name and possible-het text are kept in its report line only.
     struct TListedLine {
         std::string Line;
-        int64_t Count = 0;
+        TCount Count = 0;
         uint32_t NameBegin = 0;
         uint32_t NameLength = 0;
     };
@@ -81,7 +93,7 @@ private:
     std::string FRefusal;
     std::vector<std::string> FReport;
     std::vector<TListedLine> FOffspring;
-    int64_t FTotal = 0;
+    TCount FTotal = 0;
     std::shared_ptr<const TPunnettGrid> FGrid;
     mutable std::vector<std::string> FMaleGametes;
     mutable std::vector<std::string> FFemaleGametes;
@@ -90,8 +102,13 @@ private:
 // Runs the calculation as the Calculate button does, with `male` and `female` exactly as typed. The
 // questions asked of the loci store default relations in them, as they are saved with the gene set; a
 // refused pairing leaves the loci as they were.
+// With possible hets the offspring are those of all the parents they stand for, each pair weighed by
+// its chance: the lines, names and grid of the parents het at every possible het, the shares exact
+// fractions of one smallest common denominator. Entries that are no possible het of that parent are
+// passed over.
 TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
-                           TLocusList& loci, const TCombiList& combis);
+                           TLocusList& loci, const TCombiList& combis,
+                           const TPairingPossibleHets& possibleHets = {});
 
 // Drops the loci at which both parents are "++"; strings of different lengths stay as they are.
 void ReduceSelections(std::string& male, std::string& female);

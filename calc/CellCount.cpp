@@ -6,13 +6,15 @@
 // radix, one digit per locus (the piece), and the cells are counted by number. The numbers of one
 // column are built for all rows at once by doubling over the male's heterozygous loci, as are the
 // comparisons of the gametes (the first differing locus decides), so the work per cell is a counter
-// increment.
+// increment. Where the parents have possible hets, a cell adds what its gametes weigh instead of 1; the
+// weights of a block of cells are built by doubling as well.
 #include "calc/PunnettGrid.h"
 
 #include "calc/GenotypeText.h"
 #include "calc/LineGroups.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 
@@ -127,14 +129,28 @@ private:
     uint64_t FOffset[2] = {0, 0};
 };
 
-// Cells counted by number, with the first cell of every number.
-class TTally {
+// Cells of a number and what they weigh together.
+struct TWeighedCells {
+    TCount Weight = 0;
+    uint64_t Cells = 0;
+
+    bool operator==(const TWeighedCells&) const = default;
+    TWeighedCells& operator+=(const TWeighedCells& more) {
+        Weight += more.Weight;
+        Cells += more.Cells;
+        return *this;
+    }
+};
+
+// Cells counted by number, with the first cell of every number. `TCounter` is a counter of the dense
+// table (32 bits for plain cells), `TSum` a count anywhere else.
+template <typename TCounter, typename TSum> class TTally {
 public:
     // `cellsInOrder`: cells come column by column, so a number's first cell is the one it came with.
     TTally(uint64_t numberCount, uint64_t denseLimit, size_t cap, bool cellsInOrder)
         : FCap(cap), FCellsInOrder(cellsInOrder) {
         if (numberCount <= denseLimit) {
-            FDenseCount.assign(numberCount, 0);
+            FDenseCount.assign(numberCount, TCounter{});
             if (!cellsInOrder)
                 FDenseFirst.assign(numberCount, 0);
         } else {
@@ -143,16 +159,18 @@ public:
     }
 
     // False once more than the cap of different numbers have come.
-    bool Add(uint64_t number, uint64_t cell) {
+    bool Add(uint64_t number, uint64_t cell, TSum weight) {
         if (!FDenseCount.empty()) {
-            uint32_t& count = FDenseCount[number];
-            if (count++ == 0)
+            TCounter& count = FDenseCount[number];
+            const bool first = count == TCounter{};
+            count += static_cast<TCounter>(weight);
+            if (first)
                 FNumbers.push_back(number);
-            if (!FCellsInOrder && (count == 1 || cell < FDenseFirst[number]))
+            if (!FCellsInOrder && (first || cell < FDenseFirst[number]))
                 FDenseFirst[number] = cell;
         } else {
-            auto [entry, added] = FSparse.try_emplace(number, TEntry{0, cell});
-            ++entry->second.Count;
+            auto [entry, added] = FSparse.try_emplace(number, TEntry{TSum{}, cell});
+            entry->second.Count += weight;
             entry->second.First = std::min(entry->second.First, cell);
             if (added)
                 FNumbers.push_back(number);
@@ -161,8 +179,8 @@ public:
     }
 
     // (number, cells) in order of their first cell.
-    std::vector<std::pair<uint64_t, uint64_t>> InOrder() const {
-        std::vector<std::pair<uint64_t, uint64_t>> result; // (number, cells)
+    std::vector<std::pair<uint64_t, TSum>> InOrder() const {
+        std::vector<std::pair<uint64_t, TSum>> result; // (number, cells)
         result.reserve(FNumbers.size());
         if (FCellsInOrder) {
             for (const uint64_t number : FNumbers)
@@ -181,19 +199,19 @@ public:
 
 private:
     struct TEntry {
-        uint64_t Count;
+        TSum Count;
         uint64_t First;
     };
     uint64_t First(uint64_t number) const {
         return FDenseCount.empty() ? FSparse.at(number).First : FDenseFirst[number];
     }
-    uint64_t Count(uint64_t number) const {
+    TSum Count(uint64_t number) const {
         return FDenseCount.empty() ? FSparse.at(number).Count : FDenseCount[number];
     }
 
     size_t FCap;
     bool FCellsInOrder;
-    std::vector<uint32_t> FDenseCount;
+    std::vector<TCounter> FDenseCount;
     std::vector<uint64_t> FDenseFirst;
     std::unordered_map<uint64_t, TEntry> FSparse;
     std::vector<uint64_t> FNumbers;
@@ -207,28 +225,39 @@ public:
         : FGrid(grid), FPieces(pieces), FInnerIsMale(grid.Male().HetCount() >= grid.Female().HetCount()),
           FInner(FInnerIsMale ? grid.Male() : grid.Female()),
           FOuter(FInnerIsMale ? grid.Female() : grid.Male()),
+          FInnerWeights(FInnerIsMale ? grid.MaleWeights() : grid.FemaleWeights()),
+          FOuterWeights(FInnerIsMale ? grid.FemaleWeights() : grid.MaleWeights()),
           FFreeBits(std::min(FInner.HetCount(), blockBits)) {
         const size_t size = size_t(1) << FFreeBits;
         for (auto& numbers : FNumbers)
             numbers.resize(size);
         FOrder.resize(size);
+        if (FInnerWeights.Any() || FOuterWeights.Any())
+            FWeights.resize(size);
     }
 
     bool InnerIsMale() const { return FInnerIsMale; }
 
-    bool Run(TTally& tally) {
+    template <bool Weighted, typename TTallyOf> bool Run(TTallyOf& tally) {
         const uint64_t blockCount = uint64_t(1) << (FInner.HetCount() - FFreeBits);
         const uint64_t rows = FGrid.Male().GameteCount();
         for (uint64_t outer = 0; outer < FOuter.GameteCount(); ++outer)
             for (uint64_t block = 0; block < blockCount; ++block) {
                 Prepare(outer, block);
+                if constexpr (Weighted)
+                    PrepareWeights(outer, block);
                 const uint64_t size = uint64_t(1) << FFreeBits;
                 for (uint64_t x = 0; x < size; ++x) {
                     const uint64_t inner = block << FFreeBits | x;
                     const int space = FPieces.Split() && FOrder[x] > 0 ? 1 : 0;
                     const uint64_t number = FPieces.Offset(space) + FNumbers[space][x];
                     const uint64_t cell = FInnerIsMale ? outer * rows + inner : inner * rows + outer;
-                    if (!tally.Add(number, cell))
+                    bool counted = false;
+                    if constexpr (Weighted)
+                        counted = tally.Add(number, cell, TWeighedCells{FWeights[x], 1});
+                    else
+                        counted = tally.Add(number, cell, 1);
+                    if (!counted)
                         return false;
                 }
             }
@@ -313,15 +342,74 @@ private:
                     sign = static_cast<int8_t>(decided);
     }
 
+    // What the cells of a block weigh: the outer gamete times the inner one's loci that the block fixes,
+    // then doubled over the free loci.
+    void PrepareWeights(uint64_t outer, uint64_t block) {
+        TCount weight = FOuterWeights.Weight(outer);
+        for (int bit = FFreeBits; bit < FInner.HetCount(); ++bit)
+            weight *= FInnerWeights.Weight(bit, static_cast<int>((block >> (bit - FFreeBits)) & 1));
+        TCount* weights = FWeights.data();
+        weights[0] = weight;
+        for (int bit = 0; bit < FFreeBits; ++bit) {
+            const uint64_t half = uint64_t(1) << bit;
+            const uint32_t wildOrFirst = FInnerWeights.Weight(bit, 0);
+            const uint32_t second = FInnerWeights.Weight(bit, 1);
+            for (uint64_t x = 0; x < half; ++x) {
+                weights[x + half] = weights[x] * second;
+                weights[x] *= wildOrFirst;
+            }
+        }
+    }
+
     const TPunnettGrid& FGrid;
     const TPieceTable& FPieces;
     bool FInnerIsMale;
     const TParentGametes& FInner;
     const TParentGametes& FOuter;
+    const TGameteWeights& FInnerWeights;
+    const TGameteWeights& FOuterWeights;
     int FFreeBits;
     std::vector<uint64_t> FNumbers[2];
-    std::vector<int8_t> FOrder; // sign of male gamete against female gamete, per inner gamete
+    std::vector<int8_t> FOrder;   // sign of male gamete against female gamete, per inner gamete
+    std::vector<TCount> FWeights; // per inner gamete, when weighed
 };
+
+// The cells counted into distinct offspring: plain cells in 32-bit counters, weighed ones in exact sums.
+template <bool Weighted>
+bool CountCells(const TPunnettGrid& grid, TResultList& list, size_t lineLimit,
+                const TCellCountTuning& tuning) {
+    const TPieceTable pieces(grid);
+    // Where the pieces do not depend on which gamete is the greater, every combination of pieces occurs
+    // in some cell, so the number of different offspring is known before walking.
+    if (!pieces.Split() && pieces.TotalSize() > 2 * lineLimit)
+        return false;
+    TCellWalk walk(grid, pieces, tuning.BlockBits);
+    using TTallyOf =
+        std::conditional_t<Weighted, TTally<TWeighedCells, TWeighedCells>, TTally<uint32_t, uint64_t>>;
+    TTallyOf tally(pieces.TotalSize(), tuning.DenseTallyLimit, 2 * lineLimit, walk.InnerIsMale());
+    if (!walk.template Run<Weighted>(tally))
+        return false;
+    const auto numbers = tally.InOrder();
+    list.Lines.resize(numbers.size());
+    list.Counts.resize(numbers.size());
+    if constexpr (Weighted)
+        list.Cells.resize(numbers.size());
+    std::vector<uint64_t> hashes(numbers.size());
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        pieces.Offspring(numbers[i].first, list.Lines[i]);
+        if constexpr (Weighted) {
+            list.Counts[i] = numbers[i].second.Weight;
+            list.Cells[i] = numbers[i].second.Cells;
+        } else {
+            list.Counts[i] = numbers[i].second;
+        }
+        hashes[i] = TextHash(list.Lines[i]);
+    }
+    // Numbers stand for different pieces, which hardly ever make the same string; when they do, the
+    // cells count for the line met first.
+    MergeEqualLines(list, hashes, [&](uint32_t a, uint32_t b) { return list.Lines[a] == list.Lines[b]; });
+    return true;
+}
 
 } // namespace
 
@@ -329,29 +417,10 @@ bool TPunnettGrid::CollectCells(TResultList& list, size_t lineLimit, const TCell
     list.Clear();
     if (RowCount() == 0 || ColumnCount() == 0)
         return true;
-    const TPieceTable pieces(*this);
-    // Where the pieces do not depend on which gamete is the greater, every combination of pieces occurs
-    // in some cell, so the number of different offspring is known before walking.
-    if (!pieces.Split() && pieces.TotalSize() > 2 * lineLimit)
-        return false;
-    TCellWalk walk(*this, pieces, tuning.BlockBits);
-    TTally tally(pieces.TotalSize(), tuning.DenseTallyLimit, 2 * lineLimit, walk.InnerIsMale());
-    if (!walk.Run(tally))
-        return false;
-    const auto numbers = tally.InOrder();
-    list.Lines.resize(numbers.size());
-    list.Counts.resize(numbers.size());
-    std::vector<uint64_t> hashes(numbers.size());
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        pieces.Offspring(numbers[i].first, list.Lines[i]);
-        list.Counts[i] = static_cast<int64_t>(numbers[i].second);
-        hashes[i] = TextHash(list.Lines[i]);
-    }
-    // Numbers stand for different pieces, which hardly ever make the same string; when they do, the
-    // cells count for the line met first.
-    MergeEqualLines(list.Lines, list.Counts, hashes,
-                    [&](uint32_t a, uint32_t b) { return list.Lines[a] == list.Lines[b]; });
-    if (list.Lines.size() <= lineLimit)
+    const bool counted = FMaleWeights.Any() || FFemaleWeights.Any()
+                             ? CountCells<true>(*this, list, lineLimit, tuning)
+                             : CountCells<false>(*this, list, lineLimit, tuning);
+    if (counted && list.Lines.size() <= lineLimit)
         return true;
     list.Clear();
     return false;

@@ -2,6 +2,8 @@
 // hash (radix passes over an array), and lines of equal hash are compared with the caller's equality.
 #pragma once
 
+#include "calc/ResultList.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -50,24 +52,34 @@ std::vector<uint32_t> FirstOfEqualLines(const std::vector<uint64_t>& hashes, TEq
     return first;
 }
 
-// Merges equal lines into the first of them, adding up their counts, and keeps the lines' order.
+// Merges equal lines of `list` into the first of them, adding up their counts, and keeps the lines' order.
 template <typename TEqual>
-void MergeEqualLines(std::vector<std::string>& lines, std::vector<int64_t>& counts,
-                     const std::vector<uint64_t>& hashes, TEqual equal) {
+void MergeEqualLines(TResultList& list, const std::vector<uint64_t>& hashes, TEqual equal) {
+    std::vector<std::string>& lines = list.Lines;
+    std::vector<TCount>& counts = list.Counts;
+    std::vector<uint64_t>& cells = list.Cells;
+    const bool weighed = !cells.empty();
     std::vector<uint32_t> first = FirstOfEqualLines(hashes, equal);
     size_t kept = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (first[i] != i) {
-            counts[first[first[i]]] += counts[i]; // the first one's entry already holds its new place
+            const uint32_t into = first[first[i]]; // the first one's entry already holds its new place
+            counts[into] += counts[i];
+            if (weighed)
+                cells[into] += cells[i];
             continue;
         }
         first[i] = static_cast<uint32_t>(kept);
         if (kept != i) {
             lines[kept] = std::move(lines[i]);
             counts[kept] = counts[i];
+            if (weighed)
+                cells[kept] = cells[i];
         }
         ++kept;
     }
     lines.resize(kept);
     counts.resize(kept);
+    if (weighed)
+        cells.resize(kept);
 }

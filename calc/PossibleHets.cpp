@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <utility>
 
 // Offspring strings hold two pairs per locus at most, so a het list fits in the bits of a record.
@@ -79,7 +78,7 @@ std::string TPossibleList::PossibleTextOf(std::string_view line) const {
         const TPossibleItem& record = FItems[item];
         if (!LastText(look, record).empty())
             text = LastText(look, record);
-        else if (record.Count > 1) // its other cells
+        else if (record.Cells > 1) // its other cells
             text = LookText(look);
         return !text.empty();
     });
@@ -130,7 +129,7 @@ std::string TPossibleList::WorkOutText(const TLook& look, const std::string& phe
     });
     std::reverse(items.begin(), items.end());
     std::vector<std::string_view> entries;
-    int64_t total = 0;
+    TCount total = 0;
     for (const uint32_t item : items) {
         total += FItems[item].Count;
         ForEachHetPair(FItems[item], [&](std::string_view pair) {
@@ -145,17 +144,17 @@ std::string TPossibleList::WorkOutText(const TLook& look, const std::string& phe
     }
     std::string text = "(";
     for (const std::string_view entry : entries) {
-        int64_t carriers = 0;
+        TCount carriers = 0;
         for (const uint32_t item : items) {
             bool carries = false;
             ForEachHetPair(FItems[item], [&](std::string_view pair) { carries = carries || pair == entry; });
             if (carries)
                 carriers += FItems[item].Count;
         }
-        if (carriers != total) {
-            const double share = static_cast<double>(carriers) / static_cast<double>(total) * 100.0;
-            text += std::to_string(static_cast<int64_t>(std::floor(share))) + "% poss. ";
-        }
+        // The whole percent below the share, in integers: floating point can make 29 of 100 weighed
+        // carriers 28.999...%.
+        if (carriers != total)
+            text += DecimalText(carriers * 100 / total) + "% poss. ";
         text += naming.HetText(entry) + ", ";
     }
     if (text.size() <= 1)
@@ -174,6 +173,7 @@ void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestio
         item.Genotype = std::move(lines.Lines[i]);
         phenotypes.push_back(lines.PhenotypeOf(item.Genotype));
         item.Count = lines.Counts[i];
+        item.Cells = lines.CellsOf(i);
         const std::string& g = item.Genotype;
         std::vector<std::string_view> hets;
         for (size_t j = 0; j < g.size(); j += 2) {
@@ -191,7 +191,7 @@ void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestio
         }
         possibles.Add(std::move(item), phenotypes.back());
     }
-    std::vector<int64_t> counts = std::move(lines.Counts);
+    std::vector<TCount> counts = std::move(lines.Counts);
     lines.Clear();
     for (size_t i = 0; i < phenotypes.size(); ++i) {
         lines.Add(std::move(phenotypes[i]), counts[i]);

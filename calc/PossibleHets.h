@@ -1,6 +1,7 @@
 // Possible hets: which hidden alleles offspring of one look may carry, and in what share of them.
 #pragma once
 
+#include "calc/ExactCount.h"
 #include "calc/LineIndex.h"
 #include "calc/Naming.h"
 #include "calc/ResultList.h"
@@ -17,7 +18,8 @@
 struct TPossibleItem {
     std::string Genotype;
     uint64_t HetPairs = 0;       // bit k: the pair at position 2k of the genotype is on its het list
-    int64_t Count = 0;           // number of cells
+    TCount Count = 0;            // number of cells, or what they weigh
+    uint64_t Cells = 0;          // number of cells
     int32_t LastClearedAt = -1;  // when the text of its last cell was cleared (event of its look)
     uint32_t PreviousInLook = 0; // the record before it of the same look, or itself when first
 };

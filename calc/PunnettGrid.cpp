@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -147,4 +148,9 @@ std::string TPunnettGrid::CellText(uint64_t column, uint64_t row) const {
         return static_cast<bool>(FHetPairs[PairIndex(CharAt(pair, 0), CharAt(pair, 1))]);
     });
     return arranged;
+}
+
+void TPunnettGrid::WeighGametes(TGameteWeights male, TGameteWeights female) {
+    FMaleWeights = std::move(male);
+    FFemaleWeights = std::move(female);
 }

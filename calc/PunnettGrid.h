@@ -2,6 +2,7 @@
 // list of distinct offspring without ever building a cell's text.
 #pragma once
 
+#include "calc/GameteWeights.h"
 #include "calc/Gametes.h"
 #include "calc/ResultList.h"
 
@@ -22,6 +23,8 @@ public:
 
     const TParentGametes& Male() const { return FMale; }
     const TParentGametes& Female() const { return FFemale; }
+    const TGameteWeights& MaleWeights() const { return FMaleWeights; }
+    const TGameteWeights& FemaleWeights() const { return FFemaleWeights; }
     uint64_t RowCount() const { return FMale.GameteCount(); }
     uint64_t ColumnCount() const { return FFemale.GameteCount(); }
 
@@ -31,9 +34,11 @@ public:
     void AskCellQuestions(TAlleleQuestions& questions, TResultList& list);
     // Text of the inner cell (1-based); needs the questions asked.
     std::string CellText(uint64_t column, uint64_t row) const;
+    // From now on a cell counts what its gametes weigh together instead of 1.
+    void WeighGametes(TGameteWeights male, TGameteWeights female);
     // The distinct offspring of the cells, in order of first occurrence column by column, with the
-    // number of cells of each, into `list`. False, leaving `list` empty, when there are more than
-    // `lineLimit` of them.
+    // number of cells of each (or their weight), into `list`. False, leaving `list` empty, when there
+    // are more than `lineLimit` of them.
     bool CollectCells(TResultList& list, size_t lineLimit, const TCellCountTuning& tuning = {}) const;
 
     // What one locus of one cell can hold: the male and female choice at a position of the gametes
@@ -64,6 +69,8 @@ private:
 
     TParentGametes FMale;
     TParentGametes FFemale;
+    TGameteWeights FMaleWeights;
+    TGameteWeights FFemaleWeights;
     int FPositions = 0;
     std::vector<TSpot> FSpots;
     std::vector<bool> FHetPairs; // by pair index, for the pairs the cells hold

@@ -9,15 +9,16 @@
 void TResultList::Clear() {
     Lines.clear();
     Counts.clear();
+    Cells.clear();
 }
 
-void TResultList::Add(std::string line, int64_t count) {
+void TResultList::Add(std::string line, TCount count) {
     Lines.push_back(std::move(line));
     Counts.push_back(count);
 }
 
-int64_t TResultList::TotalCount() const {
-    return std::accumulate(Counts.begin(), Counts.end(), int64_t(0));
+TCount TResultList::TotalCount() const {
+    return std::accumulate(Counts.begin(), Counts.end(), TCount(0));
 }
 
 std::string TResultList::ExpandDominance(std::string_view pair) {
@@ -43,7 +44,7 @@ void TResultList::NormaliseLines() {
         hashes[i] = PairSetHash(Lines[i], true);
     }
     // A line of the same animal as an earlier one adds its cells to that one.
-    MergeEqualLines(Lines, Counts, hashes,
+    MergeEqualLines(*this, hashes,
                     [this](uint32_t a, uint32_t b) { return SamePairSet(Lines[a], Lines[b], true); });
     for (std::string& line : Lines)
         CondensePairs(line);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/AlleleQuestions.h"
+#include "calc/ExactCount.h"
 
 #include <cstdint>
 #include <string>
@@ -13,11 +14,15 @@ public:
     explicit TResultList(TAlleleQuestions& questions) : FQuestions(questions) {}
 
     std::vector<std::string> Lines;
-    std::vector<int64_t> Counts; // parallel to Lines: grid cells per line
+    std::vector<TCount> Counts; // parallel to Lines: grid cells per line, or what they weigh
+    // Where Counts hold weights, parallel to Lines: grid cells per line, kept until the possible-het
+    // records are made; empty where Counts are the cells.
+    std::vector<uint64_t> Cells;
 
     void Clear();
-    void Add(std::string line, int64_t count);
-    int64_t TotalCount() const;
+    void Add(std::string line, TCount count);
+    TCount TotalCount() const;
+    uint64_t CellsOf(size_t i) const { return Cells.empty() ? static_cast<uint64_t>(Counts[i]) : Cells[i]; }
 
     // One pair rewritten as the animal shows it: "+a" under "+ > a" becomes "++#a", two mutants of
     // different loci become "++".

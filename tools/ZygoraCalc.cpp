@@ -95,7 +95,7 @@ void WriteJson(const TCalcResult& result, TOutputStream& out) {
     for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
         const TOffspringLine line = result.OffspringLine(i);
         out << (i ? "," : "") << "{\"line\":" << JsonString(line.Line)
-            << ",\"count\":" << std::to_string(line.Count) << ",\"total\":" << std::to_string(line.Total)
+            << ",\"count\":" << DecimalText(line.Count) << ",\"total\":" << DecimalText(line.Total)
             << ",\"name\":" << JsonString(line.Name) << ",\"possibleHets\":" << JsonString(line.PossibleText)
             << "}";
     }

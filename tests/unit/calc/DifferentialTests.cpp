@@ -1,14 +1,18 @@
-// The fast calculation against the literal one on random gene sets, pairings and choices.
+// The fast calculation against the literal one on random gene sets, pairings and choices; with possible
+// hets, against the sum over every parent pair they stand for.
 #include "GeneSets.h"
 #include "LiteralCalculation.h"
 
 #include "calc/Calculation.h"
+#include "calc/GenotypeText.h"
 #include "calc/PunnettGrid.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -135,6 +139,22 @@ public:
         return selection;
     }
 
+    // Possible hets for some carriers of a parent as the selectors give them, and now and then an entry
+    // that is none.
+    std::vector<TPossibleHet> PossibleHets(const std::string& selection) {
+        static const std::vector<int> usual = {66, 33, 50};
+        std::vector<TPossibleHet> hets;
+        for (size_t i = 0; i + 1 < selection.size(); i += 2) {
+            const std::string code = selection.substr(i, 2);
+            if (code[0] == '+' && code[1] != '+' && selection.find(code) == selection.rfind(code) &&
+                !OneIn(4))
+                hets.push_back({code, OneIn(2) ? Pick(usual) : 1 + Below(99)});
+        }
+        if (OneIn(4))
+            hets.push_back({OneIn(2) ? "+q" : selection.substr(0, 2), OneIn(2) ? 0 : 100});
+        return hets;
+    }
+
     TCalcOptions Options() {
         TCalcOptions options;
         options.RatioIndex = Below(4) - 1;
@@ -169,6 +189,16 @@ std::string Describe(const TGeneSetRecipe& recipe, const std::string& male, cons
     return text;
 }
 
+// Counting in small blocks and with sparse counters gives the same offspring as the usual way.
+void CompareWaysOfCounting(TPunnettGrid& grid, TAlleleQuestions& questions) {
+    TResultList usual(questions), blocked(questions);
+    grid.AskCellQuestions(questions, usual);
+    ASSERT_TRUE(grid.CollectCells(usual, 1000));
+    ASSERT_TRUE(grid.CollectCells(blocked, 1000, TCellCountTuning{1, 0}));
+    EXPECT_EQ(blocked.Lines, usual.Lines);
+    EXPECT_TRUE(blocked.Counts == usual.Counts && blocked.Cells == usual.Cells);
+}
+
 void CompareOneCase(TRandomCases& cases) {
     const TGeneSetRecipe recipe = cases.GeneSet();
     int hets = 0;
@@ -195,28 +225,111 @@ void CompareOneCase(TRandomCases& cases) {
         for (size_t r = 0; r < literal.Cells[c].size(); ++r)
             ASSERT_EQ(fast.CellText(c + 1, r + 1), literal.Cells[c][r]) << "cell " << c + 1 << "," << r + 1;
 
-    // Counting in small blocks and with sparse counters gives the same offspring as the usual way.
     TLocusList loci;
     TCombiList combis;
     Build(recipe, loci, combis);
     TAlleleQuestions questions(loci);
-    TResultList usual(questions), blocked(questions);
     TPunnettGrid grid(male, female);
-    grid.AskCellQuestions(questions, usual);
-    ASSERT_TRUE(grid.CollectCells(usual, 1000));
-    ASSERT_TRUE(grid.CollectCells(blocked, 1000, TCellCountTuning{1, 0}));
-    EXPECT_EQ(blocked.Lines, usual.Lines);
-    EXPECT_EQ(blocked.Counts, usual.Counts);
+    CompareWaysOfCounting(grid, questions);
+}
+
+// The cases of seeds 1 to `last`, up to the first that fails.
+void CompareCases(unsigned last, void (*compare)(TRandomCases&)) {
+    for (unsigned seed = 1; seed <= last; ++seed) {
+        TRandomCases cases(seed);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        compare(cases);
+        if (testing::Test::HasFailure())
+            return;
+    }
 }
 
 } // namespace
 
 TEST(FastAgainstLiteral, RandomGeneSetsPairingsAndChoices) {
-    for (unsigned seed = 1; seed <= 800; ++seed) {
-        TRandomCases cases(seed);
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        CompareOneCase(cases);
-        if (HasFailure())
+    CompareCases(800, CompareOneCase);
+}
+
+namespace {
+
+// A line by its pairs in any order, as lines of the same animal merge.
+std::multiset<std::string> PairsOf(const std::string& line) {
+    std::multiset<std::string> pairs;
+    for (size_t i = 0; i < line.size(); i += 2)
+        pairs.insert(line.substr(i, 2));
+    return pairs;
+}
+
+void CompareMixture(TRandomCases& cases) {
+    const TGeneSetRecipe recipe = cases.GeneSet();
+    int hets = 0;
+    const std::string male = cases.Parent(recipe, hets);
+    const std::string female = cases.Parent(recipe, hets);
+    // Letters of both cases merge lines into the text of whichever came first.
+    for (const char c : male + female)
+        if (c != FoldCase(c) && (male + female).find(FoldCase(c)) != std::string::npos)
             return;
+    const TPairingPossibleHets possible{cases.PossibleHets(male), cases.PossibleHets(female)};
+    TCalcOptions options = cases.Options();
+    options.PossibleHetsIndex = 1;
+    SCOPED_TRACE(Describe(recipe, male, female, options) + "possible hets " +
+                 PossibleHetsText(possible.Male) + " / " + PossibleHetsText(possible.Female));
+
+    TLocusList loci, mixtureLoci;
+    TCombiList combis, mixtureCombis;
+    Build(recipe, loci, combis);
+    Build(recipe, mixtureLoci, mixtureCombis);
+    const TCalcResult mixture = RunCalculation(male, female, options, mixtureLoci, mixtureCombis, possible);
+    ASSERT_FALSE(mixture.Refused()) << mixture.RefusalMessage();
+    std::map<std::multiset<std::string>, TCount> mixed, summed;
+    for (size_t i = 0; i < mixture.OffspringLineCount(); ++i)
+        mixed[PairsOf(mixture.OffspringLine(i).Line)] += mixture.OffspringLine(i).Count;
+
+    // Every parent pair the possible hets stand for, the one het at all of them first, weighed by its
+    // chance out of the product of the chances' denominators.
+    TAlleleQuestions questions(loci);
+    TPunnettGrid grid(male, female);
+    grid.WeighGametes(TGameteWeights(grid.Male(), possible.Male, questions),
+                      TGameteWeights(grid.Female(), possible.Female, questions));
+    std::vector<std::pair<bool, TPossibleHet>> taken; // (of the male, possible het)
+    for (const bool ofMale : {true, false})
+        for (const TPossibleHet& het : (ofMale ? grid.MaleWeights() : grid.FemaleWeights()).Taken())
+            taken.emplace_back(ofMale, het);
+    TCount hetTotal = 0;
+    for (uint32_t dropped = 0; dropped < (1u << taken.size()); ++dropped) {
+        std::string pairMale = male;
+        std::string pairFemale = female;
+        TCount weight = 1;
+        for (size_t i = 0; i < taken.size(); ++i) {
+            const auto& [ofMale, het] = taken[i];
+            const TChance chance = ChanceOf(het.Percent);
+            const bool isKept = ((dropped >> i) & 1) == 0;
+            weight *= static_cast<TCount>(isKept ? chance.Numerator : chance.Denominator - chance.Numerator);
+            if (!isKept)
+                (ofMale ? pairMale : pairFemale).replace((ofMale ? male : female).find(het.Code), 2, "++");
+        }
+        const TCalcResult pair = RunCalculation(pairMale, pairFemale, options, loci, combis);
+        if (hetTotal == 0) {
+            hetTotal = pair.OffspringLineCount() ? pair.OffspringLine(0).Total : 1;
+            // Lines, their order and names, and the relations stored are those of the het pair.
+            EXPECT_EQ(WeightEntries(mixtureLoci), WeightEntries(loci));
+            ASSERT_EQ(mixture.OffspringLineCount(), pair.OffspringLineCount());
+            for (size_t i = 0; i < pair.OffspringLineCount(); ++i)
+                EXPECT_EQ(mixture.OffspringLine(i).Line + "|" + mixture.OffspringLine(i).Name,
+                          pair.OffspringLine(i).Line + "|" + pair.OffspringLine(i).Name);
+        }
+        for (size_t i = 0; i < pair.OffspringLineCount(); ++i)
+            summed[PairsOf(pair.OffspringLine(i).Line)] +=
+                weight * pair.OffspringLine(i).Count * (hetTotal / pair.OffspringLine(i).Total);
     }
+    // Both over the same denominator: the het pair's cells times the chances' denominators.
+    EXPECT_TRUE(mixed == summed);
+
+    CompareWaysOfCounting(grid, questions);
+}
+
+} // namespace
+
+TEST(MixtureAgainstParentPairs, RandomGeneSetsPairingsAndPossibleHets) {
+    CompareCases(1500, CompareMixture);
 }

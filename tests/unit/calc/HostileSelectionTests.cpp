@@ -70,3 +70,22 @@ TEST(HostileSelections, SixtyFourLociAreRefusedUnlessTheyAreFewerThanTheyLook) {
     ASSERT_FALSE(twoLoci.Refused());
     EXPECT_EQ(twoLoci.MaleGameteCount(), 4u);
 }
+
+TEST(HostileSelections, PossibleHetsThatAreNoneArePassedOver) {
+    const auto offspring = [](TGeneSet& set, const std::string& male,
+                              const std::vector<TPossibleHet>& possible) {
+        const TCalcResult result =
+            RunCalculation(male, male, {}, set.LocusList, set.CombiList, {possible, {}});
+        return std::vector<std::string>(result.ReportLines().begin() + 2, result.ReportLines().end());
+    };
+    TGeneSet set = Serpentia();
+    const std::vector<TPossibleHet> hostile = {
+        {"+a", 66}, {"+a", 50}, {"+e", 0},   {"+e", 100}, {"+e", -1}, {"a+", 50},    {"++", 50},
+        {"+", 50},  {"", 50},   {"+ee", 50}, {"+b", 50},  {"#e", 50}, {"+\xE9", 50}, {"+#", 50}};
+    // A code typed twice is one locus, as it is without possible hets.
+    for (const char* male : {"+a+e", "+a+e+a", "+a+e+", "+a+e+e"})
+        EXPECT_EQ(offspring(set, male, hostile), offspring(set, "+a+e", {{"+a", 66}})) << male;
+    // A mutant that shows over the wild type is no possible het.
+    TGeneSet dominant = SmallGeneSet({{"++:Normal", "+d:Dom het", "dd:Dominant"}}, {"+d=d > +"});
+    EXPECT_EQ(offspring(dominant, "+d", {{"+d", 50}}), offspring(dominant, "+d", {}));
+}

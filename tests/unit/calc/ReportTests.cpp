@@ -25,8 +25,8 @@ std::vector<std::string> OffspringOf(const TCalcResult& result) {
 }
 
 std::vector<std::string> Offspring(TGeneSet& set, const std::string& male, const std::string& female,
-                                   const TCalcOptions& options) {
-    return OffspringOf(RunCalculation(male, female, options, set.LocusList, set.CombiList));
+                                   const TCalcOptions& options, const TPairingPossibleHets& possible = {}) {
+    return OffspringOf(RunCalculation(male, female, options, set.LocusList, set.CombiList, possible));
 }
 
 std::vector<std::string> Grid(const TCalcResult& result) {
@@ -170,4 +170,32 @@ TEST(Report, ChainOfCombinationsIsNamedByItsLongestLink) {
               (std::vector<std::string>{"1/1 Phantom  "}));
     EXPECT_EQ(Offspring(set, "cceeff", "cceeff", Options(0, 0, 0, 1)),
               (std::vector<std::string>{"1/1 Bloodred, Charcoal, Hypomelanistic  "}));
+}
+
+TEST(Report, ParentsThatArePossiblyHet) {
+    TGeneSet set = Serpentia();
+    const TPairingPossibleHets amel66{{{"+a", 66}}, {}};
+    const TCalcResult result =
+        RunCalculation("+a", "+a", Options(0, 0, 0, 1), set.LocusList, set.CombiList, amel66);
+    EXPECT_EQ(result.ReportLines()[0], "Male   = 66% poss. het. Amelanistic");
+    EXPECT_EQ(OffspringOf(result),
+              (std::vector<std::string>{"2/6 Normal", "3/6 het. Amel  ", "1/6 Amelanistic  "}));
+    EXPECT_TRUE(result.OffspringLine(1).Share().Numerator == 1 &&
+                result.OffspringLine(1).Share().Denominator == 2);
+    EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1), amel66),
+              (std::vector<std::string>{"33.33% Normal", "50.00% het. Amel  ", "16.67% Amelanistic  "}));
+    // Of the normal looking offspring, 3 in 5 carry a.
+    EXPECT_EQ(Offspring(set, "+a", "+a", Options(0, 0, 0, 0), amel66),
+              (std::vector<std::string>{"5/6 Normal(60% poss. het. Amelanistic) ", "1/6 Amelanistic  "}));
+    // 29 in 100 exactly, where floating point gives 28.999...
+    EXPECT_EQ(Offspring(set, "+a", "++", Options(0, 0, 0, 0), {{{"+a", 58}}, {}}),
+              (std::vector<std::string>{"1/1 Normal(29% poss. het. Amelanistic) "}));
+    // The parent's other genes come first, by gene names or by combinations.
+    const TPairingPossibleHets anery50{{{"+b", 50}}, {}};
+    EXPECT_EQ(RunCalculation("aa+bee", "aa++ee", Options(0, 0, 0, 0), set.LocusList, set.CombiList, anery50)
+                  .ReportLines()[0],
+              "Male   = Amelanistic, Charcoal, 50% poss. het. Anerythristic");
+    EXPECT_EQ(RunCalculation("aa+bee", "aa++ee", Options(0, 1, 0, 0), set.LocusList, set.CombiList, anery50)
+                  .ReportLines()[0],
+              "Male   = Blizzard, 50% poss. het. Anerythristic");
 }

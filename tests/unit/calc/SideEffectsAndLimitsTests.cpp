@@ -23,6 +23,10 @@ TEST(StoredRelations, DefaultsAreStoredInTheOrderTheyAreFirstAskedAndOnlyOnce) {
               (std::vector<std::string>{"0\t+a:+ > a", "0\t+b:+ > b", "0\tab:a = b"}));
     RunCalculation("+a", "+b", {}, set.LocusList, set.CombiList);
     EXPECT_EQ(WeightEntries(set.LocusList).size(), 3u);
+    // Checking a possible het asks nothing before the parents' names do.
+    TGeneSet possible = SmallGeneSet({TwoMutantLocus});
+    RunCalculation("+a", "+b", {}, possible.LocusList, possible.CombiList, {{}, {{"+b", 50}}});
+    EXPECT_EQ(WeightEntries(possible.LocusList), WeightEntries(set.LocusList));
 
     TGeneSet swapped = SmallGeneSet({TwoMutantLocus});
     RunCalculation("+b", "+a", {}, swapped.LocusList, swapped.CombiList);
@@ -74,6 +78,20 @@ TEST(TooLarge, TooManyHeterozygousLociAreRefusedNamingTheirNumberAndTheLimit) {
         << result.RefusalMessage();
     EXPECT_NE(result.RefusalMessage().find("limit is " + std::to_string(MaxHeterozygousLoci)),
               std::string::npos);
+}
+
+TEST(TooLarge, MoreThanTwelvePossibleHetsAreRefused) {
+    TGeneSet set = Serpentia();
+    const std::string carriers = "+a+b+c+d+e+f+g";
+    TPairingPossibleHets possible{ReadPossibleHets("+a:50,+b:50,+c:50,+d:50,+e:50,+f:50,+g:50").Hets,
+                                  ReadPossibleHets("+a:33,+b:66,+c:33,+d:66,+e:10").Hets};
+    EXPECT_FALSE(RunCalculation(carriers, carriers, {}, set.LocusList, set.CombiList, possible).Refused());
+    possible.Female.push_back({"+g", 66});
+    const TCalcResult result = RunCalculation(carriers, carriers, {}, set.LocusList, set.CombiList, possible);
+    ASSERT_TRUE(result.Refused());
+    EXPECT_EQ(result.RefusalMessage(),
+              "Too large to calculate: the male and the female have 13 possible hets "
+              "together, and the limit is 12 possible hets.");
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "model/Locus.h"
+#include "model/PossibleHet.h"
 
 #include <gtest/gtest.h>
 
@@ -194,4 +195,15 @@ TEST(Relations, PartnerAlleleSkipsWildTypeAndSelfPairs) {
     EXPECT_EQ(locus->PartnerAllele("+i"), "j");
     EXPECT_EQ(locus->PartnerAllele("+k"), "");
     EXPECT_EQ(locus->PartnerAllele("+"), "");
+}
+
+TEST(PossibleHets, ListTextRoundTripsAndDropsWhatIsNoPossibleHet) {
+    const std::vector<TPossibleHet> hets = {{"+a", 66}, {"+e", 50}};
+    EXPECT_EQ(ReadPossibleHets(PossibleHetsText(hets)).Hets, hets);
+    const TPossibleHetsRead read =
+        ReadPossibleHets(" +a:66 ,+e:0,+e:100,a+:5,++:5,+a:50,+b:x,+b:5x,+c,,+d:07");
+    EXPECT_EQ(read.Hets, (std::vector<TPossibleHet>{{"+a", 66}, {"+d", 7}}));
+    EXPECT_EQ(read.Dropped, 9);
+    // A blank list is no list, not a dropped entry.
+    EXPECT_EQ(ReadPossibleHets(" ").Dropped, 0);
 }

@@ -1,0 +1,64 @@
+#include "model/PossibleHet.h"
+
+#include <algorithm>
+#include <charconv>
+#include <numeric>
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+// One entry "+a:66", or false.
+bool ReadEntry(std::string_view entry, TPossibleHet& het) {
+    if (entry.size() < 4 || entry[0] != '+' || entry[1] == '+' || entry[2] != ':')
+        return false;
+    const std::string_view digits = entry.substr(3);
+    int percent = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), percent);
+    if (error != std::errc() || end != digits.data() + digits.size() || percent < 1 || percent > 99)
+        return false;
+    het = TPossibleHet{std::string(entry.substr(0, 2)), percent};
+    return true;
+}
+
+} // namespace
+
+TChance ChanceOf(int percent) {
+    if (percent == 66)
+        return {2, 3};
+    if (percent == 33)
+        return {1, 3};
+    const int divisor = std::gcd(percent, 100);
+    return {percent / divisor, 100 / divisor};
+}
+
+std::string PossibleHetsText(const std::vector<TPossibleHet>& hets) {
+    std::string text;
+    for (const TPossibleHet& het : hets)
+        text += (text.empty() ? "" : ",") + het.Code + ":" + std::to_string(het.Percent);
+    return text;
+}
+
+TPossibleHetsRead ReadPossibleHets(std::string_view text) {
+    TPossibleHetsRead read;
+    if (TrimBlanks(text).empty())
+        return read;
+    for (size_t begin = 0; begin <= text.size();) {
+        const size_t end = std::min(text.find(',', begin), text.size());
+        TPossibleHet het;
+        if (ReadEntry(TrimBlanks(text.substr(begin, end - begin)), het) &&
+            std::none_of(read.Hets.begin(), read.Hets.end(),
+                         [&](const TPossibleHet& known) { return known.Code == het.Code; }))
+            read.Hets.push_back(std::move(het));
+        else
+            ++read.Dropped;
+        begin = end + 1;
+    }
+    return read;
+}
