@@ -5,6 +5,7 @@
 #include "storage/ShippedGeneSets.h"
 
 #include "calc/Calculation.h"
+#include "calc/ExactCount.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +127,8 @@ TEST(ShippedGeneSets, WellKnownPairingsGiveTheSharesBreedersExpect) {
             if (line.Name.substr(0, line.Name.find_last_not_of(' ') + 1) != c.Line)
                 continue;
             ++found;
-            EXPECT_EQ(line.Count * c.Total, c.Count * line.Total) << line.Count << "/" << line.Total;
+            EXPECT_TRUE(line.Count * c.Total == c.Count * line.Total)
+                << DecimalText(line.Count) << "/" << DecimalText(line.Total);
         }
         EXPECT_EQ(found, 1) << c.Line;
     }
