@@ -2,7 +2,7 @@
 #include "ui/uFrmMain.h"
 
 #include "calc/Calculation.h"
-#include "storage/IniFile.h"
+#include "model/Text.h"
 #include "ui/CoreText.h"
 #include "ui/GridModel.h"
 #include "ui/ImageLists.h"

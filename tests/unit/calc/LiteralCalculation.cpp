@@ -1,5 +1,7 @@
 #include "LiteralCalculation.h"
 
+#include "model/Text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,16 +20,12 @@ bool Greater(char a, char b) {
     return static_cast<unsigned char>(a) > static_cast<unsigned char>(b);
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
 std::vector<std::string> PairsOf(const std::string& s, bool ignoreCase) {
     std::vector<std::string> pairs;
     for (size_t i = 0; i < s.size(); i += 2) {
         std::string pair = PairOf(s, i);
         if (ignoreCase)
-            std::transform(pair.begin(), pair.end(), pair.begin(), Lower);
+            std::transform(pair.begin(), pair.end(), pair.begin(), LowerCaseAscii);
         pairs.push_back(pair);
     }
     std::sort(pairs.begin(), pairs.end());
@@ -37,15 +35,6 @@ std::vector<std::string> PairsOf(const std::string& s, bool ignoreCase) {
 // The same pairs, each as often, in any order.
 bool SameAnimal(const std::string& a, const std::string& b, bool ignoreCase) {
     return PairsOf(a, ignoreCase) == PairsOf(b, ignoreCase);
-}
-
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
 }
 
 bool Blank(char c) {
