@@ -13,10 +13,10 @@ bool IsBlank(char c) {
 
 // A pair as one number: two bytes, or one byte and a marker for the pair cut short.
 uint32_t PairCode(std::string_view pair, bool ignoreCase) {
-    const char first = ignoreCase ? LowerCaseAscii(pair[0]) : pair[0];
+    const char first = ignoreCase ? LowerCaseWindows1252(pair[0]) : pair[0];
     if (pair.size() == 1)
         return 0x10000u | static_cast<unsigned char>(first);
-    return static_cast<uint32_t>(PairIndex(first, ignoreCase ? LowerCaseAscii(pair[1]) : pair[1]));
+    return static_cast<uint32_t>(PairIndex(first, ignoreCase ? LowerCaseWindows1252(pair[1]) : pair[1]));
 }
 
 // The pair numbers of a string, sorted, in a buffer on the stack: genotype strings have a few dozen

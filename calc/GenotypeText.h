@@ -48,7 +48,8 @@ void CondensePairs(std::string& s);
 void SortEachPair(std::string& s);
 
 // Two genotype strings describe the same animal when they hold the same pairs, each as often, in any
-// order; with `ignoreCase` letters of either case count alike. Such strings have the same hash.
+// order; with `ignoreCase` a Windows-1252 letter of either case counts alike, as the merge of offspring lines
+// compares them. Such strings have the same hash.
 bool SamePairSet(std::string_view a, std::string_view b, bool ignoreCase);
 uint64_t PairSetHash(std::string_view s, bool ignoreCase);
 uint64_t TextHash(std::string_view s);

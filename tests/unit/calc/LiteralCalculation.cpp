@@ -25,7 +25,7 @@ std::vector<std::string> PairsOf(const std::string& s, bool ignoreCase) {
     for (size_t i = 0; i < s.size(); i += 2) {
         std::string pair = PairOf(s, i);
         if (ignoreCase)
-            std::transform(pair.begin(), pair.end(), pair.begin(), LowerCaseAscii);
+            std::transform(pair.begin(), pair.end(), pair.begin(), LowerCaseWindows1252);
         pairs.push_back(pair);
     }
     std::sort(pairs.begin(), pairs.end());
