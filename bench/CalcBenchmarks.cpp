@@ -52,20 +52,20 @@ TGeneSet Serpentia() {
 // Ten heterozygous loci in both parents: 1,048,576 cells.
 void TenHetsRatioGenotypeSeparateShowPoss(benchmark::State& state) {
     TGeneSet set = Serpentia();
-    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, '.'});
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, "."});
 }
 
 // The same with 59,049 genotype lines named by combinations.
 void TenHetsPercentageGenotypeCombiNoPoss(benchmark::State& state) {
     TGeneSet set = Serpentia();
-    RunPairing(state, set, TenHets, TenHets, TCalcOptions{1, 1, 0, 1, '.'});
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{1, 1, 0, 1, "."});
 }
 
 // Twelve loci, one recessive mutant each, both parents heterozygous at all: 16,777,216 cells.
 void TwelveHetsPhenotypeShowPoss(benchmark::State& state) {
     TGeneSet set;
     LoadGeneSet(ZYGORA_BENCH_DIR "/TwelveLoci.INI", set);
-    RunPairing(state, set, set.Male, set.Female, TCalcOptions{0, 0, 1, 0, '.'});
+    RunPairing(state, set, set.Male, set.Female, TCalcOptions{0, 0, 1, 0, "."});
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tools/CommandLine.h"
 
+#include "model/Text.h"
+
 #include <charconv>
 #include <climits>
 
@@ -93,10 +95,10 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
                 commandLine.Male = *text;
             else if (name == "--female")
                 commandLine.Female = *text;
-            else if (text->size() != 1)
+            else if (CharacterCount(*text) != 1)
                 return "the decimal separator must be one character, not \"" + *text + "\"";
             else
-                commandLine.DecimalSeparator = (*text)[0];
+                commandLine.DecimalSeparator = *text;
         } else if (name == "--ratio-index" || name == "--combi-index" || name == "--pheno-index" ||
                    name == "--possible-index") {
             const std::optional<std::string> text = takeValue();

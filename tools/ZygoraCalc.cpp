@@ -36,9 +36,9 @@ private:
     std::string FBuffer;
 };
 
-char LocaleDecimalSeparator() {
+std::string LocaleDecimalSeparator() {
     const char* point = std::localeconv()->decimal_point;
-    return point && point[0] ? point[0] : '.';
+    return point && point[0] ? point : ".";
 }
 
 // Loads the gene set the options name; false with the message printed when the file is not there or
@@ -106,7 +106,7 @@ void WriteJson(const TCalcResult& result, TOutputStream& out) {
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    const char localeSeparator = LocaleDecimalSeparator();
+    const std::string localeSeparator = LocaleDecimalSeparator();
     std::setlocale(LC_NUMERIC, "C");
 
     TCommandLine commandLine;

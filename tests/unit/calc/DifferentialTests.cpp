@@ -141,7 +141,7 @@ public:
         options.CombiIndex = Below(4) - 1;
         options.PhenotypeIndex = Below(4) - 1;
         options.PossibleHetsIndex = Below(4) - 1;
-        options.DecimalSeparator = OneIn(2) ? '.' : ',';
+        options.DecimalSeparator = OneIn(2) ? "." : "\xD9\xAB"; // the Arabic decimal separator, two bytes
         return options;
     }
 

@@ -25,7 +25,7 @@ TEST(HostileSelections, HashesHighBytesAndOddLengthsGiveTheReportOfTheRules) {
                                      {"+\xC4", "+\xE4"}});
     for (const auto& [male, female] : pairings)
         for (const TCalcOptions& options :
-             {TCalcOptions{0, 0, 0, 0, '.'}, TCalcOptions{0, 1, 0, 0, '.'}, TCalcOptions{1, 1, 1, 0, ','}}) {
+             {TCalcOptions{0, 0, 0, 0, "."}, TCalcOptions{0, 1, 0, 0, "."}, TCalcOptions{1, 1, 1, 0, ","}}) {
             SCOPED_TRACE(male + " x " + female);
             TGeneSet fast = Serpentia();
             TGeneSet literal = Serpentia();

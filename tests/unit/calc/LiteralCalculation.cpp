@@ -540,12 +540,11 @@ public:
     }
 };
 
-std::string Percentage(long long n, long long total, char separator) {
+std::string Percentage(long long n, long long total, const std::string& separator) {
     char text[64];
     std::snprintf(text, sizeof text, "%.2f", static_cast<double>(n) / (static_cast<double>(total) / 100.0));
     std::string s = text;
-    std::replace(s.begin(), s.end(), '.', separator);
-    return s;
+    return s.replace(s.find('.'), 1, separator);
 }
 
 } // namespace

@@ -42,6 +42,9 @@ const char* const SmallSet =
     "RatioIndex=1\r\nPossibleHetsIndex=1\r\nLocus0GeneCount=3\r\n[LOCUS]\r\n0=Amel\r\n"
     "[Gene]\r\n0-0=++:Normal\r\n0-1=+a:het. Amel\r\n0-2=aa:Amelanistic\r\n";
 
+// The Arabic decimal separator (U+066B), one character of two bytes.
+const std::string ArabicPoint = "\xD9\xAB";
+
 // The offspring lines of a printed report: what follows the banner.
 std::string OffspringOf(const std::string& out) {
     const size_t banner = out.find("-----");
@@ -88,8 +91,9 @@ TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
     EXPECT_EQ(
         OffspringOf(RunTool({"--gene-set", file, "--ratio-index", "0", "--decimal-separator", ","}).Out),
         "1/2 het. Amel  \n1/2 Amelanistic  \n");
-    EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file, "--decimal-separator", ","}).Out),
-              "50,00% het. Amel  \n50,00% Amelanistic  \n");
+    // One character of two bytes is printed whole.
+    EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file, "--decimal-separator", ArabicPoint}).Out),
+              "50" + ArabicPoint + "00% het. Amel  \n50" + ArabicPoint + "00% Amelanistic  \n");
     // 7 is past "Percentage", -5 leaves the combination choice empty: parents by combinations.
     const TRun clamped =
         RunTool({"--male", "+a", "--female", "aa", "--ratio-index", "7", "--combi-index", "-5"});
@@ -152,18 +156,19 @@ TEST(ZygoraCalc, HostileSelectionsGiveAReportOrARefusal) {
 }
 
 TEST(ZygoraCalc, DecimalSeparatorFollowsTheLocaleUnlessGiven) {
-    // A German locale built for this test alone, where the system has the locale sources.
+    // A Pashto locale, whose separator is the Arabic one, built for this test alone where the system has
+    // the locale sources.
     TTempFolder locales;
     const std::string build =
-        "localedef -i de_DE -f UTF-8 " + Quoted(locales.File("de_DE.UTF-8")) + " >/dev/null 2>&1";
+        "localedef -i ps_AF -f UTF-8 " + Quoted(locales.File("ps_AF.UTF-8")) + " >/dev/null 2>&1";
     if (std::system(build.c_str()) != 0)
-        GTEST_SKIP() << "the system cannot build a German locale";
-    const std::string german = "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=de_DE.UTF-8";
+        GTEST_SKIP() << "the system cannot build a Pashto locale";
+    const std::string pashto = "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=ps_AF.UTF-8";
     std::vector<std::string> percentages = {"--male", "+a", "--female", "aa", "--ratio-index", "1"};
-    EXPECT_EQ(OffspringOf(RunTool(percentages, german).Out),
-              "50,00% Normal(het. Amelanistic) \n50,00% Amelanistic  \n");
+    EXPECT_EQ(OffspringOf(RunTool(percentages, pashto).Out),
+              "50" + ArabicPoint + "00% Normal(het. Amelanistic) \n50" + ArabicPoint + "00% Amelanistic  \n");
     percentages.insert(percentages.end(), {"--decimal-separator", "."});
-    EXPECT_EQ(OffspringOf(RunTool(percentages, german).Out).substr(0, 7), "50.00% ");
+    EXPECT_EQ(OffspringOf(RunTool(percentages, pashto).Out).substr(0, 7), "50.00% ");
 }
 
 TEST(ZygoraCalc, JsonStringsAreEscapedAndReadAsWindows1252WhenNotUtf8) {
