@@ -1,11 +1,13 @@
 // zygora-calc: the offspring calculation on the command line, for breeders' scripts and for checking the
 // engine.
 #include "calc/Calculation.h"
+#include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/FileIO.h"
 #include "storage/GeneSetFile.h"
 #include "tools/CommandLine.h"
-#include "tools/JsonText.h"
+
+#include <nlohmann/json.hpp>
 
 #include <clocale>
 #include <cstdio>
@@ -87,19 +89,23 @@ void WriteWeights(const TLocusList& loci, TOutputStream& out) {
             out << std::to_string(i) << "\t" << entry << "\n";
 }
 
+// Every text as UTF-8 by the rule the window reads it with, so that the strict dump never meets bytes it
+// refuses.
 void WriteJson(const TCalcResult& result, TOutputStream& out) {
-    out << "{\"report\":[";
-    for (size_t i = 0; i < result.ReportLines().size(); ++i)
-        out << (i ? "," : "") << JsonString(result.ReportLines()[i]);
-    out << "],\"offspring\":[";
+    nlohmann::ordered_json report = nlohmann::ordered_json::array();
+    for (const std::string& line : result.ReportLines())
+        report.push_back(Utf8Of(line));
+    nlohmann::ordered_json offspring = nlohmann::ordered_json::array();
     for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
         const TOffspringLine line = result.OffspringLine(i);
-        out << (i ? "," : "") << "{\"line\":" << JsonString(line.Line)
-            << ",\"count\":" << std::to_string(line.Count) << ",\"total\":" << std::to_string(line.Total)
-            << ",\"name\":" << JsonString(line.Name) << ",\"possibleHets\":" << JsonString(line.PossibleText)
-            << "}";
+        offspring.push_back({{"line", Utf8Of(line.Line)},
+                             {"count", line.Count},
+                             {"total", line.Total},
+                             {"name", Utf8Of(line.Name)},
+                             {"possibleHets", Utf8Of(line.PossibleText)}});
     }
-    out << "]}\n";
+    const nlohmann::ordered_json json = {{"report", std::move(report)}, {"offspring", std::move(offspring)}};
+    out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::strict) << "\n";
 }
 
 } // namespace
