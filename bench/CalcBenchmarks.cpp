@@ -53,13 +53,13 @@ TGeneSet Serpentia() {
 // Ten heterozygous loci in both parents: 1,048,576 cells.
 void TenHetsRatioGenotypeSeparateShowPoss(benchmark::State& state) {
     TGeneSet set = Serpentia();
-    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, '.'});
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, "."});
 }
 
 // The same with 59,049 genotype lines named by combinations.
 void TenHetsPercentageGenotypeCombiNoPoss(benchmark::State& state) {
     TGeneSet set = Serpentia();
-    RunPairing(state, set, TenHets, TenHets, TCalcOptions{1, 1, 0, 1, '.'});
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{1, 1, 0, 1, "."});
 }
 
 // The same with six of the ten loci possible hets in each parent: every cell weighed.
@@ -67,14 +67,14 @@ void TenHetsSixPossibleEachRatioGenotypeSeparateShowPoss(benchmark::State& state
     TGeneSet set = Serpentia();
     const TPairingPossibleHets possible{ReadPossibleHets("+a:66,+b:50,+c:33,+d:66,+e:50,+f:10").Hets,
                                         ReadPossibleHets("+e:66,+f:50,+g:33,+h:66,+i:50,+k:90").Hets};
-    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, '.'}, possible);
+    RunPairing(state, set, TenHets, TenHets, TCalcOptions{0, 0, 0, 0, "."}, possible);
 }
 
 // Twelve loci, one recessive mutant each, both parents heterozygous at all: 16,777,216 cells.
 void TwelveHetsPhenotypeShowPoss(benchmark::State& state) {
     TGeneSet set;
     LoadGeneSet(ZYGORA_BENCH_DIR "/TwelveLoci.INI", set);
-    RunPairing(state, set, set.Male, set.Female, TCalcOptions{0, 0, 1, 0, '.'});
+    RunPairing(state, set, set.Male, set.Female, TCalcOptions{0, 0, 1, 0, "."});
 }
 
 } // namespace

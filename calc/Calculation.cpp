@@ -82,9 +82,9 @@ std::string Share(TCount count, TCount total, const TCalcOptions& options) {
     const auto end =
         std::to_chars(digits, digits + sizeof digits, percentage, std::chars_format::fixed, 2).ptr;
     std::string text(digits, end);
-    for (char& c : text)
-        if (c == '.')
-            c = options.DecimalSeparator;
+    const size_t point = text.find('.');
+    if (point != std::string::npos)
+        text.replace(point, 1, options.DecimalSeparator);
     return text + "%";
 }
 

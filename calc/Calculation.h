@@ -24,7 +24,7 @@ struct TCalcOptions {
     int CombiIndex = 0;
     int PhenotypeIndex = 0;
     int PossibleHetsIndex = 0;
-    char DecimalSeparator = '.';
+    std::string DecimalSeparator = ".";
 };
 
 // One line of the offspring list as the report shows it.

@@ -21,7 +21,7 @@
 namespace {
 
 int Compare(char a, char b) {
-    return ByteLess(a, b) ? -1 : (ByteLess(b, a) ? 1 : 0);
+    return AlleleLess(a, b) ? -1 : (AlleleLess(b, a) ? 1 : 0);
 }
 
 // The pieces of every locus as digits. When the pieces do not depend on which gamete is the greater

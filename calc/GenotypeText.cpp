@@ -13,10 +13,10 @@ bool IsBlank(char c) {
 
 // A pair as one number: two bytes, or one byte and a marker for the pair cut short.
 uint32_t PairCode(std::string_view pair, bool ignoreCase) {
-    const char first = ignoreCase ? FoldCase(pair[0]) : pair[0];
+    const char first = ignoreCase ? LowerCaseWindows1252(pair[0]) : pair[0];
     if (pair.size() == 1)
         return 0x10000u | static_cast<unsigned char>(first);
-    return static_cast<uint32_t>(PairIndex(first, ignoreCase ? FoldCase(pair[1]) : pair[1]));
+    return static_cast<uint32_t>(PairIndex(first, ignoreCase ? LowerCaseWindows1252(pair[1]) : pair[1]));
 }
 
 // The pair numbers of a string, sorted, in a buffer on the stack: genotype strings have a few dozen
@@ -59,10 +59,6 @@ std::string TrimTrailingBlanks(std::string_view s) {
     return std::string(s.substr(0, end));
 }
 
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 void CondensePairs(std::string& s) {
     // Pairs are moved forward within s: the condensed front never overtakes the pair being read.
     const auto keepPair = [&s](size_t from, size_t& to) {
@@ -101,7 +97,7 @@ void CondensePairs(std::string& s) {
 
 void SortEachPair(std::string& s) {
     for (size_t i = 0; i + 1 < s.size(); i += 2)
-        if (ByteLess(s[i + 1], s[i]))
+        if (AlleleLess(s[i + 1], s[i]))
             std::swap(s[i], s[i + 1]);
 }
 

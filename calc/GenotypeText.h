@@ -1,6 +1,8 @@
 // Genotype strings read as pairs: positions, condensing, trimming, and comparing lines as sets of pairs.
 #pragma once
 
+#include "model/Text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,11 +19,6 @@ inline std::string_view PairAt(std::string_view s, size_t i) {
     return s.substr(i, 2);
 }
 
-// Bytes ordered as unsigned numbers, as strings compare them.
-inline bool ByteLess(char x, char y) {
-    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-}
-
 // Index of a pair (x, y) in tables of all byte pairs.
 inline size_t PairIndex(char x, char y) {
     return static_cast<size_t>(static_cast<unsigned char>(x)) << 8 | static_cast<unsigned char>(y);
@@ -31,7 +28,7 @@ inline size_t PairIndex(char x, char y) {
 // which); a string of one pair gets its lower byte first.
 template <typename TIsHet> void ArrangePairs(std::string_view s, std::string& arranged, TIsHet isHet) {
     arranged.clear();
-    if (s.size() == 2 && ByteLess(s[1], s[0])) {
+    if (s.size() == 2 && AlleleLess(s[1], s[0])) {
         arranged = {s[1], s[0]};
         return;
     }
@@ -44,9 +41,6 @@ template <typename TIsHet> void ArrangePairs(std::string_view s, std::string& ar
 // Blanks and control characters removed from the end.
 std::string TrimTrailingBlanks(std::string_view s);
 
-// Letter case folded for the comparisons that ignore it (only the merge of offspring lines does).
-char FoldCase(char c);
-
 // Each pair kept once, in order of first occurrence; in a string of more than one pair "++" is dropped.
 void CondensePairs(std::string& s);
 
@@ -54,7 +48,8 @@ void CondensePairs(std::string& s);
 void SortEachPair(std::string& s);
 
 // Two genotype strings describe the same animal when they hold the same pairs, each as often, in any
-// order; with `ignoreCase` letters of either case count alike. Such strings have the same hash.
+// order; with `ignoreCase` a Windows-1252 letter of either case counts alike, as the merge of offspring lines
+// compares them. Such strings have the same hash.
 bool SamePairSet(std::string_view a, std::string_view b, bool ignoreCase);
 uint64_t PairSetHash(std::string_view s, bool ignoreCase);
 uint64_t TextHash(std::string_view s);

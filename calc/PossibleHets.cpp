@@ -14,11 +14,6 @@ namespace {
 
 const std::string NoText;
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-}
-
 // Calls `visit` with each pair on the het list of a record, in order.
 template <typename TVisit> void ForEachHetPair(const TPossibleItem& item, TVisit visit) {
     for (uint64_t pairs = item.HetPairs; pairs != 0; pairs &= pairs - 1) {
@@ -137,7 +132,7 @@ std::string TPossibleList::WorkOutText(const TLook& look, const std::string& phe
             const bool offered = phenotype.find(allele) == std::string::npos ||
                                  (allele == '+' && phenotype.find("++") != std::string::npos);
             if (offered && std::none_of(entries.begin(), entries.end(), [&](std::string_view entry) {
-                    return SameIgnoringCase(entry, pair);
+                    return SameTextIgnoringCase(entry, pair);
                 }))
                 entries.push_back(pair);
         });
@@ -184,7 +179,7 @@ void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestio
             const std::string_view pair = PairAt(g, j);
             if (unrelatedMutants || !questions.IsHet(p1, p2) ||
                 std::any_of(hets.begin(), hets.end(),
-                            [&](std::string_view h) { return SameIgnoringCase(h, pair); }))
+                            [&](std::string_view h) { return SameTextIgnoringCase(h, pair); }))
                 continue;
             hets.push_back(pair);
             item.HetPairs |= uint64_t(1) << (j / 2);

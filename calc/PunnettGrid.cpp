@@ -25,7 +25,7 @@ std::string ExtremeGamete(const TParentGametes& parent, int fixedLine, int fixed
         else if (bit >= 0 && ((decided >> bit) & 1))
             c = parent.Allele(j, static_cast<int>((bits >> bit) & 1));
         else if (bit >= 0)
-            c = ByteLess(c0, c1) == greatest ? c1 : c0;
+            c = AlleleLess(c0, c1) == greatest ? c1 : c0;
         gamete[static_cast<size_t>(j)] = c;
     }
     return gamete;
@@ -110,7 +110,7 @@ void TPunnettGrid::FindSpots() {
                     spot.First = maleFirst ? m : f;
                     spot.Second = maleFirst ? f : m;
                     // A cell of a single pair gets its lower byte first before anything is asked.
-                    if (firstLength == 1 && ByteLess(spot.Second, spot.First))
+                    if (firstLength == 1 && AlleleLess(spot.Second, spot.First))
                         std::swap(spot.First, spot.Second);
                 }
     }

@@ -1,7 +1,5 @@
 #include "model/Locus.h"
 
-#include <cctype>
-
 std::string SortPair(std::string_view code) {
     if (code.size() == 2 && AlleleLess(code[1], code[0]))
         return {code[1], code[0]};
@@ -131,11 +129,7 @@ std::string TLocusList::FindGeneName(std::string_view code) const {
 }
 
 const TGene* TLocusList::GeneCarryingAllele(char id, const TGene* except) const {
-    const auto sameLetter = [id](char allele) {
-        return allele == id || (std::isalpha(static_cast<unsigned char>(id)) &&
-                                std::tolower(static_cast<unsigned char>(allele)) ==
-                                    std::tolower(static_cast<unsigned char>(id)));
-    };
+    const auto sameLetter = [id](char allele) { return LowerCaseAscii(allele) == LowerCaseAscii(id); };
     // The allele's own homozygous gene names it best; else the first gene carrying it.
     const TGene* carrier = nullptr;
     for (int i = 0; i < Count(); ++i) {

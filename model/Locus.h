@@ -3,15 +3,11 @@
 
 #include "model/Gene.h"
 #include "model/OwningList.h"
+#include "model/Text.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Byte order of allele characters: '#' < '+' < digits < upper case < lower case, bytes above 127 last.
-inline bool AlleleLess(char a, char b) {
-    return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
-}
 
 // A pair of two allele characters with the lower byte first ("a+" gives "+a"); other lengths unchanged.
 std::string SortPair(std::string_view code);

@@ -9,23 +9,27 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(gene_set_file pairing_file calculation puzzle)
+((${#targets[@]})) || targets=(gene_set_file pairing_file calculation puzzle jpeg_file wav_file)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYGORA_FUZZ=ON \
       -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 > /dev/null
 cmake --build build-fuzz -j "$(nproc)"
 
-# The working corpus grows run by run; it starts from the committed cases and the gene sets we ship.
+# The working corpus grows run by run; it starts from the committed cases and the gene sets, pictures and
+# sounds we ship.
 seed_corpus() {
   local target=$1 corpus=build-fuzz/corpus/$1
   mkdir -p "$corpus"
   cp -n tests/fuzz/corpus/"$target"/* "$corpus"/ 2>/dev/null || true
-  if [ "$target" = gene_set_file ]; then
-    cp -n bench/TwelveLoci.INI "$corpus"/
-    if [ -x build/tools/zygora-calc ]; then
-      build/tools/zygora-calc --default-gene-set > "$corpus"/Serpentia.INI
-    fi
-  fi
+  case $target in
+    gene_set_file)
+      cp -n bench/TwelveLoci.INI "$corpus"/
+      if [ -x build/tools/zygora-calc ]; then
+        build/tools/zygora-calc --default-gene-set > "$corpus"/Serpentia.INI
+      fi ;;
+    jpeg_file) cp -n tests/data/*.jpg resources/about/*.jpg "$corpus"/ ;;
+    wav_file) cp -n resources/sounds/*.wav "$corpus"/ ;;
+  esac
 }
 
 export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1

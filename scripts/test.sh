@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds Zygora with every test and runs them all; then the same tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short run of every fuzz target; the Debian package is built and tried
-# after the first run. Any failure or sanitizer report fails.
+# Checks the layering of the includes, builds Zygora with every test and runs them all; then the same tests
+# built with AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of every fuzz target; the Debian
+# package is built and tried after the first run. Any failure or sanitizer report fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+bash scripts/check-layers.sh
 
 bash scripts/dependencies.sh
 jobs=$(nproc)

@@ -1,6 +1,6 @@
 #include "storage/GeneSetFolder.h"
 
-#include "storage/IniFile.h"
+#include "model/Text.h"
 
 #include <algorithm>
 #include <dirent.h>

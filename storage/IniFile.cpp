@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 
+#include "model/Text.h"
 #include "storage/FileIO.h"
 
 #include <charconv>
@@ -46,18 +47,6 @@ std::string Decode(std::string_view content) {
 }
 
 } // namespace
-
-std::string LowerCase(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && LowerCase(a) == LowerCase(b);
-}
 
 TIniFile::TIniFile(std::string_view content) {
     ForEachLine(Decode(content), [this](std::string_view line) { AddLine(line); });

@@ -52,7 +52,3 @@ private:
     std::vector<TSection> FSections;                       // the first one holds lines before any header
     std::unordered_map<std::string, size_t> FSectionIndex; // lower-case name -> first section of that name
 };
-
-// ASCII letters compared without regard to case, as the format's users expect of names.
-std::string LowerCase(std::string_view text);
-bool SameTextIgnoringCase(std::string_view a, std::string_view b);

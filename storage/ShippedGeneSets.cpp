@@ -1,7 +1,7 @@
 #include "storage/ShippedGeneSets.h"
 
+#include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
-#include "storage/IniFile.h"
 #include "storage/ShippedGeneSetData.h"
 
 std::vector<std::string> ShippedGeneSetNames() {

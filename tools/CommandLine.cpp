@@ -1,7 +1,13 @@
 #include "tools/CommandLine.h"
 
+#include "model/Text.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <charconv>
 #include <climits>
+#include <utility>
 
 const char* const Usage =
     "Usage: zygora-calc [--gene-set FILE] [--male CODES] [--female CODES]\n"
@@ -26,94 +32,77 @@ const char* const Usage =
 
 namespace {
 
-// A whole number; beyond the range of int it is clamped, which the choices clamp further anyway.
-bool ReadIndex(const std::string& text, int& index) {
-    long long value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || end != last || (error != std::errc() && error != std::errc::result_out_of_range))
-        return false;
-    if (error == std::errc::result_out_of_range)
-        value = text.starts_with('-') ? LLONG_MIN : LLONG_MAX;
-    index = value < INT_MIN ? INT_MIN : (value > INT_MAX ? INT_MAX : static_cast<int>(value));
-    return true;
-}
+// A whole decimal number, given to the option as its canonical text; beyond the range of int it is
+// clamped, which the choices clamp further anyway.
+const CLI::Validator WholeNumber(
+    [](std::string& text) -> std::string {
+        long long value = 0;
+        const char* first = text.data();
+        const char* last = text.data() + text.size();
+        if (first != last && *first == '+')
+            ++first;
+        const auto [end, error] = std::from_chars(first, last, value);
+        if (first == last || end != last || (error != std::errc() && error != std::errc::result_out_of_range))
+            return "needs a whole number, not \"" + text + "\"";
+        if (error == std::errc::result_out_of_range)
+            value = text.starts_with('-') ? LLONG_MIN : LLONG_MAX;
+        text = std::to_string(std::clamp<long long>(value, INT_MIN, INT_MAX));
+        return {};
+    },
+    "N");
 
-// The switch an option without a value turns on; none for any other option.
-bool* FlagOf(const std::string& name, TCommandLine& commandLine) {
-    if (name == "--help" || name == "-h")
-        return &commandLine.Help;
-    if (name == "--version")
-        return &commandLine.Version;
-    if (name == "--default-gene-set")
-        return &commandLine.DefaultGeneSet;
-    return nullptr;
+const CLI::Validator OneCharacter(
+    [](const std::string& text) -> std::string {
+        return CharacterCount(text) == 1
+                   ? ""
+                   : "the decimal separator must be one character, not \"" + text + "\"";
+    },
+    "C");
+
+// CLI11 reads "--male=" as the option without its value and takes the next word instead; an empty value
+// after '=' is a value all the same. The words come last first, as CLI11 reads them.
+std::vector<std::string> WordsForParsing(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words;
+    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument) {
+        if (argument->starts_with("--") && argument->find('=') == argument->size() - 1) {
+            words.emplace_back();
+            words.push_back(argument->substr(0, argument->size() - 1));
+        } else {
+            words.push_back(*argument);
+        }
+    }
+    return words;
 }
 
 } // namespace
 
 std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandLine& commandLine) {
-    int outputs = 0;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        std::string name = arguments[i];
-        std::optional<std::string> value;
-        if (const size_t equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-        }
-        const auto takeValue = [&]() -> std::optional<std::string> {
-            if (value)
-                return value;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            return std::nullopt;
-        };
-        const bool output = name == "--grid" || name == "--weights" || name == "--json";
-        if (bool* flag = FlagOf(name, commandLine); flag || output) {
-            if (value)
-                return "the option " + name + " takes no value";
-            if (flag) {
-                *flag = true;
-                continue;
-            }
-            ++outputs;
-            commandLine.Output =
-                name == "--grid" ? TOutput::Grid : (name == "--weights" ? TOutput::Weights : TOutput::Json);
-        } else if (name == "--gene-set" || name == "--male" || name == "--female" ||
-                   name == "--decimal-separator") {
-            const std::optional<std::string> text = takeValue();
-            if (!text)
-                return "the option " + name + " needs a value";
-            if (name == "--gene-set")
-                commandLine.GeneSet = *text;
-            else if (name == "--male")
-                commandLine.Male = *text;
-            else if (name == "--female")
-                commandLine.Female = *text;
-            else if (text->size() != 1)
-                return "the decimal separator must be one character, not \"" + *text + "\"";
-            else
-                commandLine.DecimalSeparator = (*text)[0];
-        } else if (name == "--ratio-index" || name == "--combi-index" || name == "--pheno-index" ||
-                   name == "--possible-index") {
-            const std::optional<std::string> text = takeValue();
-            if (!text)
-                return "the option " + name + " needs a value";
-            int index = 0;
-            if (!ReadIndex(*text, index))
-                return "the option " + name + " needs a whole number, not \"" + *text + "\"";
-            (name == "--ratio-index"   ? commandLine.RatioIndex
-             : name == "--combi-index" ? commandLine.CombiIndex
-             : name == "--pheno-index" ? commandLine.PhenotypeIndex
-                                       : commandLine.PossibleHetsIndex) = index;
-        } else {
-            return "unknown option \"" + arguments[i] + "\"";
-        }
+    CLI::App app;
+    app.set_help_flag();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_flag("--help,-h", commandLine.Help);
+    app.add_flag("--version", commandLine.Version);
+    app.add_flag("--default-gene-set", commandLine.DefaultGeneSet);
+    app.add_option("--gene-set", commandLine.GeneSet);
+    app.add_option("--male", commandLine.Male);
+    app.add_option("--female", commandLine.Female);
+    app.add_option("--ratio-index", commandLine.RatioIndex)->transform(WholeNumber);
+    app.add_option("--combi-index", commandLine.CombiIndex)->transform(WholeNumber);
+    app.add_option("--pheno-index", commandLine.PhenotypeIndex)->transform(WholeNumber);
+    app.add_option("--possible-index", commandLine.PossibleHetsIndex)->transform(WholeNumber);
+    app.add_option("--decimal-separator", commandLine.DecimalSeparator)->check(OneCharacter);
+    CLI::Option_group* outputs = app.add_option_group("output");
+    const std::pair<const char*, TOutput> outputFlags[] = {
+        {"--grid", TOutput::Grid}, {"--weights", TOutput::Weights}, {"--json", TOutput::Json}};
+    for (const auto& [name, output] : outputFlags)
+        outputs->add_flag_callback(name, [&commandLine, output = output] { commandLine.Output = output; })
+            ->disable_flag_override();
+    outputs->require_option(0, 1);
+    try {
+        std::vector<std::string> words = WordsForParsing(arguments);
+        app.parse(words);
+    } catch (const CLI::ParseError& error) {
+        return error.what();
     }
-    if (outputs > 1)
-        return "choose one of --grid, --weights and --json";
     return {};
 }

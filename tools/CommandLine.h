@@ -15,7 +15,7 @@ struct TCommandLine {
     std::optional<int> CombiIndex;
     std::optional<int> PhenotypeIndex;
     std::optional<int> PossibleHetsIndex;
-    std::optional<char> DecimalSeparator;
+    std::optional<std::string> DecimalSeparator;
     TOutput Output = TOutput::Report;
     bool DefaultGeneSet = false;
     bool Help = false;

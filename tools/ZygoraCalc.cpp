@@ -1,14 +1,18 @@
 // zygora-calc: the offspring calculation on the command line, for breeders' scripts and for checking the
 // engine.
 #include "calc/Calculation.h"
+#include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/FileIO.h"
 #include "storage/GeneSetFile.h"
 #include "tools/CommandLine.h"
-#include "tools/JsonText.h"
+
+#include <nlohmann/json.hpp>
 
 #include <clocale>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -36,9 +40,17 @@ private:
     std::string FBuffer;
 };
 
-char LocaleDecimalSeparator() {
+// A count as a JSON number; the rare exact count beyond 64 bits (many possible hets of odd chances) as
+// its decimal text, since JSON readers hold no larger whole numbers.
+nlohmann::ordered_json JsonCount(TCount count) {
+    if (count <= std::numeric_limits<uint64_t>::max())
+        return static_cast<uint64_t>(count);
+    return DecimalText(count);
+}
+
+std::string LocaleDecimalSeparator() {
     const char* point = std::localeconv()->decimal_point;
-    return point && point[0] ? point[0] : '.';
+    return point && point[0] ? point : ".";
 }
 
 // Loads the gene set the options name; false with the message printed when the file is not there or
@@ -87,26 +99,30 @@ void WriteWeights(const TLocusList& loci, TOutputStream& out) {
             out << std::to_string(i) << "\t" << entry << "\n";
 }
 
+// Every text as UTF-8 by the rule the window reads it with, so that the strict dump never meets bytes it
+// refuses.
 void WriteJson(const TCalcResult& result, TOutputStream& out) {
-    out << "{\"report\":[";
-    for (size_t i = 0; i < result.ReportLines().size(); ++i)
-        out << (i ? "," : "") << JsonString(result.ReportLines()[i]);
-    out << "],\"offspring\":[";
+    nlohmann::ordered_json report = nlohmann::ordered_json::array();
+    for (const std::string& line : result.ReportLines())
+        report.push_back(Utf8Of(line));
+    nlohmann::ordered_json offspring = nlohmann::ordered_json::array();
     for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
         const TOffspringLine line = result.OffspringLine(i);
-        out << (i ? "," : "") << "{\"line\":" << JsonString(line.Line)
-            << ",\"count\":" << DecimalText(line.Count) << ",\"total\":" << DecimalText(line.Total)
-            << ",\"name\":" << JsonString(line.Name) << ",\"possibleHets\":" << JsonString(line.PossibleText)
-            << "}";
+        offspring.push_back({{"line", Utf8Of(line.Line)},
+                             {"count", JsonCount(line.Count)},
+                             {"total", JsonCount(line.Total)},
+                             {"name", Utf8Of(line.Name)},
+                             {"possibleHets", Utf8Of(line.PossibleText)}});
     }
-    out << "]}\n";
+    const nlohmann::ordered_json json = {{"report", std::move(report)}, {"offspring", std::move(offspring)}};
+    out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::strict) << "\n";
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    const char localeSeparator = LocaleDecimalSeparator();
+    const std::string localeSeparator = LocaleDecimalSeparator();
     std::setlocale(LC_NUMERIC, "C");
 
     TCommandLine commandLine;

@@ -5,9 +5,11 @@
 
 #include <string>
 
-// UTF-8 where the bytes are valid UTF-8, else Windows-1252, so files written on Windows read correctly.
+// Read as Utf8Of reads it: UTF-8 where the whole text is UTF-8, else Windows-1252.
 QString FromCore(const std::string& text);
 std::string ToCore(const QString& text);
+// Texts of the window compared as the core compares names: only A to Z fold.
+bool SameTextIgnoringCase(const QString& a, const QString& b);
 
 class QLineEdit;
 

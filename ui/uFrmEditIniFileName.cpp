@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 QString InvalidGeneSetNameMessage(const QString& name) {
     return "\"" + name +
            "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold \"/\", \"\\\" "
@@ -65,7 +67,8 @@ void TfrmEditIniFileName::btnOKClick() {
         ShowMessage(InvalidGeneSetNameMessage(name));
         return;
     }
-    if (FExistingNames.contains(name, Qt::CaseInsensitive)) {
+    if (std::any_of(FExistingNames.begin(), FExistingNames.end(),
+                    [&name](const QString& existing) { return SameTextIgnoringCase(existing, name); })) {
         ShowMessage("A gene set named \"" + name + "\" already exists");
         return;
     }

@@ -1,8 +1,8 @@
 #include "ui/uFrmMain.h"
 
 #include "calc/Calculation.h"
+#include "model/Text.h"
 #include "storage/GeneSetFolder.h"
-#include "storage/IniFile.h"
 #include "storage/PairingFile.h"
 #include "ui/CoreText.h"
 #include "ui/FileDialogs.h"
@@ -238,9 +238,13 @@ void TfrmMain::ListGeneSets() {
 
 void TfrmMain::cbxSelectIniFileChange() {
     // A typed name of a listed set takes that set's spelling.
-    const int listed = cbxSelectIniFile->findText(cbxSelectIniFile->currentText(), Qt::MatchFixedString);
-    const QString name = listed >= 0 ? cbxSelectIniFile->itemText(listed) : cbxSelectIniFile->currentText();
-    if (name.compare(FromCore(IniFile()), Qt::CaseInsensitive) == 0) {
+    QString name = cbxSelectIniFile->currentText();
+    for (int i = 0; i < cbxSelectIniFile->count(); ++i)
+        if (SameTextIgnoringCase(cbxSelectIniFile->itemText(i), name)) {
+            name = cbxSelectIniFile->itemText(i);
+            break;
+        }
+    if (SameTextIgnoringCase(name, FromCore(IniFile()))) {
         ShowSelectedGeneSet(name);
         return;
     }

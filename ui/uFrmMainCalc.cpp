@@ -2,7 +2,7 @@
 #include "ui/uFrmMain.h"
 
 #include "calc/Calculation.h"
-#include "storage/IniFile.h"
+#include "model/Text.h"
 #include "ui/CoreText.h"
 #include "ui/GridModel.h"
 #include "ui/ImageLists.h"
@@ -31,10 +31,10 @@ namespace {
 
 const QString NormalSelection = "++ Normal";
 
-// The system's decimal separator, where it is one byte; else a point.
-char DecimalSeparator() {
+// The system's decimal separator as UTF-8, whatever its length; a point where the system names none.
+std::string DecimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+    return point.isEmpty() ? "." : ToCore(point);
 }
 
 QFont ReportFont() {

@@ -239,7 +239,7 @@ void TfrmMain::WeightEditorChange(QComboBox* editor) {
     TLocus* locus = SelectedLocus();
     QLabel* label = nullptr;
     for (QLabel* candidate : editor->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (candidate->objectName().compare("MyLabel", Qt::CaseInsensitive) == 0)
+        if (SameTextIgnoringCase(candidate->objectName(), "MyLabel"))
             label = candidate;
     if (locus == nullptr || label == nullptr)
         return;

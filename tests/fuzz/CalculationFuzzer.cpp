@@ -107,13 +107,13 @@ std::string Carriers(int count) {
 }
 
 // The share at the start of an offspring line in percentage mode, "12.50%" or "12,50%".
-double PercentageOf(const std::string& line, char separator) {
+double PercentageOf(const std::string& line, const std::string& separator) {
     const size_t end = line.find('%');
     FUZZ_CHECK(end != std::string::npos);
     std::string digits = line.substr(0, end);
-    for (char& c : digits)
-        if (c == separator)
-            c = '.';
+    const size_t point = digits.find(separator);
+    FUZZ_CHECK(point != std::string::npos);
+    digits.replace(point, separator.size(), ".");
     double value = -1;
     const auto [last, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     FUZZ_CHECK(error == std::errc() && last == digits.data() + digits.size());
@@ -132,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     options.CombiIndex = in.ConsumeIntegralInRange(-1, 2);
     options.PhenotypeIndex = in.ConsumeIntegralInRange(-1, 2);
     options.PossibleHetsIndex = in.ConsumeIntegralInRange(-1, 2);
-    options.DecimalSeparator = in.ConsumeBool() ? '.' : ',';
+    options.DecimalSeparator = in.ConsumeBool() ? "." : "\xD9\xAB";
     std::string male = PickSelection(in, loci);
     std::string female = PickSelection(in, loci);
     // Now and then both parents carry so many different loci that the pairing must be refused (one more

@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(male[1]->currentText(), QString("++ Normal"));
         QCOMPARE(female[0]->currentText(), QString("+a het. Amel"));
         QCOMPARE(window->reResult->toPlainText(),
-                 Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, '.'})));
+                 Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, "."})));
     }
 
     void SelectorsBuildTheSelectionStrings() {
@@ -164,7 +164,7 @@ private slots:
         window->rgRatio->SetItemIndex(1);
         window->rgPossible->SetItemIndex(1);
         window->btnCalc->click();
-        const TCalcResult expected = CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 0, 1, '.'});
+        const TCalcResult expected = CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 0, 1, "."});
         QCOMPARE(window->reResult->toPlainText(), Report(expected));
         QVERIFY(window->reResult->toPlainText().contains("25.00% Blizzard  "));
 
@@ -179,14 +179,14 @@ private slots:
         window->rgPheno->SetItemIndex(1);
         emit window->rgPheno->Click();
         QCOMPARE(window->reResult->toPlainText(),
-                 Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, '.'})));
+                 Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, "."})));
 
         std::string tooLarge;
         for (char allele = 'a'; allele <= 'z'; ++allele)
             tooLarge += std::string("+") + allele;
         window->Edit1->setText(QString::fromStdString(tooLarge + "+A"));
         window->btnCalc->click();
-        const TCalcResult refused = CalculateOnDefaultSet(tooLarge + "+A", "aaee", {1, 1, 1, 1, '.'});
+        const TCalcResult refused = CalculateOnDefaultSet(tooLarge + "+A", "aaee", {1, 1, 1, 1, "."});
         QVERIFY(refused.Refused());
         QCOMPARE(window->reResult->toPlainText(), QString::fromStdString(refused.RefusalMessage()));
     }

@@ -6,6 +6,7 @@
 #include "calc/Calculation.h"
 #include "calc/GenotypeText.h"
 #include "calc/PunnettGrid.h"
+#include "model/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -161,7 +162,7 @@ public:
         options.CombiIndex = Below(4) - 1;
         options.PhenotypeIndex = Below(4) - 1;
         options.PossibleHetsIndex = Below(4) - 1;
-        options.DecimalSeparator = OneIn(2) ? '.' : ',';
+        options.DecimalSeparator = OneIn(2) ? "." : "\xD9\xAB"; // the Arabic decimal separator, two bytes
         return options;
     }
 
@@ -267,7 +268,8 @@ void CompareMixture(TRandomCases& cases) {
     const std::string female = cases.Parent(recipe, hets);
     // Letters of both cases merge lines into the text of whichever came first.
     for (const char c : male + female)
-        if (c != FoldCase(c) && (male + female).find(FoldCase(c)) != std::string::npos)
+        if (c != LowerCaseWindows1252(c) &&
+            (male + female).find(LowerCaseWindows1252(c)) != std::string::npos)
             return;
     const TPairingPossibleHets possible{cases.PossibleHets(male), cases.PossibleHets(female)};
     TCalcOptions options = cases.Options();

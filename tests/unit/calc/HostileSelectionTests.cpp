@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 TEST(HostileSelections, HashesHighBytesAndOddLengthsGiveTheReportOfTheRules) {
@@ -20,10 +21,11 @@ TEST(HostileSelections, HashesHighBytesAndOddLengthsGiveTheReportOfTheRules) {
                                      {"+\xFF\x80\x80", "\xFF\xFF+a"},
                                      {"a\xE9", "\xE9"},
                                      {"+a+e#", "aaee\xFF"},
-                                     {"\x7F\x80", "\x80\x7F"}});
+                                     {"\x7F\x80", "\x80\x7F"},
+                                     {"+\xC4", "+\xE4"}});
     for (const auto& [male, female] : pairings)
         for (const TCalcOptions& options :
-             {TCalcOptions{0, 0, 0, 0, '.'}, TCalcOptions{0, 1, 0, 0, '.'}, TCalcOptions{1, 1, 1, 0, ','}}) {
+             {TCalcOptions{0, 0, 0, 0, "."}, TCalcOptions{0, 1, 0, 0, "."}, TCalcOptions{1, 1, 1, 0, ","}}) {
             SCOPED_TRACE(male + " x " + female);
             TGeneSet fast = Serpentia();
             TGeneSet literal = Serpentia();
@@ -39,6 +41,14 @@ TEST(HostileSelections, HashesHighBytesAndOddLengthsGiveTheReportOfTheRules) {
     TGeneSet set = Serpentia();
     EXPECT_EQ(RunCalculation("+a+", "+a", {}, set.LocusList, set.CombiList).MaleGametes(),
               (std::vector<std::string>{"+", "a"}));
+    // Lines merge ignoring the case of Windows-1252 letters as a Western Windows locale compares them:
+    // +Ä and +ä are one line, as are +Š and +š, +Ÿ and +ÿ; × and ÷ are no letters.
+    for (const auto& [upper, lower, lines] : std::vector<std::tuple<char, char, size_t>>{
+             {'\xC4', '\xE4', 2}, {'\x8A', '\x9A', 2}, {'\x9F', '\xFF', 2}, {'\xD7', '\xF7', 3}})
+        EXPECT_EQ(RunCalculation({'+', upper}, {'+', lower}, {0, 0, 0, 1}, set.LocusList, set.CombiList)
+                      .OffspringLineCount(),
+                  lines)
+            << int(static_cast<unsigned char>(upper));
 }
 
 TEST(HostileSelections, SixtyFourLociAreRefusedUnlessTheyAreFewerThanTheyLook) {

@@ -1,5 +1,7 @@
 #include "LiteralCalculation.h"
 
+#include "model/Text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -18,16 +20,12 @@ bool Greater(char a, char b) {
     return static_cast<unsigned char>(a) > static_cast<unsigned char>(b);
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
 std::vector<std::string> PairsOf(const std::string& s, bool ignoreCase) {
     std::vector<std::string> pairs;
     for (size_t i = 0; i < s.size(); i += 2) {
         std::string pair = PairOf(s, i);
         if (ignoreCase)
-            std::transform(pair.begin(), pair.end(), pair.begin(), Lower);
+            std::transform(pair.begin(), pair.end(), pair.begin(), LowerCaseWindows1252);
         pairs.push_back(pair);
     }
     std::sort(pairs.begin(), pairs.end());
@@ -37,15 +35,6 @@ std::vector<std::string> PairsOf(const std::string& s, bool ignoreCase) {
 // The same pairs, each as often, in any order.
 bool SameAnimal(const std::string& a, const std::string& b, bool ignoreCase) {
     return PairsOf(a, ignoreCase) == PairsOf(b, ignoreCase);
-}
-
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
 }
 
 bool Blank(char c) {
@@ -551,12 +540,11 @@ public:
     }
 };
 
-std::string Percentage(long long n, long long total, char separator) {
+std::string Percentage(long long n, long long total, const std::string& separator) {
     char text[64];
     std::snprintf(text, sizeof text, "%.2f", static_cast<double>(n) / (static_cast<double>(total) / 100.0));
     std::string s = text;
-    std::replace(s.begin(), s.end(), '.', separator);
-    return s;
+    return s.replace(s.find('.'), 1, separator);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace {
 const std::string Banner = "---------------------------------------------------";
 const std::string PhenotypeBanner = "---This is a PHENOTYPE only report-----------------";
 
-TCalcOptions Options(int ratio, int combi, int pheno, int possible, char separator = '.') {
+TCalcOptions Options(int ratio, int combi, int pheno, int possible, std::string separator = ".") {
     return TCalcOptions{ratio, combi, pheno, possible, separator};
 }
 
@@ -55,7 +55,7 @@ TEST(Report, SingleLocusPairingsUnderEveryChoice) {
               (std::vector<std::string>{"1/4 Normal", "2/4 het. Amel  ", "1/4 Amelanistic  "}));
     EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1)),
               (std::vector<std::string>{"25.00% Normal", "50.00% het. Amel  ", "25.00% Amelanistic  "}));
-    EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1, ','))[0], "25,00% Normal");
+    EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1, ","))[0], "25,00% Normal");
     for (const int possible : {0, 1}) {
         const TCalcResult phenotypes =
             RunCalculation("+a", "+a", Options(0, 0, 1, possible), set.LocusList, set.CombiList);

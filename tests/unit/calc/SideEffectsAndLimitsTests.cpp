@@ -135,14 +135,14 @@ TEST(TooLarge, TooManyLinesToListAreRefusedUnlessPhenotypesMergeThem) {
     set.LocusList[0]->Genes().Add(std::make_unique<TGene>('+', 'z', "het. Zed"));
     set.LocusList[0]->Genes().Add(std::make_unique<TGene>('z', 'z', "Zed"));
     const TCalcResult genotypes =
-        RunCalculation(male, female, {0, 0, 0, 1, '.'}, set.LocusList, set.CombiList);
+        RunCalculation(male, female, {0, 0, 0, 1, "."}, set.LocusList, set.CombiList);
     ASSERT_TRUE(genotypes.Refused());
     EXPECT_NE(genotypes.RefusalMessage().find("524288 different offspring to list"), std::string::npos)
         << genotypes.RefusalMessage();
     EXPECT_TRUE(WeightEntries(set.LocusList).empty());
     // As phenotypes the carriers of z merge with the normal ones.
     const TCalcResult phenotypes =
-        RunCalculation(male, female, {0, 0, 1, 1, '.'}, set.LocusList, set.CombiList);
+        RunCalculation(male, female, {0, 0, 1, 1, "."}, set.LocusList, set.CombiList);
     ASSERT_FALSE(phenotypes.Refused()) << phenotypes.RefusalMessage();
     EXPECT_EQ(phenotypes.OffspringLineCount(), size_t(1) << 18);
 }

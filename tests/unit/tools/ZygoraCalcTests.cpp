@@ -1,10 +1,10 @@
 // zygora-calc run as breeders' scripts run it: its outputs, options and exit codes.
 #include "storage/DefaultGeneSet.h"
-#include "tools/JsonText.h"
 
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
 
@@ -41,6 +41,9 @@ const char* const SmallSet =
     "[Config]\r\nMale=+a\r\nFemale=aa\r\n[Statistics]\r\nLocusCount=1\r\nCombiCount=0\r\n"
     "RatioIndex=1\r\nPossibleHetsIndex=1\r\nLocus0GeneCount=3\r\n[LOCUS]\r\n0=Amel\r\n"
     "[Gene]\r\n0-0=++:Normal\r\n0-1=+a:het. Amel\r\n0-2=aa:Amelanistic\r\n";
+
+// The Arabic decimal separator (U+066B), one character of two bytes.
+const std::string ArabicPoint = "\xD9\xAB";
 
 // The offspring lines of a printed report: what follows the banner.
 std::string OffspringOf(const std::string& out) {
@@ -88,8 +91,9 @@ TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
     EXPECT_EQ(
         OffspringOf(RunTool({"--gene-set", file, "--ratio-index", "0", "--decimal-separator", ","}).Out),
         "1/2 het. Amel  \n1/2 Amelanistic  \n");
-    EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file, "--decimal-separator", ","}).Out),
-              "50,00% het. Amel  \n50,00% Amelanistic  \n");
+    // One character of two bytes is printed whole.
+    EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file, "--decimal-separator", ArabicPoint}).Out),
+              "50" + ArabicPoint + "00% het. Amel  \n50" + ArabicPoint + "00% Amelanistic  \n");
     // 7 is past "Percentage", -5 leaves the combination choice empty: parents by combinations.
     const TRun clamped =
         RunTool({"--male", "+a", "--female", "aa", "--ratio-index", "7", "--combi-index", "-5"});
@@ -152,22 +156,29 @@ TEST(ZygoraCalc, HostileSelectionsGiveAReportOrARefusal) {
 }
 
 TEST(ZygoraCalc, DecimalSeparatorFollowsTheLocaleUnlessGiven) {
-    // A German locale built for this test alone, where the system has the locale sources.
+    // A Pashto locale, whose separator is the Arabic one, built for this test alone where the system has
+    // the locale sources.
     TTempFolder locales;
     const std::string build =
-        "localedef -i de_DE -f UTF-8 " + Quoted(locales.File("de_DE.UTF-8")) + " >/dev/null 2>&1";
+        "localedef -i ps_AF -f UTF-8 " + Quoted(locales.File("ps_AF.UTF-8")) + " >/dev/null 2>&1";
     if (std::system(build.c_str()) != 0)
-        GTEST_SKIP() << "the system cannot build a German locale";
-    const std::string german = "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=de_DE.UTF-8";
+        GTEST_SKIP() << "the system cannot build a Pashto locale";
+    const std::string pashto = "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=ps_AF.UTF-8";
     std::vector<std::string> percentages = {"--male", "+a", "--female", "aa", "--ratio-index", "1"};
-    EXPECT_EQ(OffspringOf(RunTool(percentages, german).Out),
-              "50,00% Normal(het. Amelanistic) \n50,00% Amelanistic  \n");
+    EXPECT_EQ(OffspringOf(RunTool(percentages, pashto).Out),
+              "50" + ArabicPoint + "00% Normal(het. Amelanistic) \n50" + ArabicPoint + "00% Amelanistic  \n");
     percentages.insert(percentages.end(), {"--decimal-separator", "."});
-    EXPECT_EQ(OffspringOf(RunTool(percentages, german).Out).substr(0, 7), "50.00% ");
+    EXPECT_EQ(OffspringOf(RunTool(percentages, pashto).Out).substr(0, 7), "50.00% ");
 }
 
-TEST(ZygoraCalc, JsonStringsAreEscapedAndReadAsWindows1252WhenNotUtf8) {
-    EXPECT_EQ(JsonString("\"a\\b\x01"), "\"\\\"a\\\\b\\u0001\"");
-    EXPECT_EQ(JsonString("caf\xC3\xA9"), "\"caf\xC3\xA9\"");               // UTF-8 stays
-    EXPECT_EQ(JsonString("caf\xE9 \x80"), "\"caf\xC3\xA9 \xE2\x82\xAC\""); // é and the euro sign
+TEST(ZygoraCalc, JsonTextIsUtf8ReadAsWindows1252WhereTheBytesAreNot) {
+    TTempFolder folder;
+    std::string set = SmallSet;
+    // A surrogate in UTF-8 form is no UTF-8: the name reads as the three Windows-1252 characters í, NBSP, €.
+    set.replace(set.find("Amelanistic"), 11, "\xED\xA0\x80");
+    folder.Write("Odd.INI", set);
+    const TRun run = RunTool({"--gene-set", folder.File("Odd.INI"), "--json"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    const nlohmann::json json = nlohmann::json::parse(run.Out); // refuses any text that is not UTF-8
+    EXPECT_EQ(json["offspring"][1]["name"], "\xC3\xAD\xC2\xA0\xE2\x82\xAC  ");
 }
