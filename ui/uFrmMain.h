@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,9 @@ public:
     void BuildImageFrames();
     void ShowLocusImages(TLocus* locus);
     void ShowCombiImage(TCombi* combi);
+    // Shows what is wrong with a picture file, once per file and run: every rebuild of the frames reads
+    // the file again.
+    void ShowPictureProblem(const std::string& pictureFile, const std::string& message);
     TLocus* SelectedLocus() const;
     TGene* SelectedGene() const;
     TCombi* SelectedCombi() const;
@@ -188,6 +192,7 @@ private:
     void ShowSelectedGeneSet(const QString& name);
 
     std::string FAppDir;
+    std::set<std::string> FReportedPictures; // picture files whose problem has been shown
     TGeneSet FGeneSet;
     TParentColumn FMale{};
     TParentColumn FFemale{};
