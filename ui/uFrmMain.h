@@ -50,7 +50,9 @@ public:
     // The last calculation's result.
     const TCalcResult* Result() const { return FResult.get(); }
 
-    void LoadGeneSet();
+    // Loads the set the selector names, or the main settings file when it names none. A file that cannot
+    // be read changes nothing and gives false; until a load reads it, no automatic save replaces it.
+    bool LoadGeneSet();
     bool SaveGeneSet(const std::string& path);
     void ListGeneSets();
     void BuildParentSelection();
@@ -187,11 +189,17 @@ private:
     void ApplyGeneSetState();
     void CollectGeneSetState();
     void SwitchGeneSet(const QString& name);
-    // Loads the set the selector shows and rebuilds every view of it.
-    void ReloadGeneSet();
+    // Loads the set the selector shows and rebuilds every view of it; false when its file cannot be read.
+    bool ReloadGeneSet();
     void ShowSelectedGeneSet(const QString& name);
+    // A save at exit or at a switch: a file this run could not read is left as it is. False when the save
+    // fails.
+    bool SaveAutomatically(const std::string& path);
+    // The set in memory into the file of its name, before another set takes its place.
+    bool SaveSetToItsFile();
 
     std::string FAppDir;
+    std::set<std::string> FUnreadFiles;      // files whose load failed in this run
     std::set<std::string> FReportedPictures; // picture files whose problem has been shown
     TGeneSet FGeneSet;
     TParentColumn FMale{};
