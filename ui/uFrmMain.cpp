@@ -33,7 +33,8 @@ constexpr int MaxWindowSide = 10000;
 
 } // namespace
 
-TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent) : QMainWindow(parent), FAppDir(appDir) {
+TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent)
+    : QMainWindow(parent), FAppDir(appDir), FBackups(appDir) {
     setObjectName("frmMain");
     setWindowTitle("Zygora");
     QFont eightPoint = font();
@@ -165,6 +166,7 @@ void TfrmMain::SaveAtExit() {
         return;
     if (FUnreadFiles.contains(mainSettings))
         return;
+    FBackups.KeepBeforeReplacing(mainSettings);
     std::string message;
     if (!WriteFileKey(mainSettings, "Statistics", "IniFile", name, message))
         ShowMessage(FromCore(message));
@@ -237,6 +239,7 @@ void TfrmMain::CollectGeneSetState() {
 
 bool TfrmMain::SaveGeneSet(const std::string& path) {
     CollectGeneSetState();
+    FBackups.KeepBeforeReplacing(path);
     std::string message;
     if (::SaveGeneSet(path, FGeneSet, message))
         return true;

@@ -1,6 +1,7 @@
 // The main window: gene-set selector, menu, and the tabs Gene management, Calculation, Images, Fun, About.
 #pragma once
 
+#include "storage/BackupFolder.h"
 #include "storage/GeneSetFile.h"
 
 #include <QMainWindow>
@@ -53,6 +54,7 @@ public:
     // Loads the set the selector names, or the main settings file when it names none. A file that cannot
     // be read changes nothing and gives false; until a load reads it, no automatic save replaces it.
     bool LoadGeneSet();
+    // Saves the set in memory to `path`, keeping the file it replaces in the backup folder.
     bool SaveGeneSet(const std::string& path);
     void ListGeneSets();
     void BuildParentSelection();
@@ -199,6 +201,7 @@ private:
     bool SaveSetToItsFile();
 
     std::string FAppDir;
+    TBackupFolder FBackups;
     std::set<std::string> FUnreadFiles;      // files whose load failed in this run
     std::set<std::string> FReportedPictures; // picture files whose problem has been shown
     TGeneSet FGeneSet;
