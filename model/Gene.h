@@ -32,11 +32,13 @@ public:
 
 class TGeneList : public TOwningList<TGene> {};
 
-// An allele character that keeps a gene set sound: one printable ASCII character, not a blank, and none of
-// the characters with a meaning of their own ('#' hidden allele, '?' placeholder, '=' ';' '[' ']' in files).
+// An allele character that keeps a gene set sound: one printable ASCII character from the wild type '+'
+// up, and none of the characters with a meaning of their own ('#' hidden allele, '?' placeholder, '=' ';'
+// '[' ']' in files). A character below '+' would sort before the wild type, so its carrier gene "+x" would
+// store its relation under "x+", a key the gene's own code never finds again.
 inline bool IsValidAlleleID(char id) {
     const auto byte = static_cast<unsigned char>(id);
-    if (byte <= 0x20 || byte >= 0x7F)
+    if (byte < '+' || byte >= 0x7F)
         return false;
     switch (id) {
     case '#':

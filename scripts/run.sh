@@ -4,11 +4,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/dependencies.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target GenericZygora zygora-calc
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build-release -j "$(nproc)" --target GenericZygora zygora-calc
 
-app=build/ui
+app=build-release/ui
 if ! ls "$app" | grep -qi '\.ini$'; then
-  build/tools/zygora-calc --default-gene-set > "$app/Serpentia.INI"
+  build-release/tools/zygora-calc --default-gene-set > "$app/Serpentia.INI"
 fi
 exec "$app/GenericZygora"

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr size_t WriteChunk = 64 * 1024;
+const char* const TooLarge = "The file is too large";
 
 TWriteFaultHook& FaultHook() {
     static TWriteFaultHook hook;
@@ -95,6 +96,13 @@ TReadResult ReadWholeFile(const std::string& path, std::string& content, std::st
         close(fd);
         return TReadResult::Failed;
     }
+    // A file known to be too large is refused before a byte of it is read; one that grows while it is
+    // read is stopped by the same bound below.
+    if (S_ISREG(info.st_mode) && static_cast<unsigned long long>(info.st_size) > maxBytes) {
+        reason = TooLarge;
+        close(fd);
+        return TReadResult::Failed;
+    }
     char buffer[WriteChunk];
     for (;;) {
         const ssize_t got = read(fd, buffer, sizeof buffer);
@@ -108,7 +116,7 @@ TReadResult ReadWholeFile(const std::string& path, std::string& content, std::st
         if (got == 0)
             break;
         if (content.size() + static_cast<size_t>(got) > maxBytes) {
-            reason = "The file is too large";
+            reason = TooLarge;
             content.clear();
             close(fd);
             return TReadResult::Failed;

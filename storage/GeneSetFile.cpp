@@ -158,14 +158,17 @@ bool SaveGeneSet(const std::string& path, const TGeneSet& set, std::string& mess
     return WriteFileAtomically(path, GeneSetFileContent(set), reason) || UnableToWrite(path, message);
 }
 
-std::string LoadGeneSet(const std::string& path, TGeneSet& set) {
+TGeneSetLoad LoadGeneSet(const std::string& path, TGeneSet& set) {
+    using TKind = TGeneSetLoad::TKind;
     std::string content;
     std::string reason;
     const TReadResult read = ReadWholeFile(path, content, reason);
-    std::string message = LoadGeneSetText(content, set, path);
     if (read == TReadResult::Failed)
-        return CannotOpenFileMessage(path, reason);
-    return message;
+        return {TKind::Unreadable, CannotOpenFileMessage(path, reason), reason};
+    std::string damage = LoadGeneSetText(content, set, path);
+    if (read == TReadResult::Missing)
+        return {TKind::Missing, {}, {}};
+    return {damage.empty() ? TKind::Read : TKind::Damaged, std::move(damage), {}};
 }
 
 std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::string& fileName) {

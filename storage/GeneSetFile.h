@@ -39,9 +39,24 @@ std::string GeneSetFileContent(const TGeneSet& set);
 // reads "Unable to write to <path>".
 bool SaveGeneSet(const std::string& path, const TGeneSet& set, std::string& message);
 
-// Replaces `set` by the content of the file at `path`. A missing file reads as defaults without a message.
-// Returns a message for a file that cannot be read or is damaged; the load still finishes.
-std::string LoadGeneSet(const std::string& path, TGeneSet& set);
+// What a load found. Only a file that could be read replaces the set in memory, so "damaged" and
+// "unreadable" must never be taken for each other.
+struct TGeneSetLoad {
+    enum class TKind {
+        Read,      // read whole
+        Missing,   // no file: the set holds the defaults, and nothing is reported
+        Damaged,   // read, with values out of range taken as defaults; Message names the file and the keys
+        Unreadable // not read at all: the set is as it was before the load
+    };
+    TKind Kind = TKind::Read;
+    // Damaged: what is wrong. Unreadable: "Cannot open file "<path>". <reason>".
+    std::string Message;
+    // Unreadable: the system's reason alone.
+    std::string Reason;
+};
+
+// Replaces `set` by the content of the file at `path`, once the whole file has been read.
+TGeneSetLoad LoadGeneSet(const std::string& path, TGeneSet& set);
 
 // The same on text already read; `fileName` names the file in a damage message.
 std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::string& fileName);

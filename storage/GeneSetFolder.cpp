@@ -58,6 +58,10 @@ std::string MainSettingsPath(const std::string& appDir) {
     return ResolveInFolder(appDir, MainSettingsFileName);
 }
 
+bool IsMainSettingsName(const std::string& name) {
+    return SameTextIgnoringCase(name + ".INI", MainSettingsFileName);
+}
+
 bool IsUnsafeInFileName(char c) {
     const auto byte = static_cast<unsigned char>(c);
     return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;

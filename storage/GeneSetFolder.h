@@ -25,3 +25,6 @@ bool IsUnsafeInFileName(char c);
 // character unsafe in a file name.
 bool IsValidGeneSetName(const std::string& name);
 std::string MainSettingsPath(const std::string& appDir);
+// A gene-set name whose file is the main settings file, in any letter case: work kept under it would be
+// overwritten by the copy of the current set at the next switch or exit.
+bool IsMainSettingsName(const std::string& name);

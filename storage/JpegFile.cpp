@@ -76,9 +76,24 @@ bool IsCmyk(J_COLOR_SPACE space) {
     return space == JCS_CMYK || space == JCS_YCCK;
 }
 
+unsigned ReducedSide(unsigned side, unsigned denominator) {
+    return (side + denominator - 1) / denominator;
+}
+
+// The denominator of the largest reduction that still covers the box: 8, 4, 2 or 1.
+unsigned Reduction(unsigned width, unsigned height, TPictureBox box) {
+    if (box.Width <= 0 || box.Height <= 0)
+        return 1;
+    unsigned denominator = 8;
+    while (denominator > 1 && (ReducedSide(width, denominator) < unsigned(box.Width) ||
+                               ReducedSide(height, denominator) < unsigned(box.Height)))
+        denominator /= 2;
+    return denominator;
+}
+
 } // namespace
 
-bool DecodeJpeg(std::string_view bytes, TRgbImage& image, std::string& message) {
+bool DecodeJpeg(std::string_view bytes, TRgbImage& image, std::string& message, TPictureBox shownAt) {
     image = {};
     jpeg_decompress_struct info{};
     TJpegErrors errors{};
@@ -89,6 +104,8 @@ bool DecodeJpeg(std::string_view bytes, TRgbImage& image, std::string& message) 
         jpeg_mem_src(&info, data, static_cast<unsigned long>(bytes.size()));
         jpeg_read_header(&info, TRUE);
         info.out_color_space = IsCmyk(info.jpeg_color_space) ? JCS_CMYK : JCS_RGB;
+        info.scale_num = 1;
+        info.scale_denom = Reduction(info.image_width, info.image_height, shownAt);
         jpeg_calc_output_dimensions(&info);
     });
     if (code == 0 && static_cast<unsigned long long>(info.output_width) * info.output_height > MaxPixels)
@@ -169,7 +186,8 @@ bool EncodeJpeg(const TRgbImage& image, int quality, std::string& bytes, std::st
     return false;
 }
 
-TReadResult ReadJpegFile(const std::string& path, TRgbImage& image, std::string& message) {
+TReadResult ReadJpegFile(const std::string& path, TRgbImage& image, std::string& message,
+                         TPictureBox shownAt) {
     image = {};
     // Whatever keeps the system from finding a file there (no folder, a name too long) means no picture.
     struct stat info {};
@@ -184,7 +202,10 @@ TReadResult ReadJpegFile(const std::string& path, TRgbImage& image, std::string&
         message = CannotOpenFileMessage(path, reason);
         return read;
     }
-    return DecodeJpeg(bytes, image, message) ? TReadResult::Ok : TReadResult::Failed;
+    if (DecodeJpeg(bytes, image, message, shownAt))
+        return TReadResult::Ok;
+    message = "Cannot read picture \"" + path + "\". " + message;
+    return TReadResult::Failed;
 }
 
 bool WriteJpegBytes(const std::string& path, std::string_view bytes, std::string& message) {

@@ -3,7 +3,6 @@
 #include "calc/Calculation.h"
 #include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
-#include "storage/FileIO.h"
 #include "storage/GeneSetFile.h"
 #include "tools/CommandLine.h"
 
@@ -61,22 +60,22 @@ bool LoadGeneSetOf(const TCommandLine& commandLine, TGeneSet& set) {
         return true;
     }
     const std::string& path = *commandLine.GeneSet;
-    std::string content;
-    std::string reason;
-    switch (ReadWholeFile(path, content, reason)) {
-    case TReadResult::Missing:
+    const TGeneSetLoad load = LoadGeneSet(path, set);
+    switch (load.Kind) {
+    case TGeneSetLoad::TKind::Missing:
         std::fprintf(stderr, "zygora-calc: the gene-set file \"%s\" does not exist\n", path.c_str());
         return false;
-    case TReadResult::Failed:
+    case TGeneSetLoad::TKind::Unreadable:
         std::fprintf(stderr, "zygora-calc: the gene-set file \"%s\" cannot be read: %s\n", path.c_str(),
-                     reason.c_str());
+                     load.Reason.c_str());
         return false;
-    case TReadResult::Ok:
+    case TGeneSetLoad::TKind::Damaged:
+        // A damaged file is read as far as it goes, as the window reads it; the breeder is told.
+        std::fprintf(stderr, "zygora-calc: %s\n", load.Message.c_str());
+        break;
+    case TGeneSetLoad::TKind::Read:
         break;
     }
-    // A damaged file is read as far as it goes, as the window reads it; the breeder is told.
-    if (const std::string damage = LoadGeneSetText(content, set, path); !damage.empty())
-        std::fprintf(stderr, "zygora-calc: %s\n", damage.c_str());
     return true;
 }
 

@@ -10,6 +10,11 @@ TMessageHandler& Handler() {
     return handler;
 }
 
+TQuestionHandler& QuestionHandler() {
+    static TQuestionHandler handler;
+    return handler;
+}
+
 } // namespace
 
 void ShowMessage(const QString& text) {
@@ -22,6 +27,19 @@ void ShowMessage(const QString& text) {
     box.exec();
 }
 
+bool AskYesNo(const QString& text) {
+    if (QuestionHandler())
+        return QuestionHandler()(text);
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text,
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void SetMessageHandler(TMessageHandler handler) {
     Handler() = std::move(handler);
+}
+
+void SetQuestionHandler(TQuestionHandler handler) {
+    QuestionHandler() = std::move(handler);
 }

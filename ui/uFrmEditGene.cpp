@@ -25,7 +25,7 @@ bool HasOnlyValidIDs(const QString& text) {
 }
 
 QString InvalidIDMessage(const QString& text) {
-    return "\"" + text + "\" cannot be a Gene ID: use printable characters other than blanks and # ? = ; [ ]";
+    return "\"" + text + "\" cannot be a Gene ID: use letters, digits or + , - . / : < > @ \\ ^ _ ` { | } ~";
 }
 
 QString UsedIDMessage(const QString& text, const std::string& geneName) {

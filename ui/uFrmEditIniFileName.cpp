@@ -12,11 +12,15 @@
 
 #include <algorithm>
 
-QString InvalidGeneSetNameMessage(const QString& name) {
-    return "\"" + name +
-           "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold \"/\", \"\\\" "
-           "or "
-           "control characters";
+QString GeneSetNameRefusal(const QString& name) {
+    const std::string core = ToCore(name);
+    if (!IsValidGeneSetName(core))
+        return "\"" + name +
+               "\" cannot be the name of a gene set: a name may not be \".\" or \"..\", nor hold \"/\", "
+               "\"\\\" or control characters";
+    if (IsMainSettingsName(core))
+        return "A gene set cannot be named \"" + name + "\": that is the name of the main settings file";
+    return {};
 }
 
 TfrmEditIniFileName::TfrmEditIniFileName(QWidget* owner) : QDialog(owner, Qt::Tool) {
@@ -63,8 +67,8 @@ void TfrmEditIniFileName::btnOKClick() {
         }
     }
     const QString name = edInput->text();
-    if (!IsValidGeneSetName(ToCore(name))) {
-        ShowMessage(InvalidGeneSetNameMessage(name));
+    if (const QString refusal = GeneSetNameRefusal(name); !refusal.isEmpty()) {
+        ShowMessage(refusal);
         return;
     }
     if (std::any_of(FExistingNames.begin(), FExistingNames.end(),

@@ -28,5 +28,6 @@ private:
     QStringList FExistingNames;
 };
 
-// The refusal of a name that cannot be a gene-set file of the application folder.
-QString InvalidGeneSetNameMessage(const QString& name);
+// Why `name` cannot be the name of a gene set of the application folder (a name that leads out of it, or
+// the main settings file's); empty when it can.
+QString GeneSetNameRefusal(const QString& name);

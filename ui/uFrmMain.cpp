@@ -33,7 +33,8 @@ constexpr int MaxWindowSide = 10000;
 
 } // namespace
 
-TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent) : QMainWindow(parent), FAppDir(appDir) {
+TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent)
+    : QMainWindow(parent), FAppDir(appDir), FBackups(appDir) {
     setObjectName("frmMain");
     setWindowTitle("Zygora");
     QFont eightPoint = font();
@@ -123,17 +124,24 @@ std::string TfrmMain::SelectedGeneSet() const {
 void TfrmMain::ShowSelectedGeneSet(const QString& name) {
     FSelectedName = name;
     const QSignalBlocker blocker(cbxSelectIniFile);
+    // Only the entry of the set in memory is current: one that Qt made current by itself (the first entry
+    // added to an empty list) would name another set than the one in memory.
+    cbxSelectIniFile->setCurrentIndex(
+        name.isEmpty() ? -1 : cbxSelectIniFile->findText(name, Qt::MatchFixedString));
     cbxSelectIniFile->setEditText(name);
 }
 
 void TfrmMain::FormCreate() {
     const bool firstStart = !QFileInfo::exists(FromCore(MainSettingsPath(FAppDir)));
-    LoadGeneSet();
+    // A main settings file that cannot be read leaves the window without a set, and so without a name that
+    // the selector could show.
+    if (!LoadGeneSet())
+        FGeneSet.IniFile.clear();
     ListGeneSets();
     // Without a main settings file the set in memory is empty; take the set the selector shows instead,
     // so that the exit does not save an empty set over it.
-    if (firstStart && !FSelectedName.isEmpty())
-        LoadGeneSet();
+    if (firstStart && !FSelectedName.isEmpty() && !LoadGeneSet())
+        ShowSelectedGeneSet({});
     RestoreParentSelection();
     BuildImageFrames();
     pcMain->setCurrentWidget(tsCalc);
@@ -151,11 +159,14 @@ void TfrmMain::FormDestroy() {
 // fails ends the sequence.
 void TfrmMain::SaveAtExit() {
     const std::string mainSettings = MainSettingsPath(FAppDir);
-    if (!SaveGeneSet(mainSettings))
+    if (!SaveAutomatically(mainSettings))
         return;
     const std::string name = SelectedGeneSet();
-    if (IsValidGeneSetName(name) && !SaveGeneSet(GeneSetPath(FAppDir, name)))
+    if (IsValidGeneSetName(name) && !SaveAutomatically(GeneSetPath(FAppDir, name)))
         return;
+    if (FUnreadFiles.contains(mainSettings))
+        return;
+    FBackups.KeepBeforeReplacing(mainSettings);
     std::string message;
     if (!WriteFileKey(mainSettings, "Statistics", "IniFile", name, message))
         ShowMessage(FromCore(message));
@@ -170,18 +181,27 @@ void TfrmMain::btnCloseClick() {
     close();
 }
 
-void TfrmMain::LoadGeneSet() {
+bool TfrmMain::LoadGeneSet() {
     const std::string name = SelectedGeneSet();
     const std::string path = name.empty() ? MainSettingsPath(FAppDir) : GeneSetPath(FAppDir, name);
+    TGeneSet loaded;
+    const TGeneSetLoad load = ::LoadGeneSet(path, loaded);
+    if (load.Kind == TGeneSetLoad::TKind::Unreadable) {
+        FUnreadFiles.insert(path);
+        ShowMessage(FromCore(load.Message));
+        return false;
+    }
+    FUnreadFiles.erase(path);
     ForgetGeneViews();
-    const std::string message = ::LoadGeneSet(path, FGeneSet);
+    FGeneSet = std::move(loaded);
     // The set in memory is the one picked, whatever name its file recorded.
     if (!name.empty())
         FGeneSet.IniFile = name;
     ApplyGeneSetState();
-    if (!message.empty())
-        ShowMessage(FromCore(message));
+    if (!load.Message.empty())
+        ShowMessage(FromCore(load.Message));
     btnCalcClick();
+    return true;
 }
 
 void TfrmMain::ApplyGeneSetState() {
@@ -219,6 +239,7 @@ void TfrmMain::CollectGeneSetState() {
 
 bool TfrmMain::SaveGeneSet(const std::string& path) {
     CollectGeneSetState();
+    FBackups.KeepBeforeReplacing(path);
     std::string message;
     if (::SaveGeneSet(path, FGeneSet, message))
         return true;
@@ -226,14 +247,20 @@ bool TfrmMain::SaveGeneSet(const std::string& path) {
     return false;
 }
 
+bool TfrmMain::SaveAutomatically(const std::string& path) {
+    return FUnreadFiles.contains(path) || SaveGeneSet(path);
+}
+
 void TfrmMain::ListGeneSets() {
     const QSignalBlocker blocker(cbxSelectIniFile);
     cbxSelectIniFile->clear();
+    QString selected;
     for (const std::string& name : ::ListGeneSets(FAppDir)) {
         cbxSelectIniFile->addItem(FromCore(name));
         if (SameTextIgnoringCase(name, IniFile()))
-            ShowSelectedGeneSet(FromCore(IniFile()));
+            selected = FromCore(IniFile());
     }
+    ShowSelectedGeneSet(selected);
 }
 
 void TfrmMain::cbxSelectIniFileChange() {
@@ -252,28 +279,33 @@ void TfrmMain::cbxSelectIniFileChange() {
 }
 
 void TfrmMain::SwitchGeneSet(const QString& name) {
-    if (!IsValidGeneSetName(ToCore(name))) {
-        ShowMessage(InvalidGeneSetNameMessage(name));
-        ShowSelectedGeneSet(FSelectedName);
+    const QString previous = FSelectedName;
+    if (const QString refusal = GeneSetNameRefusal(name); !refusal.isEmpty()) {
+        ShowMessage(refusal);
+        ShowSelectedGeneSet(previous);
         return;
     }
-    // The outgoing set goes into its own file; a name that is no file of this folder has none.
-    const bool saved = SaveGeneSet(MainSettingsPath(FAppDir)) &&
-                       (!IsValidGeneSetName(IniFile()) || SaveGeneSet(GeneSetPath(FAppDir, IniFile())));
-    if (!saved) {
-        ShowSelectedGeneSet(FSelectedName);
+    if (!SaveAutomatically(MainSettingsPath(FAppDir)) || !SaveSetToItsFile()) {
+        ShowSelectedGeneSet(previous);
         return;
     }
-    FGeneSet.IniFile = ToCore(name);
     ShowSelectedGeneSet(name);
-    ReloadGeneSet();
+    if (!ReloadGeneSet())
+        ShowSelectedGeneSet(previous);
 }
 
-void TfrmMain::ReloadGeneSet() {
-    LoadGeneSet();
+// A name that is no file of this folder has no file of its own.
+bool TfrmMain::SaveSetToItsFile() {
+    return !IsValidGeneSetName(IniFile()) || SaveAutomatically(GeneSetPath(FAppDir, IniFile()));
+}
+
+bool TfrmMain::ReloadGeneSet() {
+    if (!LoadGeneSet())
+        return false;
     BuildParentSelection();
     RefreshGeneLists();
     BuildImageFrames();
+    return true;
 }
 
 void TfrmMain::btnNewIniFileClick() {
@@ -292,8 +324,11 @@ void TfrmMain::btnNewIniFileClick() {
     FGeneSet.IniFile = name;
     const bool saved = SaveGeneSet(GeneSetPath(FAppDir, name));
     FGeneSet.IniFile = current;
-    if (saved)
-        cbxSelectIniFile->addItem(dialog.FileName);
+    if (!saved)
+        return;
+    cbxSelectIniFile->addItem(dialog.FileName);
+    // Added to an empty list, the name would become the selector's text without being the set in memory.
+    ShowSelectedGeneSet(FSelectedName);
 }
 
 void TfrmMain::miSaveSelectionClick() {

@@ -1,11 +1,13 @@
 // The main window: gene-set selector, menu, and the tabs Gene management, Calculation, Images, Fun, About.
 #pragma once
 
+#include "storage/BackupFolder.h"
 #include "storage/GeneSetFile.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -49,7 +51,10 @@ public:
     // The last calculation's result.
     const TCalcResult* Result() const { return FResult.get(); }
 
-    void LoadGeneSet();
+    // Loads the set the selector names, or the main settings file when it names none. A file that cannot
+    // be read changes nothing and gives false; until a load reads it, no automatic save replaces it.
+    bool LoadGeneSet();
+    // Saves the set in memory to `path`, keeping the file it replaces in the backup folder.
     bool SaveGeneSet(const std::string& path);
     void ListGeneSets();
     void BuildParentSelection();
@@ -61,6 +66,9 @@ public:
     void BuildImageFrames();
     void ShowLocusImages(TLocus* locus);
     void ShowCombiImage(TCombi* combi);
+    // Shows what is wrong with a picture file, once per file and run: every rebuild of the frames reads
+    // the file again.
+    void ShowPictureProblem(const std::string& pictureFile, const std::string& message);
     TLocus* SelectedLocus() const;
     TGene* SelectedGene() const;
     TCombi* SelectedCombi() const;
@@ -183,11 +191,19 @@ private:
     void ApplyGeneSetState();
     void CollectGeneSetState();
     void SwitchGeneSet(const QString& name);
-    // Loads the set the selector shows and rebuilds every view of it.
-    void ReloadGeneSet();
+    // Loads the set the selector shows and rebuilds every view of it; false when its file cannot be read.
+    bool ReloadGeneSet();
     void ShowSelectedGeneSet(const QString& name);
+    // A save at exit or at a switch: a file this run could not read is left as it is. False when the save
+    // fails.
+    bool SaveAutomatically(const std::string& path);
+    // The set in memory into the file of its name, before another set takes its place.
+    bool SaveSetToItsFile();
 
     std::string FAppDir;
+    TBackupFolder FBackups;
+    std::set<std::string> FUnreadFiles;      // files whose load failed in this run
+    std::set<std::string> FReportedPictures; // picture files whose problem has been shown
     TGeneSet FGeneSet;
     TParentColumn FMale{};
     TParentColumn FFemale{};

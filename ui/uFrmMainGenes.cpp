@@ -2,6 +2,8 @@
 #include "ui/uFrmMain.h"
 
 #include "storage/DefaultGeneSet.h"
+#include "storage/GeneSetFolder.h"
+#include "storage/IniFile.h"
 #include "ui/CoreText.h"
 #include "ui/ImageLists.h"
 #include "ui/ShowMessage.h"
@@ -24,6 +26,14 @@
 #include <QVBoxLayout>
 
 namespace {
+
+QString RestoreDefaultsQuestion(const std::string& mainSettings, const std::string& serpentia) {
+    return "Restore defaults writes the built-in Serpentia gene set over\n\"" + FromCore(mainSettings) +
+           "\" and\n\"" + FromCore(serpentia) +
+           "\".\nChanges made to Serpentia are lost; the files as they were when Zygora started are kept in "
+           "the folder \"" +
+           BackupFolderName + "\".\n\nRestore the defaults?";
+}
 
 // Every list item holds the model object it shows.
 constexpr int ObjectRole = Qt::UserRole;
@@ -371,10 +381,24 @@ void TfrmMain::btnDeleteCombiClick() {
 }
 
 void TfrmMain::btnRestoreDefaultsClick() {
+    const std::string mainSettings = MainSettingsPath(AppDir());
+    const std::string serpentia = GeneSetPath(AppDir(), DefaultGeneSetName);
+    if (!AskYesNo(RestoreDefaultsQuestion(mainSettings, serpentia)))
+        return;
+    // Another set picked in the selector is read again from its file below, so its work goes there first,
+    // as at a switch.
+    const std::string selected = SelectedGeneSet();
+    if (!selected.empty() && !SameTextIgnoringCase(selected, DefaultGeneSetName) && !SaveSetToItsFile())
+        return;
+    FBackups.KeepBeforeReplacing(mainSettings);
+    FBackups.KeepBeforeReplacing(serpentia);
     std::string message;
     if (!WriteDefaultGeneSetFiles(AppDir(), message)) {
         ShowMessage(FromCore(message));
         return;
     }
+    // What the two files hold now is known, so later saves may replace them.
+    FUnreadFiles.erase(mainSettings);
+    FUnreadFiles.erase(serpentia);
     ReloadGeneSet();
 }

@@ -2,6 +2,8 @@
 #include "ui/uFrmMain.h"
 
 #include "storage/PictureFolder.h"
+#include "ui/CoreText.h"
+#include "ui/ShowMessage.h"
 #include "ui/WidgetKit.h"
 #include "ui/uPnlImageFrame.h"
 
@@ -85,6 +87,11 @@ void TfrmMain::ShowCombiImage(TCombi* combi) {
     FreeFrames(sbxImages2);
     AddStripFrame("pnlImageFrameCombi1", 0)->SetCombi(combi);
     SetStripRange(sbxImages2, 1);
+}
+
+void TfrmMain::ShowPictureProblem(const std::string& pictureFile, const std::string& message) {
+    if (FReportedPictures.insert(pictureFile).second)
+        ShowMessage(FromCore(message));
 }
 
 void TfrmMain::ForgetImageFrames() {

@@ -11,7 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-TpnlImageFrame::TpnlImageFrame(const TfrmMain& mainWindow, QWidget* parent)
+TpnlImageFrame::TpnlImageFrame(TfrmMain& mainWindow, QWidget* parent)
     : QWidget(parent), OpenPictureDialog1(this), FMainWindow(mainWindow) {
     setFixedSize(FrameWidth, FrameHeight);
 
@@ -19,7 +19,7 @@ TpnlImageFrame::TpnlImageFrame(const TfrmMain& mainWindow, QWidget* parent)
     Panel1->setObjectName("Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setGeometry(4, 5, 100, 100);
-    // At its own size from the top-left corner: a large photograph shows its corner, not a thumbnail.
+    // From the top-left corner; a picture larger than the area is shown scaled down to fit it.
     Image = new QLabel(Panel1);
     Image->setObjectName("Image");
     Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,15 +69,23 @@ void TpnlImageFrame::ShowNameAndPicture(const std::string& name) {
     Image->clear();
     TRgbImage picture;
     std::string message;
-    const TReadResult read = ReadJpegFile(PictureFile(), picture, message);
+    const std::string file = PictureFile();
+    const TReadResult read = ReadJpegFile(file, picture, message, {Image->width(), Image->height()});
     if (read == TReadResult::Ok)
         ShowPicture(ToQImage(picture));
     else if (read == TReadResult::Failed)
-        ShowMessage(FromCore(message));
+        FMainWindow.ShowPictureProblem(file, message);
 }
 
+// Only a copy that fits the picture area is kept: a camera's photograph at full size would take some
+// 90 MB in every frame that shows it.
 void TpnlImageFrame::ShowPicture(const QImage& picture) {
-    Image->setPixmap(QPixmap::fromImage(picture));
+    const QSize area = Image->size();
+    if (picture.width() <= area.width() && picture.height() <= area.height())
+        Image->setPixmap(QPixmap::fromImage(picture));
+    else
+        Image->setPixmap(
+            QPixmap::fromImage(picture.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void TpnlImageFrame::btnImageClick() {

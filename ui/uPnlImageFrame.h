@@ -21,8 +21,9 @@ public:
     static constexpr int FrameWidth = 234;
     static constexpr int FrameHeight = 110;
 
-    // The picture's file is named after the gene set the main window's selector shows.
-    TpnlImageFrame(const TfrmMain& mainWindow, QWidget* parent);
+    // The picture's file is named after the gene set the main window's selector shows; the main window
+    // reports a damaged picture.
+    TpnlImageFrame(TfrmMain& mainWindow, QWidget* parent);
 
     // Binds the frame to the gene or combination, not owned, and shows its name and its picture.
     void SetGene(TGene* gene);
@@ -45,7 +46,7 @@ private:
     void ShowNameAndPicture(const std::string& name);
     void ShowPicture(const QImage& picture);
 
-    const TfrmMain& FMainWindow;
+    TfrmMain& FMainWindow;
     TGene* FGene = nullptr;
     TCombi* FCombi = nullptr;
 };

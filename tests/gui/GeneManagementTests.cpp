@@ -195,7 +195,7 @@ private slots:
             dialog.edID->setText("K");
             QCOMPARE(fixture.Messages.last(), QString("K already used in Gene Sunkissed"));
             QVERIFY(!dialog.btnOK->isEnabled());
-            for (const QString& bad : QStringList({" ", "?", "=", "[", QString::fromUtf8("é")})) {
+            for (const QString& bad : QStringList({" ", "?", "=", "[", "*", QString::fromUtf8("é")})) {
                 dialog.edID->setText(bad);
                 QCOMPARE(dialog.edID->text(), QString());
             }
@@ -204,7 +204,7 @@ private slots:
             dialog.btnCancel->click();
         });
         window->btnAddGene->click();
-        QCOMPARE(fixture.Messages.size(), 9);
+        QCOMPARE(fixture.Messages.size(), 10);
 
         // A combination opens with its genes ticked and stores them in gene-set order.
         Select(window->lvCombiList, 4);
@@ -242,11 +242,21 @@ private slots:
         QCOMPARE(window->rgCombi->ItemIndex(), 1);
         QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), DefaultGeneSetText());
 
+        // Asked first; with another set selected, its work is saved before it is read again.
         PickGeneSet(*window, "Boas");
-        QCOMPARE(window->LocusList().Count(), 1);
+        window->LocusList().Add(std::make_unique<TLocus>("Sand"));
+        const std::string edited = "[LOCUS]\r\n0=Edited by hand\r\n";
+        fixture.Folder.Write("Serpentia.INI", edited);
+        fixture.AnswerYes = false;
         window->btnRestoreDefaults->click();
-        QCOMPARE(Rows(window->lvLocusList), QStringList({"Boa"}));
+        QCOMPARE(fixture.Folder.Read("Serpentia.INI"), edited);
+        fixture.AnswerYes = true;
+        window->btnRestoreDefaults->click();
+        QCOMPARE(Rows(window->lvLocusList), QStringList({"Boa", "Sand"}));
         QCOMPARE(fixture.Folder.Read("Serpentia.INI"), DefaultGeneSetText());
+        QCOMPARE(fixture.Questions.size(), 3);
+        for (const char* file : {"GenericZygora.INI", "Serpentia.INI"})
+            QVERIFY(fixture.Questions[2].contains(QString::fromStdString(fixture.Folder.File(file))));
     }
 };
 

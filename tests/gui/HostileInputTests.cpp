@@ -1,14 +1,32 @@
 // What a breeder may type or bring to the window: any text in the Male and Female fields, a pairing file
-// that is no pairing, a damaged gene-set file. The window calculates, refuses or reports, never crashes.
+// that is no pairing, a damaged or unreadable gene-set file. The window calculates, refuses or reports,
+// never crashes, and never saves over a file it could not read.
 #include "calc/Calculation.h"
 #include "ui/uFrmMain.h"
 
 #include "WindowFixture.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
+
+#include <filesystem>
+
+namespace {
+
+// A file past the read bound of 256 MB, which takes no room on the disk.
+void WriteGiant(const TTempFolder& folder, const std::string& name) {
+    folder.Write(name, "");
+    std::filesystem::resize_file(folder.File(name), std::uintmax_t(300) << 20);
+}
+
+QString TooLarge(const TTempFolder& folder, const std::string& name) {
+    return QString::fromStdString("Cannot open file \"" + folder.File(name) + "\". The file is too large");
+}
+
+} // namespace
 
 class THostileInputTests : public QObject {
     Q_OBJECT
@@ -71,6 +89,37 @@ private slots:
                      fixture.Messages[0].contains("LocusCount"),
                  qPrintable(fixture.Messages[0]));
         window->close();
+    }
+
+    void AFileThatCannotBeReadChangesNothingAndIsNeverSavedOver() {
+        TWindowFixture fixture;
+        fixture.WriteSerpentiaFolder();
+        WriteGiant(fixture.Folder, "Boas.INI");
+        auto window = fixture.Start();
+        PickEntry(Selectors(window->sbMale)[0], 2);
+        PickGeneSet(*window, "Boas");
+        QCOMPARE(fixture.Messages, QStringList({TooLarge(fixture.Folder, "Boas.INI")}));
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
+        QCOMPARE(window->IniFile(), std::string("Serpentia"));
+        QCOMPARE(window->LocusList().Count(), 10);
+        QCOMPARE(window->Edit1->text(), QString("aa"));
+        window->close();
+        QCOMPARE(std::filesystem::file_size(fixture.Folder.File("Boas.INI")), std::uintmax_t(300) << 20);
+
+        // An unreadable main settings file leaves the window without a set; neither it nor the set named
+        // beside it is written over at exit.
+        TWindowFixture second;
+        second.WriteDefaultSet("Serpentia.INI");
+        WriteGiant(second.Folder, "GenericZygora.INI");
+        window = second.Start();
+        QCOMPARE(second.Messages, QStringList({TooLarge(second.Folder, "GenericZygora.INI")}));
+        QCOMPARE(window->LocusList().Count(), 0);
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
+        window->close();
+        QCOMPARE(second.Messages.size(), 1);
+        QCOMPARE(std::filesystem::file_size(second.Folder.File("GenericZygora.INI")), std::uintmax_t(300)
+                                                                                          << 20);
+        QCOMPARE(second.Folder.Read("Serpentia.INI"), DefaultGeneSetText());
     }
 };
 

@@ -44,6 +44,17 @@ TGeneSet ReadSet(const std::string& path) {
     return set;
 }
 
+// "New" with `name` typed into its dialog; `cancelAfter` closes a dialog that refused the name.
+void NewGeneSet(TfrmMain& window, const QString& name, bool cancelAfter = false) {
+    WhenDialogShows<TfrmEditIniFileName>([name, cancelAfter](TfrmEditIniFileName& dialog) {
+        dialog.edInput->setText(name);
+        dialog.btnOK->click();
+        if (cancelAfter)
+            dialog.btnCancel->click();
+    });
+    window.btnNewIniFile->click();
+}
+
 class TCapturedMail : public QObject {
     Q_OBJECT
 public:
@@ -83,9 +94,22 @@ private slots:
         QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
         window->btnClearAllClick();
         QCOMPARE(window->Edit1->text(), QString());
+        // The first name in the list is not the set in memory.
+        NewGeneSet(*window, "Boas");
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
         window->close();
-        QCOMPARE(fixture.Folder.EntryCount(), 1);
+        QCOMPARE(fixture.Folder.EntryCount(), 2);
         QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string());
+    }
+
+    void TheSelectorNamesOnlyTheSetInMemory() {
+        TWindowFixture fixture;
+        fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\n[LOCUS]\r\n0=Boa\r\n");
+        auto window = fixture.Start();
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
+        PickGeneSet(*window, "Boas");
+        QCOMPARE(window->LocusList().Count(), 1);
+        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
     }
 
     void StartFromTheMainSettingsFileRestoresWindowAndSelection() {
@@ -220,38 +244,34 @@ private slots:
         QCOMPARE(window->LocusList().Count(), 1);
         QCOMPARE(fixture.Folder.Read("Boas.INI"), boas);
 
-        window->cbxSelectIniFile->setEditText("../Serpentia");
-        emit window->cbxSelectIniFile->lineEdit()->returnPressed();
-        QCOMPARE(fixture.Messages.size(), 1);
+        for (const char* refused : {"../Serpentia", "GENERICZYGORA"}) {
+            window->cbxSelectIniFile->setEditText(refused);
+            emit window->cbxSelectIniFile->lineEdit()->returnPressed();
+        }
+        QCOMPARE(fixture.Messages.size(), 2);
         QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
     }
 
     void NewCopiesTheSetUnderAFreshName() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        const auto newSet = [&](const QString& name, bool cancelAfter) {
-            WhenDialogShows<TfrmEditIniFileName>([name, cancelAfter](TfrmEditIniFileName& dialog) {
-                dialog.edInput->setText(name);
-                dialog.btnOK->click();
-                if (cancelAfter)
-                    dialog.btnCancel->click();
-            });
-            window->btnNewIniFile->click();
-        };
-        newSet("Boas.INI", false);
+        NewGeneSet(*window, "Boas.INI");
         QCOMPARE(window->cbxSelectIniFile->itemText(window->cbxSelectIniFile->count() - 1), QString("Boas"));
         QCOMPARE(window->cbxSelectIniFile->currentText(), QString("serpentia"));
         const TGeneSet copy = ReadSet(fixture.Folder.File("Boas.INI"));
         QCOMPARE(copy.IniFile, std::string("Boas"));
         QCOMPARE(copy.LocusList.Count(), 10);
 
-        newSet("", true);
-        newSet("SERPENTIA", true);
-        newSet("../escape", true);
-        newSet(".INI", true);
+        NewGeneSet(*window, "", true);
+        NewGeneSet(*window, "SERPENTIA", true);
+        NewGeneSet(*window, "../escape", true);
+        NewGeneSet(*window, ".INI", true);
+        NewGeneSet(*window, "genericZYGORA.INI", true);
         QCOMPARE(fixture.Messages,
                  QStringList({"ERROR, first type a name", "A gene set named \"SERPENTIA\" already exists",
-                              fixture.Messages.value(2), "ERROR, first type a name"}));
+                              fixture.Messages.value(2), "ERROR, first type a name",
+                              "A gene set cannot be named \"genericZYGORA\": that is the name of the main "
+                              "settings file"}));
         QVERIFY(fixture.Messages[2].startsWith("\"../escape\" cannot be the name of a gene set"));
         QCOMPARE(fixture.Folder.EntryCount(), 2);
         QCOMPARE(window->cbxSelectIniFile->count(), 2);

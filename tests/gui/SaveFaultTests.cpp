@@ -3,6 +3,7 @@
 // must. Which step of a save fails is the file layer's concern; its own tests try every step.
 #include "storage/FileIO.h"
 #include "storage/GeneSetFile.h"
+#include "ui/RadioGroup.h"
 #include "ui/uFrmEditIniFileName.h"
 #include "ui/uPnlImageFrame.h"
 
@@ -41,13 +42,15 @@ private:
     int FSaves = 0;
 };
 
-// Every file below the folder with its bytes: a temporary file left behind shows as a name too many.
+// Every file below the folder with its bytes, but the backups: a temporary file left behind shows as a name
+// too many.
 std::map<std::string, std::string> Files(const TTempFolder& folder) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path()))
-        if (entry.is_regular_file())
-            files[entry.path().lexically_relative(folder.Path()).string()] =
-                TTempFolder::ReadFile(entry.path());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
+        const std::string name = entry.path().lexically_relative(folder.Path()).string();
+        if (entry.is_regular_file() && !name.starts_with("Backup/"))
+            files[name] = TTempFolder::ReadFile(entry.path());
+    }
     return files;
 }
 
@@ -170,6 +173,36 @@ private slots:
             fixture.Messages.clear();
             window->close();
         }
+    }
+
+    void EveryReplacedFileKeepsItsVersionOfTheRunsStartInBackup() {
+        TWindowFixture fixture;
+        fixture.Folder.Write("Boas.INI", BoasSet);
+        auto window = StartChangedSerpentia(fixture);
+        PickGeneSet(*window, "Boas");
+        window->close();
+        const auto backup = [&fixture](const std::string& name) {
+            return fixture.Folder.Read("Backup/" + name);
+        };
+        QCOMPARE(backup("GenericZygora.INI"), DefaultGeneSetText());
+        QCOMPARE(backup("Serpentia.INI"), DefaultGeneSetText());
+        QCOMPARE(backup("Boas.INI"), std::string(BoasSet));
+
+        // The next run keeps the files as it found them.
+        const std::string boas = fixture.Folder.Read("Boas.INI");
+        window = fixture.Start();
+        window->rgRatio->SetItemIndex(1);
+        window->close();
+        QCOMPARE(backup("Boas.INI"), boas);
+
+        // A backup that cannot be made stops no save.
+        std::filesystem::remove_all(fixture.Folder.File("Backup"));
+        fixture.Folder.Write("Backup", "a file where the folder belongs");
+        window = fixture.Start();
+        window->rgRatio->SetItemIndex(0);
+        window->close();
+        QVERIFY(fixture.Folder.Read("Boas.INI").find("RatioIndex=0") != std::string::npos);
+        QVERIFY(fixture.Messages.isEmpty());
     }
 
     void APairingOrPictureThatCannotBeStoredLeavesTheOldFile() {

@@ -1,4 +1,5 @@
-// A main window started in a fresh application folder, with messages and file dialogs answered by the test.
+// A main window started in a fresh application folder, with messages, questions and file dialogs answered by
+// the test.
 #pragma once
 
 #include "storage/DefaultGeneSet.h"
@@ -21,16 +22,23 @@ class TWindowFixture {
 public:
     TTempFolder Folder;
     QStringList Messages;
+    QStringList Questions;
+    bool AnswerYes = true;
     QStringList FileAnswers; // what the next file dialogs answer, in order; none left means Cancel
 
     TWindowFixture() {
         SetMessageHandler([this](const QString& text) { Messages << text; });
+        SetQuestionHandler([this](const QString& text) {
+            Questions << text;
+            return AnswerYes;
+        });
         SetFileDialogHandler([this](const QString&, const QString&) {
             return FileAnswers.isEmpty() ? QString() : FileAnswers.takeFirst();
         });
     }
     ~TWindowFixture() {
         SetMessageHandler({});
+        SetQuestionHandler({});
         SetFileDialogHandler({});
     }
     TWindowFixture(const TWindowFixture&) = delete;

@@ -124,9 +124,10 @@ TEST(GeneSetLookups, AlleleInUseIsFoundInEitherCaseButNotInTheGeneAsked) {
     EXPECT_EQ(set.GeneCarryingAllele('?', two->Genes()[0]), nullptr);
     EXPECT_EQ(set.GeneCarryingAllele('z', nullptr), nullptr);
 
-    for (const char ok : {'a', 'Z', '0', '+', '*', '~', '!'})
+    for (const char ok : {'a', 'Z', '0', '+', ',', '~'})
         EXPECT_TRUE(IsValidAlleleID(ok)) << ok;
-    for (const char bad : {' ', '\t', '\x7F', '#', '?', '=', ';', '[', ']', '\xE9'})
+    // Below '+' a carrier's relation would be stored under a key its gene never reads back.
+    for (const char bad : {' ', '\t', '\x7F', '#', '?', '=', ';', '[', ']', '\xE9', '!', '"', '$', '(', '*'})
         EXPECT_FALSE(IsValidAlleleID(bad)) << int(bad);
 }
 

@@ -218,7 +218,7 @@ TEST(GeneSetFiles, SavedWholeLoadedBackAndUpdatedKeyByKey) {
     EXPECT_EQ(folder.Read("Boas.INI"), GeneSetFileContent(set));
 
     TGeneSet loaded;
-    EXPECT_EQ(LoadGeneSet(path, loaded), "");
+    EXPECT_EQ(LoadGeneSet(path, loaded).Kind, TGeneSetLoad::TKind::Read);
     EXPECT_EQ(loaded.LocusList[0]->Genes()[0]->Name, "Amelanistic");
 
     folder.Write("GenericZygora.INI",
@@ -227,6 +227,8 @@ TEST(GeneSetFiles, SavedWholeLoadedBackAndUpdatedKeyByKey) {
     EXPECT_EQ(folder.Read("GenericZygora.INI"),
               "[Statistics]\r\nLocusCount=0\r\nIniFile=Boas\r\n[Extra]\r\nx=1\r\n");
 
-    EXPECT_EQ(LoadGeneSet(folder.File("missing.INI"), set), "");
-    EXPECT_EQ(LoadGeneSet(folder.Path(), set).rfind("Cannot open file \"" + folder.Path() + "\". ", 0), 0u);
+    EXPECT_EQ(LoadGeneSet(folder.File("missing.INI"), set).Kind, TGeneSetLoad::TKind::Missing);
+    const TGeneSetLoad folderLoad = LoadGeneSet(folder.Path(), set);
+    EXPECT_EQ(folderLoad.Kind, TGeneSetLoad::TKind::Unreadable);
+    EXPECT_EQ(folderLoad.Message, "Cannot open file \"" + folder.Path() + "\". " + folderLoad.Reason);
 }

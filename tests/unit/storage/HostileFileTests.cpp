@@ -48,7 +48,7 @@ TEST(HostileGeneSetFiles, HugeFilesAndEndlessLinesLoadWithinBounds) {
     huge += "0-1=+a:het. Amel\r\n";
     folder.Write("Huge.INI", huge);
     TGeneSet set;
-    EXPECT_EQ(LoadGeneSet(folder.File("Huge.INI"), set), "");
+    EXPECT_EQ(LoadGeneSet(folder.File("Huge.INI"), set).Kind, TGeneSetLoad::TKind::Read);
     ASSERT_EQ(set.LocusList.Count(), 1);
     EXPECT_EQ(set.LocusList[0]->Genes()[1]->Name, "het. Amel");
 
@@ -59,15 +59,17 @@ TEST(HostileGeneSetFiles, HugeFilesAndEndlessLinesLoadWithinBounds) {
     ASSERT_EQ(set.LocusList.Count(), 1);
     EXPECT_EQ(set.LocusList[0]->Name, std::string(2047, 'M'));
 
-    // Past 256 MB a file is no gene set; it is refused with a message instead of read into memory.
+    // Past 256 MB a file is no gene set; it is refused with a message instead of read into memory, and
+    // the set in memory stays as it was.
     {
         std::ofstream sparse(folder.File("Giant.INI"), std::ios::binary);
         sparse.seekp((std::streamoff(300) << 20) - 1);
         sparse.put('\n');
     }
-    EXPECT_EQ(LoadGeneSet(folder.File("Giant.INI"), set),
-              "Cannot open file \"" + folder.File("Giant.INI") + "\". The file is too large");
-    EXPECT_EQ(set.LocusList.Count(), 0);
+    const TGeneSetLoad giant = LoadGeneSet(folder.File("Giant.INI"), set);
+    EXPECT_EQ(giant.Kind, TGeneSetLoad::TKind::Unreadable);
+    EXPECT_EQ(giant.Message, "Cannot open file \"" + folder.File("Giant.INI") + "\". The file is too large");
+    EXPECT_EQ(set.LocusList.Count(), 1);
 }
 
 TEST(HostileGeneSetFiles, OtherLineEndsEncodingsAndJunkLinesGiveTheSameSet) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -65,6 +66,21 @@ TEST(JpegFile, EncodedPicturesDecodeToTheirPixels) {
     EXPECT_LT(Encoded(picture, 30).size(), Encoded(picture).size());
 }
 
+TEST(JpegFile, LargePicturesAreDecodedReducedButNeverBelowTheSizeShown) {
+    const std::string photo = Encoded(Gradient(1601, 1000));
+    TRgbImage image;
+    std::string message;
+    for (const auto& [box, width, height] : {std::tuple{TPictureBox{98, 98}, 201, 125},
+                                             {TPictureBox{300, 98}, 401, 250},
+                                             {TPictureBox{98, 126}, 401, 250},
+                                             {TPictureBox{1602, 10}, 1601, 1000},
+                                             {TPictureBox{}, 1601, 1000}}) {
+        ASSERT_TRUE(DecodeJpeg(photo, image, message, box)) << message;
+        EXPECT_EQ(std::pair(image.Width, image.Height), std::pair(width, height)) << box.Width;
+        EXPECT_EQ(image.Pixels.size(), size_t(width) * height * 3);
+    }
+}
+
 TEST(JpegFile, PrintPicturesDecodeInTheirColours) {
     TRgbImage image;
     std::string message;
@@ -108,7 +124,7 @@ TEST(JpegFile, ReadingTellsMissingFromDamaged) {
 
     folder.Write("empty.jpg", "");
     EXPECT_EQ(ReadJpegFile(folder.File("empty.jpg"), image, message), TReadResult::Failed);
-    EXPECT_EQ(message, "JPEG error #42");
+    EXPECT_EQ(message, "Cannot read picture \"" + folder.File("empty.jpg") + "\". JPEG error #42");
     std::filesystem::create_directory(folder.File("folder.jpg"));
     EXPECT_EQ(ReadJpegFile(folder.File("folder.jpg"), image, message), TReadResult::Failed);
     EXPECT_EQ(message, "Cannot open file \"" + folder.File("folder.jpg") + "\". Is a directory");
