@@ -62,3 +62,32 @@ TPossibleHetsRead ReadPossibleHets(std::string_view text) {
     }
     return read;
 }
+
+bool SelectionHasGene(std::string_view selection, std::string_view code) {
+    for (size_t i = 0; i + 1 < selection.size(); i += 2)
+        if (selection.substr(i, 2) == code)
+            return true;
+    return false;
+}
+
+TPossibleHetsRead ReadPossibleHets(std::string_view text, std::string_view selection) {
+    TPossibleHetsRead read = ReadPossibleHets(text);
+    const auto notHeld = std::remove_if(read.Hets.begin(), read.Hets.end(), [&](const TPossibleHet& het) {
+        return !SelectionHasGene(selection, het.Code);
+    });
+    read.Dropped += static_cast<int>(read.Hets.end() - notHeld);
+    read.Hets.erase(notHeld, read.Hets.end());
+    return read;
+}
+
+std::vector<TPossibleHet> PossibleHetsKept(const std::vector<TPossibleHet>& hets,
+                                           std::string_view selection) {
+    return ReadPossibleHets(PossibleHetsText(hets), selection).Hets;
+}
+
+std::string LeftOutPossibleHetsText(int dropped, std::string_view parent) {
+    const std::string who(parent);
+    return std::to_string(dropped) + (dropped == 1 ? " possible het of the " : " possible hets of the ") +
+           who + " left out (each must be a gene of the " + who +
+           "'s selection string, with a chance from 1 to 99)";
+}

@@ -31,3 +31,17 @@ struct TPossibleHetsRead {
     int Dropped = 0;
 };
 TPossibleHetsRead ReadPossibleHets(std::string_view text);
+
+// True when `code` is one of the two-character genes the selection string is made of.
+bool SelectionHasGene(std::string_view selection, std::string_view code);
+
+// The list of one parent as its file keeps it beside the parent's selection string: an entry whose gene
+// the string does not hold is no possible het of that parent and is dropped too.
+TPossibleHetsRead ReadPossibleHets(std::string_view text, std::string_view selection);
+
+// The entries of `hets` that a reader of their text beside `selection` keeps: what a save may write.
+std::vector<TPossibleHet> PossibleHetsKept(const std::vector<TPossibleHet>& hets, std::string_view selection);
+
+// What a load tells of dropped entries: "1 possible het of the male left out (...)"; `parent` is "male"
+// or "female".
+std::string LeftOutPossibleHetsText(int dropped, std::string_view parent);

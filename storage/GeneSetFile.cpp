@@ -28,7 +28,8 @@ bool UnableToWrite(const std::string& path, std::string& message) {
     return false;
 }
 
-// Reads the counts of the file, refusing counts that can only come from a damaged file.
+// Reads the counts of the file, refusing counts that can only come from a damaged file, and gathers
+// everything the load found damaged into one message.
 class TCountReader {
 public:
     TCountReader(const TIniFile& ini, std::string fileName) : FIni(ini), FFileName(std::move(fileName)) {}
@@ -49,6 +50,7 @@ public:
         Damaged(GeneCountKey(locus) + " goes beyond " + std::to_string(MaxStoredGenes) + " genes in all");
         return 0;
     }
+    void Damaged(std::string what) { FDamage.push_back(std::move(what)); }
     std::string Message() const {
         if (FDamage.empty())
             return {};
@@ -62,8 +64,6 @@ public:
     }
 
 private:
-    void Damaged(std::string what) { FDamage.push_back(std::move(what)); }
-
     const TIniFile& FIni;
     std::string FFileName;
     std::vector<std::string> FDamage;
@@ -113,6 +113,25 @@ void ReadCombis(const TIniFile& ini, int combiCount, TGeneSet& set) {
     }
 }
 
+// Written only when the parent has possible hets, and only those its selection string holds, so that a
+// file without them stays as it was and a load never finds fault with what a save wrote.
+void WritePossibleHetsKey(TIniFile& ini, const char* key, const std::vector<TPossibleHet>& hets,
+                          const std::string& selection) {
+    const std::vector<TPossibleHet> kept = PossibleHetsKept(hets, selection);
+    if (!kept.empty())
+        ini.WriteString(Config, key, PossibleHetsText(kept));
+}
+
+// A parent's possible hets, read after its selection string; entries it cannot carry are named as damage.
+std::vector<TPossibleHet> ReadPossibleHetsKey(const TIniFile& ini, TCountReader& damage,
+                                              const std::string& key, const std::string& selection,
+                                              std::string_view parent) {
+    TPossibleHetsRead read = ReadPossibleHets(ini.ReadString(Config, key, ""), selection);
+    if (read.Dropped > 0)
+        damage.Damaged(key + ": " + LeftOutPossibleHetsText(read.Dropped, parent));
+    return std::move(read.Hets);
+}
+
 } // namespace
 
 std::string GeneSetFileContent(const TGeneSet& set) {
@@ -125,6 +144,8 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     ini.WriteString(Config, "Male", set.Male);
     if (!set.CurrentGeneSet.empty())
         ini.WriteString(Config, "CurrentGeneSet", set.CurrentGeneSet);
+    WritePossibleHetsKey(ini, "MalePossible", set.MalePossible, set.Male);
+    WritePossibleHetsKey(ini, "FemalePossible", set.FemalePossible, set.Female);
 
     const TLocusList& loci = set.LocusList;
     ini.WriteInteger(Statistics, "LocusCount", loci.Count());
@@ -197,6 +218,8 @@ std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::
     set.Male = ini.ReadString(Config, "Male", "");
     set.Female = ini.ReadString(Config, "Female", "");
     set.CurrentGeneSet = ini.ReadString(Config, "CurrentGeneSet", "");
+    set.MalePossible = ReadPossibleHetsKey(ini, counts, "MalePossible", set.Male, "male");
+    set.FemalePossible = ReadPossibleHetsKey(ini, counts, "FemalePossible", set.Female, "female");
     return counts.Message();
 }
 

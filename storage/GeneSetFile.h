@@ -3,6 +3,7 @@
 
 #include "model/Combi.h"
 #include "model/Locus.h"
+#include "model/PossibleHet.h"
 
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ struct TGeneSet {
     std::string Female;
     std::string Male;
     std::string CurrentGeneSet; // path of the saved pairing loaded last
+    // Genes of each parent's selection string that are only possible hets; stored only when there are any.
+    std::vector<TPossibleHet> MalePossible;
+    std::vector<TPossibleHet> FemalePossible;
     // Statistics: the four calculation choices as stored, and the name of the current gene set.
     int RatioIndex = 0;
     int CombiIndex = 0;

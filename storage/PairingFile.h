@@ -1,5 +1,8 @@
-// Saved pairings: the male and female selection strings in a small ".zyg" text file.
+// Saved pairings: the male and female selection strings, and the parents' possible hets when there are
+// any, in a small ".zyg" text file.
 #pragma once
+
+#include "model/PossibleHet.h"
 
 #include <optional>
 #include <string>
@@ -9,9 +12,13 @@
 struct TPairing {
     std::string Male;
     std::string Female;
+    // Left out of a brace list, a pairing has no possible hets.
+    std::vector<TPossibleHet> MalePossible = {};
+    std::vector<TPossibleHet> FemalePossible = {};
 };
 
-// Writes the two lines, each followed by CR LF, replacing any file at `path`.
+// Writes the two selection strings, and the two lists of possible hets when either parent has one, each
+// line followed by CR LF, replacing any file at `path`.
 // On failure `message` reads "Cannot create file "<path>". <reason>".
 bool SavePairing(const std::string& path, const TPairing& pairing, std::string& message);
 
@@ -19,5 +26,7 @@ bool SavePairing(const std::string& path, const TPairing& pairing, std::string& 
 // On failure `message` reads "Cannot open file "<path>". <reason>".
 bool ReadPairingLines(const std::string& path, std::vector<std::string>& lines, std::string& message);
 
-// A pairing only when the file held exactly two lines: male, then female.
-std::optional<TPairing> PairingFromLines(const std::vector<std::string>& lines);
+// A pairing only when the file held two lines (male, female) or four (then the male's and the female's
+// possible hets, either list may be empty). Entries that are no possible het of that parent are left out
+// and `damage` says so; it is empty when nothing was left out.
+std::optional<TPairing> PairingFromLines(const std::vector<std::string>& lines, std::string& damage);

@@ -352,9 +352,12 @@ void TfrmMain::miLoadGeneSetClick() {
         ShowMessage(FromCore(message));
         return;
     }
-    if (const std::optional<TPairing> pairing = PairingFromLines(lines)) {
+    std::string damage;
+    if (const std::optional<TPairing> pairing = PairingFromLines(lines, damage)) {
         SetCoreText(Edit1, pairing->Male);
         SetCoreText(Edit2, pairing->Female);
     }
     RestoreParentSelection();
+    if (!damage.empty())
+        ShowMessage(FromCore(damage));
 }

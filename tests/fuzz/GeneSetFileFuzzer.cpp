@@ -1,5 +1,5 @@
-// Fuzz target: any bytes as a gene-set file. The set read must save and read back as the same set, and
-// a key written into any file must read back.
+// Fuzz target: any bytes as a gene-set file. The set read must save and read back as the same set, its
+// possible hets included, and a key written into any file must read back.
 #include "storage/GeneSetFile.h"
 #include "storage/IniFile.h"
 
@@ -19,6 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What we wrote ourselves is never damaged.
     FUZZ_CHECK(LoadGeneSetText(saved, second, "Fuzz.INI").empty());
     FUZZ_CHECK(GeneSetImage(first) == GeneSetImage(second));
+    // A parent without possible hets leaves its key out of the file.
+    const TIniFile savedIni(saved);
+    FUZZ_CHECK(first.MalePossible.empty() == savedIni.ReadString("Config", "MalePossible", "").empty());
+    FUZZ_CHECK(first.FemalePossible.empty() == savedIni.ReadString("Config", "FemalePossible", "").empty());
 
     // Exit records the set's name in the main settings file, whatever that file holds.
     TIniFile ini(content);

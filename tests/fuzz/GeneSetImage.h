@@ -28,7 +28,9 @@ inline std::vector<std::string> GeneSetImage(const TGeneSet& set) {
                                    std::to_string(set.CombiIndex),
                                    std::to_string(set.PhenotypeIndex),
                                    std::to_string(set.PossibleHetsIndex),
-                                   set.IniFile};
+                                   set.IniFile,
+                                   PossibleHetsText(set.MalePossible),
+                                   PossibleHetsText(set.FemalePossible)};
     for (int i = 0; i < set.LocusList.Count(); ++i) {
         const TLocus& locus = *set.LocusList[i];
         image.push_back("locus " + locus.Name);

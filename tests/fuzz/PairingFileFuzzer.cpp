@@ -1,5 +1,5 @@
 // Fuzz target: any bytes as a saved pairing file. Reading never fails on content, and a pairing read
-// saves and reads back as the same pairing.
+// saves and reads back as the same pairing, its possible hets included.
 #include "storage/PairingFile.h"
 
 #include "FuzzCheck.h"
@@ -32,13 +32,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> lines;
     std::string message;
     FUZZ_CHECK(ReadPairingLines(path, lines, message));
-    const std::optional<TPairing> pairing = PairingFromLines(lines);
+    std::string damage;
+    const std::optional<TPairing> pairing = PairingFromLines(lines, damage);
     if (!pairing)
         return 0;
     const std::string copy = Folder() + "/out.zyg";
     FUZZ_CHECK(SavePairing(copy, *pairing, message));
     FUZZ_CHECK(ReadPairingLines(copy, lines, message));
-    const std::optional<TPairing> again = PairingFromLines(lines);
-    FUZZ_CHECK(again && again->Male == pairing->Male && again->Female == pairing->Female);
+    // What we wrote ourselves is never damaged, and only possible hets make it four lines.
+    const std::optional<TPairing> again = PairingFromLines(lines, damage);
+    FUZZ_CHECK(again && damage.empty() && again->Male == pairing->Male && again->Female == pairing->Female &&
+               again->MalePossible == pairing->MalePossible &&
+               again->FemalePossible == pairing->FemalePossible);
+    FUZZ_CHECK((lines.size() == 4) == (!pairing->MalePossible.empty() || !pairing->FemalePossible.empty()));
     return 0;
 }

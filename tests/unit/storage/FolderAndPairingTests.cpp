@@ -54,12 +54,27 @@ TEST(PairingFile, TwoLinesWithAnyLineEnd) {
     EXPECT_EQ(SplitLines("a\n\rb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_TRUE(SplitLines("").empty());
 
-    EXPECT_FALSE(PairingFromLines({}).has_value());
-    EXPECT_FALSE(PairingFromLines({"aa", "bb", "cc"}).has_value());
-    const auto pairing = PairingFromLines({"aa", ""});
+    std::string damage;
+    EXPECT_FALSE(PairingFromLines({}, damage).has_value());
+    EXPECT_FALSE(PairingFromLines({"aa", "bb", "cc"}, damage).has_value());
+    EXPECT_FALSE(PairingFromLines({"aa", "bb", "", "", ""}, damage).has_value());
+    const auto pairing = PairingFromLines({"aa", ""}, damage);
     ASSERT_TRUE(pairing.has_value());
     EXPECT_EQ(pairing->Male, "aa");
     EXPECT_EQ(pairing->Female, "");
+    EXPECT_EQ(damage, "");
+
+    // A gene the parent's string does not hold (+e, in the male only across two loci) is no possible het
+    // of it, nor is a gene listed twice or a chance out of range.
+    const auto possible = PairingFromLines({"+aa+e+", "+e", "+a:66,+e:50,+a:33,a+:5", "+e:100"}, damage);
+    ASSERT_TRUE(possible.has_value());
+    EXPECT_EQ(possible->MalePossible, (std::vector<TPossibleHet>{{"+a", 66}}));
+    EXPECT_TRUE(possible->FemalePossible.empty());
+    EXPECT_EQ(damage,
+              "The pairing file is damaged and was read only in part: 3 possible hets of the male left "
+              "out (each must be a gene of the male's selection string, with a chance from 1 to 99); 1 "
+              "possible het of the female left out (each must be a gene of the female's selection "
+              "string, with a chance from 1 to 99).");
 }
 
 TEST(PairingFile, SavedAndReadBackWithTheSystemsReasonOnFailure) {
@@ -67,9 +82,19 @@ TEST(PairingFile, SavedAndReadBackWithTheSystemsReasonOnFailure) {
     std::string message;
     ASSERT_TRUE(SavePairing(folder.File("p.zyg"), {"aa++", "+aee"}, message));
     EXPECT_EQ(folder.Read("p.zyg"), "aa++\r\n+aee\r\n");
+    // Possible hets make four lines; the other parent's list may be empty.
+    const TPairing possible{"+a++", "+aee", {}, {{"+a", 66}}};
+    ASSERT_TRUE(SavePairing(folder.File("p.zyg"), possible, message));
+    EXPECT_EQ(folder.Read("p.zyg"), "+a++\r\n+aee\r\n\r\n+a:66\r\n");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadPairingLines(folder.File("p.zyg"), lines, message));
+    const std::optional<TPairing> read = PairingFromLines(lines, message);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->FemalePossible, possible.FemalePossible);
+    EXPECT_TRUE(read->MalePossible.empty());
+
     ASSERT_TRUE(SavePairing(folder.File("p.zyg"), {"", ""}, message));
     EXPECT_EQ(folder.Read("p.zyg"), "\r\n\r\n");
-    std::vector<std::string> lines;
     ASSERT_TRUE(ReadPairingLines(folder.File("p.zyg"), lines, message));
     EXPECT_EQ(lines, (std::vector<std::string>{"", ""}));
 

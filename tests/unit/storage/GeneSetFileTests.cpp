@@ -86,6 +86,17 @@ bb=b = b
               std::string::npos);
     EXPECT_NE(content.find("[LOCUS]\r\n0=Amel\r\n1=Anery\r\n[COMBI]\r\n0=aabb:Snow\r\n[Gene]"),
               std::string::npos);
+
+    // Possible hets close the Config section; a gene the parent's string does not hold is not written.
+    set.MalePossible = {{"+a", 66}, {"+b", 50}};
+    set.FemalePossible = {{"+a", 33}};
+    EXPECT_NE(GeneSetFileContent(set).find(
+                  "CurrentGeneSet=/home/breeder/pair.zyg\r\nMalePossible=+a:66,+b:50\r\n["),
+              std::string::npos);
+    TGeneSet loaded;
+    EXPECT_EQ(LoadGeneSetText(GeneSetFileContent(set), loaded, "x"), "");
+    EXPECT_EQ(loaded.MalePossible, set.MalePossible);
+    EXPECT_TRUE(loaded.FemalePossible.empty());
 }
 
 TEST(GeneSetLoading, MissingKeysTakeTheirDefaults) {
@@ -190,6 +201,16 @@ TEST(GeneSetLoading, DamagedCountsAreBoundedAndNamedInTheMessage) {
     ASSERT_EQ(set.LocusList.Count(), 2);
     EXPECT_EQ(set.LocusList[0]->Genes().Count(), 0);
     EXPECT_EQ(set.LocusList[1]->Genes()[0]->Name, "Amel");
+
+    message = LoadGeneSetText(
+        Crlf("[Config]\nMale=+a+b\nMalePossible=+a:66,+e:50,+b:0,junk\nFemalePossible=+b:5\n"), set, "f");
+    EXPECT_EQ(message,
+              "The gene-set file \"f\" is damaged and was read only in part: MalePossible: 3 possible "
+              "hets of the male left out (each must be a gene of the male's selection string, with a "
+              "chance from 1 to 99); FemalePossible: 1 possible het of the female left out (each must "
+              "be a gene of the female's selection string, with a chance from 1 to 99).");
+    EXPECT_EQ(set.MalePossible, (std::vector<TPossibleHet>{{"+a", 66}}));
+    EXPECT_TRUE(set.FemalePossible.empty());
 
     std::string many = "[Statistics]\nLocusCount=20\nLocus3GeneCount=-4\n";
     for (int i = 0; i < 20; ++i)
