@@ -1,5 +1,6 @@
 #include "tools/CommandLine.h"
 
+#include "model/PossibleHet.h"
 #include "model/Text.h"
 
 #include <CLI/CLI.hpp>
@@ -11,6 +12,7 @@
 
 const char* const Usage =
     "Usage: zygora-calc [--gene-set FILE] [--male CODES] [--female CODES]\n"
+    "                   [--male-possible LIST] [--female-possible LIST]\n"
     "                   [--ratio-index N] [--combi-index N] [--pheno-index N] [--possible-index N]\n"
     "                   [--decimal-separator C] [--grid | --weights | --json] [--default-gene-set]\n"
     "                   [--help] [--version]\n"
@@ -18,6 +20,10 @@ const char* const Usage =
     "Predicts the offspring of a pairing as the Calculate button of Zygora does.\n"
     "  --gene-set FILE        the gene-set file to load (default: the built-in Serpentia set)\n"
     "  --male, --female CODES the parents' selection strings, used as typed (default: the file's)\n"
+    "  --male-possible, --female-possible LIST\n"
+    "                         the genes of that parent's selection string that are only possible\n"
+    "                         hets, with their chances in percent, e.g. +a:66,+e:50\n"
+    "                         (66 and 33 are two and one thirds; default: the file's)\n"
     "  --ratio-index N        0 Ratio, 1 Percentage\n"
     "  --combi-index N        0 Seperate genes, 1 Combi\n"
     "  --pheno-index N        0 Genotype, 1 Phenotype\n"
@@ -27,7 +33,8 @@ const char* const Usage =
     "  --decimal-separator C  the separator of percentages (default: the locale's)\n"
     "  --grid                 print the Punnett grid, cells separated by TABs\n"
     "  --weights              print every weight entry after the run: locus index, TAB, entry\n"
-    "  --json                 print the report and the offspring lines as one JSON object\n"
+    "  --json                 print the report and the offspring lines, each with its exact\n"
+    "                         share, as one JSON object\n"
     "  --default-gene-set     print the built-in gene set and exit\n";
 
 namespace {
@@ -59,6 +66,15 @@ const CLI::Validator OneCharacter(
     },
     "C");
 
+const CLI::Validator PossibleHetList(
+    [](const std::string& text) -> std::string {
+        return ReadPossibleHets(text).Dropped == 0
+                   ? ""
+                   : "needs entries like +a:66, each gene once with a chance from 1 to 99, not \"" + text +
+                         "\"";
+    },
+    "LIST");
+
 // CLI11 reads "--male=" as the option without its value and takes the next word instead; an empty value
 // after '=' is a value all the same. The words come last first, as CLI11 reads them.
 std::vector<std::string> WordsForParsing(const std::vector<std::string>& arguments) {
@@ -86,6 +102,8 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
     app.add_option("--gene-set", commandLine.GeneSet);
     app.add_option("--male", commandLine.Male);
     app.add_option("--female", commandLine.Female);
+    app.add_option("--male-possible", commandLine.MalePossible)->check(PossibleHetList);
+    app.add_option("--female-possible", commandLine.FemalePossible)->check(PossibleHetList);
     app.add_option("--ratio-index", commandLine.RatioIndex)->transform(WholeNumber);
     app.add_option("--combi-index", commandLine.CombiIndex)->transform(WholeNumber);
     app.add_option("--pheno-index", commandLine.PhenotypeIndex)->transform(WholeNumber);

@@ -11,6 +11,9 @@ struct TCommandLine {
     std::optional<std::string> GeneSet;
     std::optional<std::string> Male;
     std::optional<std::string> Female;
+    // The parents' possible hets as a list "+a:66,+e:50", each entry well formed and each gene once.
+    std::optional<std::string> MalePossible;
+    std::optional<std::string> FemalePossible;
     std::optional<int> RatioIndex;
     std::optional<int> CombiIndex;
     std::optional<int> PhenotypeIndex;

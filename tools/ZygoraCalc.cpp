@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,8 @@ private:
     std::string FBuffer;
 };
 
-// A count as a JSON number; the rare exact count beyond 64 bits (many possible hets of odd chances) as
-// its decimal text, since JSON readers hold no larger whole numbers.
+// A count, or a part of a share, as a JSON number; the rare exact number beyond 64 bits (many possible
+// hets of odd chances) as its decimal text, since JSON readers hold no larger whole numbers.
 nlohmann::ordered_json JsonCount(TCount count) {
     if (count <= std::numeric_limits<uint64_t>::max())
         return static_cast<uint64_t>(count);
@@ -79,6 +80,22 @@ bool LoadGeneSetOf(const TCommandLine& commandLine, TGeneSet& set) {
     return true;
 }
 
+// A parent's possible hets: the option's list when given, else the file's. A gene of the option's list
+// that the parent's selection string does not hold is a usage error, told in `problem`.
+std::vector<TPossibleHet> PossibleHetsOf(const std::optional<std::string>& option,
+                                         const std::vector<TPossibleHet>& fromFile,
+                                         const std::string& selection, const std::string& parent,
+                                         std::string& problem) {
+    if (!option)
+        return fromFile;
+    const std::vector<TPossibleHet> hets = ReadPossibleHets(*option).Hets;
+    for (const TPossibleHet& het : hets)
+        if (problem.empty() && !SelectionHasGene(selection, het.Code))
+            problem = "--" + parent + "-possible: " + het.Code + " is not a gene of the " + parent +
+                      "'s selection string \"" + selection + "\"";
+    return hets;
+}
+
 void WriteReport(const TCalcResult& result, TOutputStream& out) {
     for (const std::string& line : result.ReportLines())
         out << line << "\n";
@@ -107,11 +124,15 @@ void WriteJson(const TCalcResult& result, TOutputStream& out) {
     nlohmann::ordered_json offspring = nlohmann::ordered_json::array();
     for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
         const TOffspringLine line = result.OffspringLine(i);
-        offspring.push_back({{"line", Utf8Of(line.Line)},
-                             {"count", JsonCount(line.Count)},
-                             {"total", JsonCount(line.Total)},
-                             {"name", Utf8Of(line.Name)},
-                             {"possibleHets", Utf8Of(line.PossibleText)}});
+        const TFraction share = line.Share();
+        offspring.push_back(
+            {{"line", Utf8Of(line.Line)},
+             {"count", JsonCount(line.Count)},
+             {"total", JsonCount(line.Total)},
+             {"share",
+              {{"numerator", JsonCount(share.Numerator)}, {"denominator", JsonCount(share.Denominator)}}},
+             {"name", Utf8Of(line.Name)},
+             {"possibleHets", Utf8Of(line.PossibleText)}});
     }
     const nlohmann::ordered_json json = {{"report", std::move(report)}, {"offspring", std::move(offspring)}};
     out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::strict) << "\n";
@@ -154,9 +175,19 @@ int main(int argc, char** argv) {
     options.PossibleHetsIndex = ChoiceItem(commandLine.PossibleHetsIndex.value_or(set.PossibleHetsIndex), 2);
     options.DecimalSeparator = commandLine.DecimalSeparator.value_or(localeSeparator);
 
+    const std::string male = commandLine.Male.value_or(set.Male);
+    const std::string female = commandLine.Female.value_or(set.Female);
+    std::string wrongGene;
+    const TPairingPossibleHets possibleHets{
+        PossibleHetsOf(commandLine.MalePossible, set.MalePossible, male, "male", wrongGene),
+        PossibleHetsOf(commandLine.FemalePossible, set.FemalePossible, female, "female", wrongGene)};
+    if (!wrongGene.empty()) {
+        std::fprintf(stderr, "zygora-calc: %s\n%s", wrongGene.c_str(), Usage);
+        return ExitUsage;
+    }
+
     const TCalcResult result =
-        RunCalculation(commandLine.Male.value_or(set.Male), commandLine.Female.value_or(set.Female), options,
-                       set.LocusList, set.CombiList);
+        RunCalculation(male, female, options, set.LocusList, set.CombiList, possibleHets);
     if (result.Refused()) {
         std::fprintf(stderr, "zygora-calc: %s\n", result.RefusalMessage().c_str());
         return ExitFailure;

@@ -72,14 +72,39 @@ TEST(ZygoraCalc, GridWeightsAndJson) {
     EXPECT_EQ(weights.Out, "0\t+a:+ > a\n");
 
     const TRun json = RunTool({"--male", "+a", "--female", "aa", "--json", "--possible-index", "0"});
-    EXPECT_EQ(
-        json.Out,
-        "{\"report\":[\"Male   = het. Amel  \",\"Female = Amelanistic  \",\"\","
-        "\"Offspring predicted as: \",\"\",\"---------------------------------------------------\","
-        "\"1/2 Normal(het. Amelanistic) \",\"1/2 Amelanistic  \"],\"offspring\":["
-        "{\"line\":\"++\",\"count\":1,\"total\":2,\"name\":\"Normal\","
-        "\"possibleHets\":\"(het. Amelanistic) \"},"
-        "{\"line\":\"aa\",\"count\":1,\"total\":2,\"name\":\"Amelanistic  \",\"possibleHets\":\"\"}]}\n");
+    EXPECT_EQ(json.Out,
+              "{\"report\":[\"Male   = het. Amel  \",\"Female = Amelanistic  \",\"\","
+              "\"Offspring predicted as: \",\"\",\"---------------------------------------------------\","
+              "\"1/2 Normal(het. Amelanistic) \",\"1/2 Amelanistic  \"],\"offspring\":["
+              "{\"line\":\"++\",\"count\":1,\"total\":2,\"share\":{\"numerator\":1,\"denominator\":2},"
+              "\"name\":\"Normal\",\"possibleHets\":\"(het. Amelanistic) \"},"
+              "{\"line\":\"aa\",\"count\":1,\"total\":2,\"share\":{\"numerator\":1,\"denominator\":2},"
+              "\"name\":\"Amelanistic  \",\"possibleHets\":\"\"}]}\n");
+}
+
+TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {
+    EXPECT_EQ(OffspringOf(RunTool({"--male", "+a", "--female", "+a", "--male-possible", "+a:66",
+                                   "--pheno-index", "0", "--possible-index", "1"})
+                              .Out),
+              "2/6 Normal\n3/6 het. Amel  \n1/6 Amelanistic  \n");
+
+    // The file's key, and each share reduced: 4 of 6 weighted cells are 2/3.
+    TTempFolder folder;
+    std::string set = SmallSet;
+    folder.Write("Small.INI", set.insert(set.find("[Statistics]"), "MalePossible=+a:66\r\n"));
+    const nlohmann::json json =
+        nlohmann::json::parse(RunTool({"--gene-set", folder.File("Small.INI"), "--json"}).Out);
+    EXPECT_EQ(json["offspring"][0]["count"], 4);
+    EXPECT_EQ(json["offspring"][0]["share"], nlohmann::json::parse(R"({"numerator":2,"denominator":3})"));
+
+    // Twelve possible hets of 1%: numbers beyond 64 bits are written as their digits.
+    const std::vector<std::string> parent = {"+a+b+c+d+e+f", "+a:1,+b:1,+c:1,+d:1,+e:1,+f:1"};
+    const nlohmann::json huge =
+        nlohmann::json::parse(RunTool({"--male", parent[0], "--female", parent[0], "--male-possible",
+                                       parent[1], "--female-possible", parent[1], "--json"})
+                                  .Out);
+    EXPECT_EQ(huge["offspring"][63]["share"]["numerator"], 1);
+    EXPECT_EQ(huge["offspring"][63]["share"]["denominator"], "4096000000000000000000000000");
 }
 
 TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
@@ -121,7 +146,11 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
                                                          {"--decimal-separator", ".."},
                                                          {"--grid", "--json"},
                                                          {"--grid=yes"},
-                                                         {"+a"}};
+                                                         {"+a"},
+                                                         {"--male-possible", "+a:0"},
+                                                         {"--female-possible", "+a:66,+a:50"},
+                                                         {"--male-possible", "+e:50", "--male", "a+e+"},
+                                                         {"--female-possible", "+e:50"}};
     for (const auto& arguments : wrong) {
         const TRun run = RunTool(arguments);
         EXPECT_EQ(run.ExitCode, 2) << arguments[0];
