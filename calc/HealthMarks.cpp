@@ -11,7 +11,8 @@ THealthMarks::THealthMarks(const TLocusList& loci) {
             const TGene& gene = *genes[j];
             const auto [slot, first] =
                 FMarkOfPair.try_emplace(PairIndex(gene.Allele1.ID, gene.Allele2.ID), -1);
-            if (!first || !gene.HasHealthMark())
+            // "++" is the wild type of every locus alike: a mark on one locus's Normal cannot be told apart.
+            if (!first || !gene.HasHealthMark() || gene.Code() == "++")
                 continue;
             TMark mark{gene.Lethal, -1, gene.Name};
             if (!gene.HealthNote.empty()) {

@@ -19,7 +19,8 @@ public:
 
     bool Any() const { return !FMarks.empty(); }
     // The mark of the gene an offspring pair is: the first gene, in gene-set order, whose code is the pair
-    // with its lower byte first; nullptr when that gene has no mark or there is no such gene.
+    // with its lower byte first; nullptr when that gene has no mark or there is no such gene. A mark on
+    // Normal ("++") counts for nothing.
     const TMark* MarkOf(char a, char b) const;
     // Index of a mark in gene-set order, for marks returned by MarkOf.
     int IndexOf(const TMark* mark) const { return static_cast<int>(mark - FMarks.data()); }

@@ -202,10 +202,12 @@ TEST(Report, ParentsThatArePossiblyHet) {
 }
 
 TEST(Report, LethalGenesAndHealthNotes) {
-    // Super Spider dies in the egg. Each gene has a note of its own: a carrier of Amel never takes Amel's.
+    // Super Spider dies in the egg; a mark on Normal means nothing. Each gene has a note of its own: a
+    // carrier of Amel never takes Amel's.
     TGeneSet set = SmallGeneSet(
         {{"++:Normal", "+s:Spider", "ss:Super Spider"}, {"++:Normal", "+a:het. Amel", "aa:Amel"}},
-        {"+s=+ = s"}, {}, {"0-1=Note:wobble", "0-2=lethal", "1-1=Note:carrier", "1-2=Note:blind"});
+        {"+s=+ = s"}, {},
+        {"0-0=Lethal", "0-1=Note:wobble", "0-2=lethal", "1-1=Note:carrier", "1-2=Note:blind"});
     const TCalcResult spiders = RunCalculation("+s", "+s", Options(0, 0, 0, 1), set.LocusList, set.CombiList);
     EXPECT_EQ(OffspringOf(spiders), (std::vector<std::string>{"1/3 Normal", "2/3 Spider   [health: wobble]",
                                                               "1/4 do not hatch: Super Spider"}));
