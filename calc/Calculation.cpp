@@ -2,6 +2,7 @@
 
 #include "calc/GameteWeights.h"
 #include "calc/GenotypeText.h"
+#include "calc/HealthMarks.h"
 #include "calc/Naming.h"
 #include "calc/PossibleHets.h"
 #include "calc/PunnettGrid.h"
@@ -9,11 +10,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 
 namespace {
 
 const char* const Banner = "---------------------------------------------------";
 const char* const PhenotypeBanner = "---This is a PHENOTYPE only report-----------------";
+const char* const HealthOpening = " [health: ";
 
 std::string TooLargeMessage(const TPunnettGrid& grid) {
     for (const auto& [parent, gametes] :
@@ -88,6 +91,29 @@ std::string Share(TCount count, TCount total, const TCalcOptions& options) {
     return text + "%";
 }
 
+// "1/4 do not hatch: Super Spider", in the share style of the report's lines; with possible hets the
+// share in lowest terms.
+std::string UnhatchedText(TCount unhatched, TCount hatched, bool weighed, const TPunnettGrid& grid,
+                          const TCalcOptions& options) {
+    std::string names;
+    for (const std::string& name : grid.LethalGeneNames())
+        names += (names.empty() ? "" : ", ") + name;
+    if (hatched == 0)
+        return "No egg hatches: " + names;
+    const TCount eggs = unhatched + hatched;
+    const TCount divisor = weighed ? GreatestCommonDivisor(unhatched, eggs) : 1;
+    return Share(unhatched / divisor, eggs / divisor, options) + " do not hatch: " + names;
+}
+
+// The notes of a line as its report line ends with them, "neurological wobble; skin tumours".
+std::string NotesText(const TNoteSet& notes, const TPunnettGrid& grid) {
+    std::string text;
+    for (size_t bit = 0; bit < notes.size(); ++bit)
+        if (notes.test(bit))
+            text += (text.empty() ? "" : "; ") + grid.NoteOfBit(bit);
+    return text;
+}
+
 std::vector<size_t> WeightCounts(TLocusList& loci) {
     std::vector<size_t> counts;
     for (int i = 0; i < loci.Count(); ++i)
@@ -105,10 +131,34 @@ void RestoreWeightCounts(TLocusList& loci, const std::vector<size_t>& counts) {
 
 TOffspringLine TCalcResult::OffspringLine(size_t i) const {
     const TListedLine& listed = FOffspring[i];
-    const std::string& reported = FReport[FReport.size() - FOffspring.size() + i];
+    const std::string& reported = OffspringReportLine(i);
     const size_t nameEnd = listed.NameBegin + listed.NameLength;
-    return TOffspringLine{listed.Line, listed.Count, FTotal,
-                          reported.substr(listed.NameBegin, listed.NameLength), reported.substr(nameEnd)};
+    const std::string note = listed.Note < 0 ? std::string() : FNotes[static_cast<size_t>(listed.Note)];
+    const size_t noteLength = note.empty() ? 0 : std::string_view(HealthOpening).size() + note.size() + 1;
+    return TOffspringLine{listed.Line,
+                          listed.Count,
+                          FTotal,
+                          reported.substr(listed.NameBegin, listed.NameLength),
+                          reported.substr(nameEnd, reported.size() - nameEnd - noteLength),
+                          FTotal + FUnhatched,
+                          note};
+}
+
+TFraction TCalcResult::EggShareOf(const std::vector<size_t>& lines) const {
+    TCount count = 0;
+    for (const size_t i : lines)
+        count += FOffspring[i].Count;
+    return Reduced(count, FTotal + FUnhatched);
+}
+
+const std::vector<std::string>& TCalcResult::LethalGeneNames() const {
+    static const std::vector<std::string> None;
+    return FGrid ? FGrid->LethalGeneNames() : None;
+}
+
+bool TCalcResult::CellLethal(uint64_t column, uint64_t row) const {
+    return column >= 1 && row >= 1 && column <= FemaleGameteCount() && row <= MaleGameteCount() &&
+           FGrid->CellLethal(column, row);
 }
 
 uint64_t TCalcResult::MaleGameteCount() const {
@@ -159,6 +209,7 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
     if (result.Refused())
         return result;
     const std::vector<size_t> weightCounts = WeightCounts(loci);
+    grid->MarkHealth(THealthMarks(loci));
     TAlleleQuestions questions(loci);
     grid->WeighGametes(TGameteWeights(grid->Male(), possibleHets.Male, questions),
                        TGameteWeights(grid->Female(), possibleHets.Female, questions));
@@ -200,6 +251,9 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
     report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
     const TCount total = list.TotalCount();
     result.FTotal = total;
+    result.FUnhatched = list.Unhatched;
+    result.FFirstOffspring = report.size();
+    std::unordered_map<TNoteSet, int32_t> noteOfSet;
     // With possible hets the shares are written over their smallest common denominator; without, over
     // all the cells of the grid.
     const TCount divisor = weighed ? CommonDivisor(list.Counts) : 1;
@@ -212,10 +266,21 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         const auto nameBegin = static_cast<uint32_t>(reported.size());
         reported += name;
         reported += possibles.PossibleTextOf(line);
+        int32_t note = -1;
+        if (!list.Notes.empty() && list.Notes[i].any()) {
+            const auto [known, added] =
+                noteOfSet.try_emplace(list.Notes[i], static_cast<int32_t>(result.FNotes.size()));
+            if (added)
+                result.FNotes.push_back(NotesText(list.Notes[i], *grid));
+            note = known->second;
+            reported += HealthOpening + result.FNotes[static_cast<size_t>(note)] + "]";
+        }
         report.push_back(std::move(reported));
         result.FOffspring.push_back(
-            {std::move(list.Lines[i]), list.Counts[i], nameBegin, static_cast<uint32_t>(name.size())});
+            {std::move(list.Lines[i]), list.Counts[i], nameBegin, static_cast<uint32_t>(name.size()), note});
     }
+    if (list.Unhatched > 0)
+        report.push_back(UnhatchedText(list.Unhatched, total, weighed, *grid, options));
     result.FGrid = std::move(grid);
     return result;
 }

@@ -31,11 +31,16 @@ struct TCalcOptions {
 struct TOffspringLine {
     std::string Line;         // the genotype or phenotype string
     TCount Count = 0;         // grid cells it stands for; with possible hets, what they weigh
-    TCount Total = 0;         // all inner cells of the grid, or what they weigh
+    TCount Total = 0;         // the inner cells of the grid that hatch, or what they weigh
     std::string Name;         // gene or combination names
     std::string PossibleText; // "(66% poss. het. Amelanistic) ", or empty
+    TCount Eggs = 0;          // all inner cells, those that do not hatch too, or what they weigh
+    std::string HealthNote;   // the notes of the genes its offspring carry, "; " between them, or empty
 
+    // Its share of the offspring that hatch, as the report gives it.
     TFraction Share() const { return Reduced(Count, Total); }
+    // Its share of the eggs laid.
+    TFraction EggShare() const { return Reduced(Count, Eggs); }
 };
 
 // The possible hets of the two parents of a pairing.
@@ -61,9 +66,17 @@ public:
 
     // Exactly the report lines.
     const std::vector<std::string>& ReportLines() const { return FReport; }
-    // The offspring lines of the report, one by one.
+    // The offspring lines of the report, one by one, and each as the report writes it.
     size_t OffspringLineCount() const { return FOffspring.size(); }
     TOffspringLine OffspringLine(size_t i) const;
+    const std::string& OffspringReportLine(size_t i) const { return FReport[FFirstOffspring + i]; }
+    // The share of the eggs laid that holds any of these offspring lines.
+    TFraction EggShareOf(const std::vector<size_t>& lines) const;
+
+    // The eggs that do not hatch, for they hold a lethal gene: their share of all eggs, exact (0 when all
+    // hatch), and the names of those genes in gene-set order.
+    TFraction UnhatchedShare() const { return Reduced(FUnhatched, FTotal + FUnhatched); }
+    const std::vector<std::string>& LethalGeneNames() const;
 
     // The grid has 1 + MaleGameteCount() rows and 1 + FemaleGameteCount() columns.
     uint64_t MaleGameteCount() const;
@@ -76,6 +89,8 @@ public:
     // Any cell of the grid like the string grid: column 0 the male gametes, row 0 the female ones, the
     // corner and cells outside the grid empty. Cheap; never touches the gene set.
     std::string CellText(uint64_t column, uint64_t row) const;
+    // The inner cell (1-based) holds a lethal gene: its offspring does not hatch. Cheap.
+    bool CellLethal(uint64_t column, uint64_t row) const;
 
 private:
     friend TCalcResult RunCalculation(const std::string& male, const std::string& female,
@@ -88,12 +103,16 @@ private:
         TCount Count = 0;
         uint32_t NameBegin = 0;
         uint32_t NameLength = 0;
+        int32_t Note = -1; // index into FNotes, -1 for none
     };
 
     std::string FRefusal;
     std::vector<std::string> FReport;
+    size_t FFirstOffspring = 0; // the report line of the first offspring line
     std::vector<TListedLine> FOffspring;
+    std::vector<std::string> FNotes; // the different health notes of the lines, as their lines end
     TCount FTotal = 0;
+    TCount FUnhatched = 0;
     std::shared_ptr<const TPunnettGrid> FGrid;
     mutable std::vector<std::string> FMaleGametes;
     mutable std::vector<std::string> FFemaleGametes;
@@ -106,6 +125,9 @@ private:
 // its chance: the lines, names and grid of the parents het at every possible het, the shares exact
 // fractions of one smallest common denominator. Entries that are no possible het of that parent are
 // passed over.
+// Offspring holding a gene marked lethal do not hatch: they get no line, the shares are those of the
+// offspring that hatch, and the report ends with the share of the eggs that do not hatch and the genes
+// why. A line whose offspring carry a gene with a health note ends with " [health: <note>]".
 TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
                            TLocusList& loci, const TCombiList& combis,
                            const TPairingPossibleHets& possibleHets = {});

@@ -59,6 +59,38 @@ public:
 
     // The offspring string of a number: shown pieces in locus order, then carried ones.
     void Offspring(uint64_t number, std::string& offspring) const {
+        const std::vector<const TPiece*>& digits = Digits(number);
+        offspring.clear();
+        for (const bool carried : {false, true})
+            for (const TPiece* piece : digits)
+                if (piece->Carried == carried)
+                    offspring += piece->Text;
+    }
+
+    // Some piece is a gene with a health mark.
+    bool HasMarks() const { return FHasMarks; }
+    // Whether the offspring of a number does not hatch; `notes` gets the notes of its genes.
+    bool Lethal(uint64_t number, TNoteSet& notes) const {
+        bool lethal = false;
+        for (const TPiece* piece : Digits(number)) {
+            lethal = lethal || piece->Lethal;
+            if (piece->NoteBit >= 0)
+                notes.set(static_cast<size_t>(piece->NoteBit));
+        }
+        return lethal;
+    }
+
+private:
+    struct TPiece {
+        bool Carried = false; // the pair is carried hidden
+        std::string Text;
+        bool Lethal = false;
+        int NoteBit = -1;
+
+        bool operator==(const TPiece&) const = default;
+    };
+
+    const std::vector<const TPiece*>& Digits(uint64_t number) const {
         const int space = FSplit && number >= FOffset[1] ? 1 : 0;
         const auto& pieces = FPieces[static_cast<size_t>(space)];
         thread_local std::vector<const TPiece*> digits;
@@ -68,15 +100,8 @@ public:
             digits.push_back(&dictionary[rest % dictionary.size()]);
             rest /= dictionary.size();
         }
-        offspring.clear();
-        for (const bool carried : {false, true})
-            for (const TPiece* piece : digits)
-                if (piece->first == carried)
-                    offspring += piece->second;
+        return digits;
     }
-
-private:
-    using TPiece = std::pair<bool, std::string>; // carried hidden, text
 
     void BuildSpace(int space) {
         const int positions = FGrid.PositionCount();
@@ -90,12 +115,13 @@ private:
             std::vector<TPiece>& dictionary = pieces[static_cast<size_t>(j)];
             for (int mc = 0; mc < 2; ++mc)
                 for (int fc = 0; fc < 2; ++fc) {
-                    TPiece piece{false, ""};
+                    TPiece piece;
                     if (!FSplit || j < firstLength) {
                         const TPunnettGrid::TSpot* spot = SpotOf(space, j, mc, fc);
                         if (!spot)
                             continue; // never held by a cell: its value is never used
-                        piece = {spot->Het, spot->Expanded};
+                        piece = {spot->Het, spot->Expanded, spot->Lethal, spot->NoteBit};
+                        FHasMarks = FHasMarks || spot->Lethal || spot->NoteBit >= 0;
                     }
                     auto found = std::find(dictionary.begin(), dictionary.end(), piece);
                     if (found == dictionary.end())
@@ -104,7 +130,7 @@ private:
                         weight * static_cast<uint64_t>(found - dictionary.begin());
                 }
             if (dictionary.empty())
-                dictionary.emplace_back(false, "");
+                dictionary.emplace_back();
             weight *= dictionary.size();
         }
         FSize[space] = weight;
@@ -123,6 +149,7 @@ private:
 
     const TPunnettGrid& FGrid;
     bool FSplit = false;
+    bool FHasMarks = false;
     std::vector<std::vector<TPiece>> FPieces[2];
     std::vector<uint64_t> FValue[2];
     uint64_t FSize[2] = {0, 0};
@@ -390,20 +417,30 @@ bool CountCells(const TPunnettGrid& grid, TResultList& list, size_t lineLimit,
     if (!walk.template Run<Weighted>(tally))
         return false;
     const auto numbers = tally.InOrder();
-    list.Lines.resize(numbers.size());
-    list.Counts.resize(numbers.size());
-    if constexpr (Weighted)
-        list.Cells.resize(numbers.size());
-    std::vector<uint64_t> hashes(numbers.size());
-    for (size_t i = 0; i < numbers.size(); ++i) {
-        pieces.Offspring(numbers[i].first, list.Lines[i]);
-        if constexpr (Weighted) {
-            list.Counts[i] = numbers[i].second.Weight;
-            list.Cells[i] = numbers[i].second.Cells;
-        } else {
-            list.Counts[i] = numbers[i].second;
+    list.Lines.reserve(numbers.size());
+    list.Counts.reserve(numbers.size());
+    std::vector<uint64_t> hashes;
+    hashes.reserve(numbers.size());
+    for (const auto& [number, cells] : numbers) {
+        TCount count = 0;
+        if constexpr (Weighted)
+            count = cells.Weight;
+        else
+            count = cells;
+        // Offspring with a lethal gene never hatch: they are eggs, not a line.
+        TNoteSet notes;
+        if (pieces.HasMarks() && pieces.Lethal(number, notes)) {
+            list.Unhatched += count;
+            continue;
         }
-        hashes[i] = TextHash(list.Lines[i]);
+        list.Lines.emplace_back();
+        pieces.Offspring(number, list.Lines.back());
+        list.Counts.push_back(count);
+        if constexpr (Weighted)
+            list.Cells.push_back(cells.Cells);
+        if (pieces.HasMarks())
+            list.Notes.push_back(notes);
+        hashes.push_back(TextHash(list.Lines.back()));
     }
     // Numbers stand for different pieces, which hardly ever make the same string; when they do, the
     // cells count for the line met first.

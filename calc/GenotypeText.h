@@ -23,6 +23,10 @@ inline std::string_view PairAt(std::string_view s, size_t i) {
 inline size_t PairIndex(char x, char y) {
     return static_cast<size_t>(static_cast<unsigned char>(x)) << 8 | static_cast<unsigned char>(y);
 }
+// The same for the pair with its lower byte first, as gene codes are written.
+inline size_t SortedPairIndex(char x, char y) {
+    return AlleleLess(y, x) ? PairIndex(y, x) : PairIndex(x, y);
+}
 
 // The pairs the animal shows, in order, before the pairs it carries hidden (`isHet` tells which is
 // which); a string of one pair gets its lower byte first.

@@ -58,7 +58,9 @@ void MergeEqualLines(TResultList& list, const std::vector<uint64_t>& hashes, TEq
     std::vector<std::string>& lines = list.Lines;
     std::vector<TCount>& counts = list.Counts;
     std::vector<uint64_t>& cells = list.Cells;
+    std::vector<TNoteSet>& notes = list.Notes;
     const bool weighed = !cells.empty();
+    const bool noted = !notes.empty();
     std::vector<uint32_t> first = FirstOfEqualLines(hashes, equal);
     size_t kept = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -67,6 +69,8 @@ void MergeEqualLines(TResultList& list, const std::vector<uint64_t>& hashes, TEq
             counts[into] += counts[i];
             if (weighed)
                 cells[into] += cells[i];
+            if (noted)
+                notes[into] |= notes[i];
             continue;
         }
         first[i] = static_cast<uint32_t>(kept);
@@ -75,6 +79,8 @@ void MergeEqualLines(TResultList& list, const std::vector<uint64_t>& hashes, TEq
             counts[kept] = counts[i];
             if (weighed)
                 cells[kept] = cells[i];
+            if (noted)
+                notes[kept] = notes[i];
         }
         ++kept;
     }
@@ -82,4 +88,6 @@ void MergeEqualLines(TResultList& list, const std::vector<uint64_t>& hashes, TEq
     counts.resize(kept);
     if (weighed)
         cells.resize(kept);
+    if (noted)
+        notes.resize(kept);
 }

@@ -187,7 +187,10 @@ void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestio
         possibles.Add(std::move(item), phenotypes.back());
     }
     std::vector<TCount> counts = std::move(lines.Counts);
-    lines.Clear();
+    // The phenotype lines take the places of their genotypes, notes and eggs that do not hatch unchanged.
+    lines.Lines.clear();
+    lines.Counts.clear();
+    lines.Cells.clear();
     for (size_t i = 0; i < phenotypes.size(); ++i) {
         lines.Add(std::move(phenotypes[i]), counts[i]);
         possibles.PossibleText(i, lines, naming);

@@ -150,6 +150,53 @@ std::string TPunnettGrid::CellText(uint64_t column, uint64_t row) const {
     return arranged;
 }
 
+void TPunnettGrid::MarkHealth(const THealthMarks& marks) {
+    static_assert(4 * MaxKeptLoci <= TNoteSet().size(), "a note bit for every pair cells can hold");
+    std::vector<int> lethal; // marks, by index in gene-set order
+    std::vector<int> notes;
+    std::vector<int> noteOfSpot(FSpots.size(), -1);
+    for (size_t i = 0; i < FSpots.size(); ++i) {
+        TSpot& spot = FSpots[i];
+        const THealthMarks::TMark* mark = spot.Occurs ? marks.MarkOf(spot.First, spot.Second) : nullptr;
+        if (mark == nullptr)
+            continue;
+        spot.Lethal = mark->Lethal;
+        if (mark->Lethal) {
+            lethal.push_back(marks.IndexOf(mark));
+            FLethalPairs.push_back(SortedPairIndex(spot.First, spot.Second));
+        }
+        noteOfSpot[i] = mark->Note;
+        if (mark->Note >= 0)
+            notes.push_back(mark->Note);
+    }
+    const auto sortedOnce = [](auto& items) {
+        std::sort(items.begin(), items.end());
+        items.erase(std::unique(items.begin(), items.end()), items.end());
+    };
+    sortedOnce(lethal);
+    sortedOnce(notes);
+    sortedOnce(FLethalPairs);
+    for (const int index : lethal)
+        FLethalNames.push_back(marks.Marks()[static_cast<size_t>(index)].GeneName);
+    for (const int note : notes)
+        FNoteOfBit.push_back(marks.Notes()[static_cast<size_t>(note)]);
+    for (size_t i = 0; i < FSpots.size(); ++i)
+        if (noteOfSpot[i] >= 0)
+            FSpots[i].NoteBit =
+                static_cast<int>(std::lower_bound(notes.begin(), notes.end(), noteOfSpot[i]) - notes.begin());
+}
+
+bool TPunnettGrid::CellLethal(uint64_t column, uint64_t row) const {
+    if (FLethalPairs.empty())
+        return false;
+    const std::string combined = CombineGametes(FMale.Gamete(row - 1), FFemale.Gamete(column - 1));
+    for (size_t i = 0; i + 1 < combined.size(); i += 2)
+        if (std::binary_search(FLethalPairs.begin(), FLethalPairs.end(),
+                               SortedPairIndex(combined[i], combined[i + 1])))
+            return true;
+    return false;
+}
+
 void TPunnettGrid::WeighGametes(TGameteWeights male, TGameteWeights female) {
     FMaleWeights = std::move(male);
     FFemaleWeights = std::move(female);

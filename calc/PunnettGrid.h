@@ -4,6 +4,7 @@
 
 #include "calc/GameteWeights.h"
 #include "calc/Gametes.h"
+#include "calc/HealthMarks.h"
 #include "calc/ResultList.h"
 
 #include <cstdint>
@@ -34,6 +35,16 @@ public:
     void AskCellQuestions(TAlleleQuestions& questions, TResultList& list);
     // Text of the inner cell (1-based); needs the questions asked.
     std::string CellText(uint64_t column, uint64_t row) const;
+    // Marks the pairs of the cells that are genes with a health mark. Offspring with a lethal gene are
+    // then counted as eggs that do not hatch instead of into a line, and lines note the health notes of
+    // their cells.
+    void MarkHealth(const THealthMarks& marks);
+    // The inner cell (1-based) holds a lethal gene.
+    bool CellLethal(uint64_t column, uint64_t row) const;
+    // The names of the lethal genes some cell holds, in gene-set order.
+    const std::vector<std::string>& LethalGeneNames() const { return FLethalNames; }
+    // The note of a bit of a line's notes (TResultList::Notes); bits follow the order of the gene set.
+    const std::string& NoteOfBit(size_t bit) const { return FNoteOfBit[bit]; }
     // From now on a cell counts what its gametes weigh together instead of 1.
     void WeighGametes(TGameteWeights male, TGameteWeights female);
     // The distinct offspring of the cells, in order of first occurrence column by column, with the
@@ -50,6 +61,8 @@ public:
         char Second = 0;
         bool Het = false;
         std::string Expanded; // the pair with dominance applied
+        bool Lethal = false;  // the pair is a lethal gene
+        int NoteBit = -1;     // the bit of the note of the gene the pair is, -1 for none
     };
     int PositionCount() const { return FPositions; }
     const TSpot& Spot(int maleFirst, int position, int maleChoice, int femaleChoice) const {
@@ -73,5 +86,8 @@ private:
     TGameteWeights FFemaleWeights;
     int FPositions = 0;
     std::vector<TSpot> FSpots;
-    std::vector<bool> FHetPairs; // by pair index, for the pairs the cells hold
+    std::vector<bool> FHetPairs;      // by pair index, for the pairs the cells hold
+    std::vector<size_t> FLethalPairs; // pair indexes of the lethal genes the cells hold, lower byte first
+    std::vector<std::string> FLethalNames;
+    std::vector<std::string> FNoteOfBit;
 };

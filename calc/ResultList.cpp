@@ -10,6 +10,8 @@ void TResultList::Clear() {
     Lines.clear();
     Counts.clear();
     Cells.clear();
+    Notes.clear();
+    Unhatched = 0;
 }
 
 void TResultList::Add(std::string line, TCount count) {

@@ -4,10 +4,15 @@
 #include "calc/AlleleQuestions.h"
 #include "calc/ExactCount.h"
 
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The health notes offspring carry: bit k for the k-th note met in the pairing. A pairing holds at most
+// four different pairs per locus, so no more notes than that can occur.
+using TNoteSet = std::bitset<128>;
 
 class TResultList {
 public:
@@ -18,6 +23,11 @@ public:
     // Where Counts hold weights, parallel to Lines: grid cells per line, kept until the possible-het
     // records are made; empty where Counts are the cells.
     std::vector<uint64_t> Cells;
+    // Where the gene set has health marks, parallel to Lines: the notes of every cell merged into the line;
+    // empty where it has none.
+    std::vector<TNoteSet> Notes;
+    // The offspring that do not hatch (cells, or what they weigh); they have no line.
+    TCount Unhatched = 0;
 
     void Clear();
     void Add(std::string line, TCount count);

@@ -18,12 +18,17 @@ public:
     std::string Name;
     TAllele Allele1;
     TAllele Allele2;
+    // Health marks: an animal with this gene does not hatch (Lethal), or lives with the problem its note
+    // names (empty for none). They belong to this gene alone: a carrier of a lethal homozygous gene hatches.
+    bool Lethal = false;
+    std::string HealthNote;
 
     TGene() = default;
     TGene(char allele1, char allele2, std::string name)
         : Name(std::move(name)), Allele1(allele1), Allele2(allele2) {}
 
     std::string Code() const { return {Allele1.ID, Allele2.ID}; }
+    bool HasHealthMark() const { return Lethal || !HealthNote.empty(); }
     void SetAlleles(char allele1, char allele2) {
         Allele1.ID = allele1;
         Allele2.ID = allele2;

@@ -4,7 +4,9 @@
 #include "storage/IniFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -15,12 +17,20 @@ const char* const LocusSection = "LOCUS";
 const char* const CombiSection = "COMBI";
 const char* const GeneSection = "Gene";
 const char* const WeightSection = "Weight";
+const char* const HealthSection = "Health";
+const char* const ClutchSizeKey = "ClutchSize";
 
 std::string GeneCountKey(int locus) {
     return "Locus" + std::to_string(locus) + "GeneCount";
 }
 std::string GeneKey(int locus, int gene) {
     return std::to_string(locus) + "-" + std::to_string(gene);
+}
+
+// A key or value named in a damage message, cut short: a damaged file can hold lines of megabytes.
+std::string Shown(std::string_view text) {
+    constexpr size_t Longest = 32;
+    return text.size() <= Longest ? std::string(text) : std::string(text.substr(0, Longest)) + "...";
 }
 
 bool UnableToWrite(const std::string& path, std::string& message) {
@@ -101,6 +111,66 @@ void ReadWeights(const TIniFile& ini, TGeneSet& set) {
     }
 }
 
+// "Lethal", "Lethal:<note>" or "Note:<note>", the word in any case; false, leaving the gene as it is,
+// for anything else.
+bool ReadHealthMark(std::string_view value, TGene& gene) {
+    const size_t colon = value.find(':');
+    const std::string_view word = value.substr(0, colon);
+    std::string_view note = colon == std::string_view::npos ? std::string_view() : value.substr(colon + 1);
+    while (!note.empty() && (note.front() == ' ' || note.front() == '\t'))
+        note.remove_prefix(1);
+    const bool lethal = SameTextIgnoringCase(word, "Lethal");
+    if (!lethal && !(SameTextIgnoringCase(word, "Note") && !note.empty()))
+        return false;
+    gene.Lethal = lethal;
+    gene.HealthNote = std::string(note);
+    return true;
+}
+
+std::string HealthMarkText(const TGene& gene) {
+    if (!gene.Lethal)
+        return "Note:" + gene.HealthNote;
+    return gene.HealthNote.empty() ? "Lethal" : "Lethal:" + gene.HealthNote;
+}
+
+// Locus and gene index of a key as the Gene section writes it ("2-1"); false for any other text.
+bool ReadGeneKey(const std::string& key, int& locus, int& gene) {
+    const size_t dash = key.find('-');
+    if (dash == std::string::npos)
+        return false;
+    const char* end = key.data() + key.size();
+    const auto [locusEnd, locusError] = std::from_chars(key.data(), key.data() + dash, locus);
+    const auto [geneEnd, geneError] = std::from_chars(key.data() + dash + 1, end, gene);
+    return locusError == std::errc() && locusEnd == key.data() + dash && geneError == std::errc() &&
+           geneEnd == end && key == GeneKey(locus, gene);
+}
+
+// The health marks, keyed like the genes. A mark the set cannot hold is passed over and named.
+void ReadHealth(const TIniFile& ini, TCountReader& damage, TGeneSet& set) {
+    for (const auto& [key, value] : ini.ReadSection(HealthSection)) {
+        int locus = -1;
+        int gene = -1;
+        if (!ReadGeneKey(key, locus, gene) || locus >= set.LocusList.Count() ||
+            gene >= set.LocusList[locus]->Genes().Count()) {
+            damage.Damaged("the health mark " + Shown(key) + " belongs to no gene");
+            continue;
+        }
+        if (!ReadHealthMark(value, *set.LocusList[locus]->Genes()[gene]))
+            damage.Damaged("the health mark " + key + "=" + Shown(value) + " is not understood");
+    }
+}
+
+int ReadClutchSize(const TIniFile& ini, TCountReader& damage) {
+    const std::optional<std::string> value = ini.ReadValue(Statistics, ClutchSizeKey);
+    if (!value)
+        return DefaultClutchSize;
+    const int size = ini.ReadInteger(Statistics, ClutchSizeKey, 0);
+    if (size >= MinClutchSize && size <= MaxClutchSize)
+        return size;
+    damage.Damaged(std::string(ClutchSizeKey) + "=" + Shown(*value) + " is out of range");
+    return DefaultClutchSize;
+}
+
 void ReadCombis(const TIniFile& ini, int combiCount, TGeneSet& set) {
     for (int i = 0; i < combiCount; ++i) {
         const std::string value = ini.ReadString(CombiSection, std::to_string(i), "");
@@ -157,6 +227,8 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     ini.WriteString(Statistics, "IniFile", set.IniFile);
     for (int i = 0; i < loci.Count(); ++i)
         ini.WriteInteger(Statistics, GeneCountKey(i), loci[i]->Genes().Count());
+    if (set.ClutchSize != DefaultClutchSize)
+        ini.WriteInteger(Statistics, ClutchSizeKey, set.ClutchSize);
 
     for (int i = 0; i < loci.Count(); ++i)
         ini.WriteString(LocusSection, std::to_string(i), loci[i]->Name);
@@ -171,6 +243,12 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     for (int i = 0; i < loci.Count(); ++i)
         for (const std::string& entry : loci[i]->Weights())
             ini.WriteString(WeightSection, entry.substr(0, 2), WeightRelation(entry));
+    for (int i = 0; i < loci.Count(); ++i) {
+        const TGeneList& genes = loci[i]->Genes();
+        for (int j = 0; j < genes.Count(); ++j)
+            if (genes[j]->HasHealthMark())
+                ini.WriteString(HealthSection, GeneKey(i, j), HealthMarkText(*genes[j]));
+    }
     return ini.Content();
 }
 
@@ -210,10 +288,12 @@ std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::
     set.PhenotypeIndex = ini.ReadInteger(Statistics, "PhenotypeIndex", 0);
     set.PossibleHetsIndex = ini.ReadInteger(Statistics, "PossibleHetsIndex", 0);
     set.IniFile = ini.ReadString(Statistics, "IniFile", "serpentia");
+    set.ClutchSize = ReadClutchSize(ini, counts);
 
     ReadLoci(ini, counts, locusCount, set);
     ReadCombis(ini, combiCount, set);
     ReadWeights(ini, set);
+    ReadHealth(ini, counts, set);
 
     set.Male = ini.ReadString(Config, "Male", "");
     set.Female = ini.ReadString(Config, "Female", "");

@@ -8,6 +8,11 @@
 #include <string>
 #include <string_view>
 
+// Eggs per clutch for the odds of a pairing: what a set holds until the breeder changes it, and the range.
+constexpr int DefaultClutchSize = 12;
+constexpr int MinClutchSize = 1;
+constexpr int MaxClutchSize = 99;
+
 // One gene set with the window state that travels with it in its file.
 struct TGeneSet {
     TLocusList LocusList;
@@ -29,6 +34,7 @@ struct TGeneSet {
     int PhenotypeIndex = 0;
     int PossibleHetsIndex = 0;
     std::string IniFile = "serpentia";
+    int ClutchSize = DefaultClutchSize;
 };
 
 // No gene set comes near this many loci, combinations or genes of one locus; larger counts mean damage.
@@ -36,7 +42,8 @@ constexpr int MaxStoredCount = 10000;
 // Placeholders for all genes together are bounded too, so that damaged counts cannot exhaust memory.
 constexpr int MaxStoredGenes = 100000;
 
-// The bytes a save writes: sections Config, Statistics, LOCUS, COMBI, Gene, Weight, CR LF lines.
+// The bytes a save writes: sections Config, Statistics, LOCUS, COMBI, Gene, Weight, CR LF lines, then
+// Health when some gene has a health mark.
 std::string GeneSetFileContent(const TGeneSet& set);
 
 // Replaces the file at `path` by the gene set. On failure the old file stays as it was and `message`

@@ -116,6 +116,19 @@ int TIniFile::ReadInteger(std::string_view section, std::string_view key, int fa
     return result;
 }
 
+std::vector<std::pair<std::string, std::string>> TIniFile::ReadSection(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> entries;
+    const TSection* found = FindSection(section);
+    if (found == nullptr)
+        return entries;
+    for (size_t i = 0; i < found->Lines.size(); ++i) {
+        const TLine& line = found->Lines[i];
+        if (line.IsEntry && found->KeyIndex.at(LowerCase(line.Key)) == i)
+            entries.emplace_back(line.Key, line.Value.substr(0, MaxValueLength));
+    }
+    return entries;
+}
+
 TIniFile::TSection& TIniFile::SectionForWriting(std::string_view name) {
     const std::string clean = OneLine(Trim(name));
     const auto found = FSectionIndex.find(LowerCase(clean));

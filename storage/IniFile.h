@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class TIniFile {
@@ -22,6 +23,9 @@ public:
     std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
     // A missing value, or one that is not a whole number in range, gives `fallback`.
     int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
+    // Every key of the first section of that name with its value as ReadValue gives it, in file order; a
+    // key met again is left out, since reading it finds the first.
+    std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view section) const;
 
     // Replaces the value where the key stands, or adds the key at the end of its section, or the
     // section at the end of the file.

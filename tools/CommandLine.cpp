@@ -2,6 +2,7 @@
 
 #include "model/PossibleHet.h"
 #include "model/Text.h"
+#include "storage/GeneSetFile.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,8 +15,8 @@ const char* const Usage =
     "Usage: zygora-calc [--gene-set FILE] [--male CODES] [--female CODES]\n"
     "                   [--male-possible LIST] [--female-possible LIST]\n"
     "                   [--ratio-index N] [--combi-index N] [--pheno-index N] [--possible-index N]\n"
-    "                   [--decimal-separator C] [--grid | --weights | --json] [--default-gene-set]\n"
-    "                   [--help] [--version]\n"
+    "                   [--decimal-separator C] [--clutch N] [--grid | --weights | --json]\n"
+    "                   [--default-gene-set] [--help] [--version]\n"
     "\n"
     "Predicts the offspring of a pairing as the Calculate button of Zygora does.\n"
     "  --gene-set FILE        the gene-set file to load (default: the built-in Serpentia set)\n"
@@ -31,6 +32,8 @@ const char* const Usage =
     "                         (indexes below 0 choose nothing, past the last choose the last;\n"
     "                          default: the file's)\n"
     "  --decimal-separator C  the separator of percentages (default: the locale's)\n"
+    "  --clutch N             after the report, each offspring line's odds in a clutch of N eggs\n"
+    "                         (1 to 99): how many to expect, and the chance of at least one\n"
     "  --grid                 print the Punnett grid, cells separated by TABs\n"
     "  --weights              print every weight entry after the run: locus index, TAB, entry\n"
     "  --json                 print the report and the offspring lines, each with its exact\n"
@@ -109,6 +112,9 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
     app.add_option("--pheno-index", commandLine.PhenotypeIndex)->transform(WholeNumber);
     app.add_option("--possible-index", commandLine.PossibleHetsIndex)->transform(WholeNumber);
     app.add_option("--decimal-separator", commandLine.DecimalSeparator)->check(OneCharacter);
+    app.add_option("--clutch", commandLine.Clutch)
+        ->transform(WholeNumber)
+        ->check(CLI::Range(MinClutchSize, MaxClutchSize));
     CLI::Option_group* outputs = app.add_option_group("output");
     const std::pair<const char*, TOutput> outputFlags[] = {
         {"--grid", TOutput::Grid}, {"--weights", TOutput::Weights}, {"--json", TOutput::Json}};

@@ -19,6 +19,7 @@ struct TCommandLine {
     std::optional<int> PhenotypeIndex;
     std::optional<int> PossibleHetsIndex;
     std::optional<std::string> DecimalSeparator;
+    std::optional<int> Clutch; // eggs per clutch for the odds of every offspring line
     TOutput Output = TOutput::Report;
     bool DefaultGeneSet = false;
     bool Help = false;

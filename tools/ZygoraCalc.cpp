@@ -1,6 +1,7 @@
 // zygora-calc: the offspring calculation on the command line, for breeders' scripts and for checking the
 // engine.
 #include "calc/Calculation.h"
+#include "calc/ClutchOdds.h"
 #include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
@@ -101,6 +102,19 @@ void WriteReport(const TCalcResult& result, TOutputStream& out) {
         out << line << "\n";
 }
 
+// The odds of every offspring line in a clutch, one line each after the report: of the eggs laid, so
+// that eggs that do not hatch count as the clutch's too.
+// "Amelanistic: 3.0 expected, 96.8% at least one in a clutch of 12".
+void WriteClutch(const TCalcResult& result, int eggs, const std::string& separator, TOutputStream& out) {
+    for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
+        const TOffspringLine line = result.OffspringLine(i);
+        const TClutchOdds odds = ClutchOddsOf(line.EggShare(), eggs);
+        out << line.Name.substr(0, line.Name.find_last_not_of(' ') + 1) << ": "
+            << ExpectedText(odds, separator) << " expected, " << ChanceText(odds, separator)
+            << " at least one in a clutch of " << std::to_string(eggs) << "\n";
+    }
+}
+
 void WriteGrid(const TCalcResult& result, TOutputStream& out) {
     for (uint64_t row = 0; row <= result.MaleGameteCount(); ++row) {
         for (uint64_t column = 0; column <= result.FemaleGameteCount(); ++column)
@@ -117,7 +131,10 @@ void WriteWeights(const TLocusList& loci, TOutputStream& out) {
 
 // Every text as UTF-8 by the rule the window reads it with, so that the strict dump never meets bytes it
 // refuses.
-void WriteJson(const TCalcResult& result, TOutputStream& out) {
+// A line's health note and clutch odds, and the eggs that do not hatch, are there only when the pairing
+// has them and the odds were asked for.
+void WriteJson(const TCalcResult& result, std::optional<int> clutch, const std::string& separator,
+               TOutputStream& out) {
     nlohmann::ordered_json report = nlohmann::ordered_json::array();
     for (const std::string& line : result.ReportLines())
         report.push_back(Utf8Of(line));
@@ -125,16 +142,34 @@ void WriteJson(const TCalcResult& result, TOutputStream& out) {
     for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
         const TOffspringLine line = result.OffspringLine(i);
         const TFraction share = line.Share();
-        offspring.push_back(
-            {{"line", Utf8Of(line.Line)},
-             {"count", JsonCount(line.Count)},
-             {"total", JsonCount(line.Total)},
-             {"share",
-              {{"numerator", JsonCount(share.Numerator)}, {"denominator", JsonCount(share.Denominator)}}},
-             {"name", Utf8Of(line.Name)},
-             {"possibleHets", Utf8Of(line.PossibleText)}});
+        nlohmann::ordered_json item = {{"line", Utf8Of(line.Line)},
+                                       {"count", JsonCount(line.Count)},
+                                       {"total", JsonCount(line.Total)},
+                                       {"share",
+                                        {{"numerator", JsonCount(share.Numerator)},
+                                         {"denominator", JsonCount(share.Denominator)}}},
+                                       {"name", Utf8Of(line.Name)},
+                                       {"possibleHets", Utf8Of(line.PossibleText)}};
+        if (!line.HealthNote.empty())
+            item["health"] = Utf8Of(line.HealthNote);
+        if (clutch) {
+            const TClutchOdds odds = ClutchOddsOf(line.EggShare(), *clutch);
+            item["clutch"] = {{"eggs", *clutch},
+                              {"expected", ExpectedText(odds, separator)},
+                              {"atLeastOne", ChanceText(odds, separator)}};
+        }
+        offspring.push_back(std::move(item));
     }
-    const nlohmann::ordered_json json = {{"report", std::move(report)}, {"offspring", std::move(offspring)}};
+    nlohmann::ordered_json json = {{"report", std::move(report)}, {"offspring", std::move(offspring)}};
+    const TFraction unhatched = result.UnhatchedShare();
+    if (unhatched.Numerator != 0) {
+        nlohmann::ordered_json lethal = nlohmann::ordered_json::array();
+        for (const std::string& name : result.LethalGeneNames())
+            lethal.push_back(Utf8Of(name));
+        json["unhatched"] = {{"numerator", JsonCount(unhatched.Numerator)},
+                             {"denominator", JsonCount(unhatched.Denominator)},
+                             {"lethal", std::move(lethal)}};
+    }
     out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::strict) << "\n";
 }
 
@@ -195,6 +230,8 @@ int main(int argc, char** argv) {
     switch (commandLine.Output) {
     case TOutput::Report:
         WriteReport(result, out);
+        if (commandLine.Clutch)
+            WriteClutch(result, *commandLine.Clutch, options.DecimalSeparator, out);
         break;
     case TOutput::Grid:
         WriteGrid(result, out);
@@ -203,7 +240,7 @@ int main(int argc, char** argv) {
         WriteWeights(set.LocusList, out);
         break;
     case TOutput::Json:
-        WriteJson(result, out);
+        WriteJson(result, commandLine.Clutch, options.DecimalSeparator, out);
         break;
     }
     return 0;

@@ -56,8 +56,13 @@ void BuildGeneSet(FuzzedDataProvider& in, TLocusList& loci, TCombiList& combis) 
     for (int i = 0; i < locusCount; ++i) {
         TLocus* locus = loci.Add(std::make_unique<TLocus>(PickName(in)));
         const int genes = in.ConsumeIntegralInRange(0, MaxGenes);
-        for (int j = 0; j < genes; ++j)
-            locus->Genes().Add(std::make_unique<TGene>(PickAllele(in), PickAllele(in), PickName(in)));
+        for (int j = 0; j < genes; ++j) {
+            TGene* gene =
+                locus->Genes().Add(std::make_unique<TGene>(PickAllele(in), PickAllele(in), PickName(in)));
+            gene->Lethal = in.ConsumeIntegralInRange(0, 7) == 0;
+            if (in.ConsumeIntegralInRange(0, 3) == 0)
+                gene->HealthNote = PickName(in);
+        }
         const int weights = in.ConsumeIntegralInRange(0, MaxWeights);
         for (int j = 0; j < weights; ++j)
             locus->Weights().push_back(Pair(in) + ":" + PickRelation(in));
@@ -159,26 +164,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (const std::string& line : result.ReportLines())
         FUZZ_CHECK(line.find('#') == std::string::npos);
-    // Cells weighed by possible hets weigh more than one cell in all.
+    // Cells weighed by possible hets weigh more than one cell in all. Offspring with a lethal gene are
+    // eggs that do not hatch: no line, and the report names the genes.
     const TCount cells = result.MaleGameteCount() * result.FemaleGameteCount();
-    const TCount total = result.OffspringLineCount() ? result.OffspringLine(0).Total : cells;
-    const bool weighed = total != cells;
+    const TCount eggs = result.OffspringLineCount() ? result.OffspringLine(0).Eggs : cells;
+    const TCount total = result.OffspringLineCount() ? result.OffspringLine(0).Total : 0;
+    const bool weighed = eggs != cells;
     TCount counted = 0;
     for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
         const TOffspringLine line = result.OffspringLine(i);
         FUZZ_CHECK(line.Count > 0);
-        FUZZ_CHECK(line.Total == total);
+        FUZZ_CHECK(line.Total == total && line.Eggs == eggs);
         counted += line.Count;
-        const std::string& reported =
-            result.ReportLines()[result.ReportLines().size() - result.OffspringLineCount() + i];
+        const std::string& reported = result.OffspringReportLine(i);
         if (options.RatioIndex != 0)
             FUZZ_CHECK(PercentageOf(reported, options.DecimalSeparator) <= 100.0);
         else if (!weighed)
-            FUZZ_CHECK(reported.starts_with(DecimalText(line.Count) + "/" + DecimalText(cells) + " "));
+            FUZZ_CHECK(reported.starts_with(DecimalText(line.Count) + "/" + DecimalText(total) + " "));
     }
     FUZZ_CHECK(counted == total);
+    TCount lethalCells = 0;
     for (uint64_t row = 0; row <= result.MaleGameteCount(); ++row)
-        for (uint64_t column = 0; column <= result.FemaleGameteCount(); ++column)
+        for (uint64_t column = 0; column <= result.FemaleGameteCount(); ++column) {
             result.CellText(column, row);
+            lethalCells += result.CellLethal(column, row) ? 1 : 0;
+        }
+    const TFraction unhatched = result.UnhatchedShare();
+    FUZZ_CHECK((unhatched.Numerator == 0) == result.LethalGeneNames().empty());
+    FUZZ_CHECK((unhatched.Numerator == 0) == (lethalCells == 0));
+    const TFraction expected = Reduced(weighed ? eggs - total : lethalCells, weighed ? eggs : cells);
+    FUZZ_CHECK(cells == 0 ||
+               (unhatched.Numerator == expected.Numerator && unhatched.Denominator == expected.Denominator));
+    FUZZ_CHECK(result.ReportLines().size() ==
+               6 + result.OffspringLineCount() + (unhatched.Numerator == 0 ? 0 : 1));
     return 0;
 }

@@ -30,12 +30,16 @@ inline std::vector<std::string> GeneSetImage(const TGeneSet& set) {
                                    std::to_string(set.PossibleHetsIndex),
                                    set.IniFile,
                                    PossibleHetsText(set.MalePossible),
-                                   PossibleHetsText(set.FemalePossible)};
+                                   PossibleHetsText(set.FemalePossible),
+                                   std::to_string(set.ClutchSize)};
     for (int i = 0; i < set.LocusList.Count(); ++i) {
         const TLocus& locus = *set.LocusList[i];
         image.push_back("locus " + locus.Name);
-        for (int j = 0; j < locus.Genes().Count(); ++j)
-            image.push_back("gene " + locus.Genes()[j]->Code() + ":" + locus.Genes()[j]->Name);
+        for (int j = 0; j < locus.Genes().Count(); ++j) {
+            const TGene& gene = *locus.Genes()[j];
+            image.push_back("gene " + gene.Code() + ":" + gene.Name + (gene.Lethal ? " lethal" : "") +
+                            (gene.HealthNote.empty() ? "" : " note " + gene.HealthNote));
+        }
         for (const std::string& entry : locus.Weights())
             image.push_back("weight " + entry.substr(0, 2) + ":" + RelationAsKept(entry));
     }

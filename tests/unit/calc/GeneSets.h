@@ -14,10 +14,11 @@ inline TGeneSet Serpentia() {
 }
 
 // A gene set from the lines of its file, without the counts: one locus per group of genes.
-// `loci` holds per locus its genes as "code:name"; `weights` the lines of the Weight section.
+// `loci` holds per locus its genes as "code:name"; `weights` and `health` the lines of those sections.
 inline TGeneSet SmallGeneSet(const std::vector<std::vector<std::string>>& loci,
                              const std::vector<std::string>& weights = {},
-                             const std::vector<std::string>& combis = {}) {
+                             const std::vector<std::string>& combis = {},
+                             const std::vector<std::string>& health = {}) {
     std::string text = "[Statistics]\r\nLocusCount=" + std::to_string(loci.size()) +
                        "\r\nCombiCount=" + std::to_string(combis.size()) + "\r\n";
     for (size_t i = 0; i < loci.size(); ++i)
@@ -32,6 +33,9 @@ inline TGeneSet SmallGeneSet(const std::vector<std::vector<std::string>>& loci,
     text += "[Weight]\r\n";
     for (const std::string& weight : weights)
         text += weight + "\r\n";
+    text += "[Health]\r\n";
+    for (const std::string& mark : health)
+        text += mark + "\r\n";
     TGeneSet set;
     LoadGeneSetText(text, set, "Test.INI");
     return set;

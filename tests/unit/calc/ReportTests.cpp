@@ -3,6 +3,7 @@
 #include "GeneSets.h"
 
 #include "calc/Calculation.h"
+#include "calc/ClutchOdds.h"
 
 #include <gtest/gtest.h>
 
@@ -198,4 +199,65 @@ TEST(Report, ParentsThatArePossiblyHet) {
     EXPECT_EQ(RunCalculation("aa+bee", "aa++ee", Options(0, 1, 0, 0), set.LocusList, set.CombiList, anery50)
                   .ReportLines()[0],
               "Male   = Blizzard, 50% poss. het. Anerythristic");
+}
+
+TEST(Report, LethalGenesAndHealthNotes) {
+    // Super Spider dies in the egg; a mark on Normal means nothing. Each gene has a note of its own: a
+    // carrier of Amel never takes Amel's.
+    TGeneSet set = SmallGeneSet(
+        {{"++:Normal", "+s:Spider", "ss:Super Spider"}, {"++:Normal", "+a:het. Amel", "aa:Amel"}},
+        {"+s=+ = s"}, {},
+        {"0-0=Lethal", "0-1=Note:wobble", "0-2=lethal", "1-1=Note:carrier", "1-2=Note:blind"});
+    const TCalcResult spiders = RunCalculation("+s", "+s", Options(0, 0, 0, 1), set.LocusList, set.CombiList);
+    EXPECT_EQ(OffspringOf(spiders), (std::vector<std::string>{"1/3 Normal", "2/3 Spider   [health: wobble]",
+                                                              "1/4 do not hatch: Super Spider"}));
+    const TOffspringLine spider = spiders.OffspringLine(1);
+    EXPECT_EQ(spider.Name + "|" + spider.PossibleText + "|" + spider.HealthNote, "Spider  ||wobble");
+    EXPECT_TRUE(spider.EggShare().Numerator == 1 && spider.EggShare().Denominator == 2);
+    EXPECT_EQ(Grid(spiders)[2], "s|+s|ss");
+    EXPECT_TRUE(spiders.CellLethal(2, 2) && !spiders.CellLethal(1, 2) && !spiders.CellLethal(2, 1));
+    EXPECT_EQ(Offspring(set, "+s", "+s", Options(1, 0, 0, 1)).back(), "25.00% do not hatch: Super Spider");
+    EXPECT_EQ(Offspring(set, "ss", "+s", Options(0, 0, 0, 1)),
+              (std::vector<std::string>{"1/1 Spider   [health: wobble]", "1/2 do not hatch: Super Spider"}));
+    EXPECT_EQ(Offspring(set, "ss", "ss", Options(0, 0, 0, 1)),
+              (std::vector<std::string>{"No egg hatches: Super Spider"}));
+
+    // A phenotype carries the notes of every genotype merged into it; several notes join.
+    EXPECT_EQ(Offspring(set, "+s+a", "++aa", Options(0, 0, 1, 1)),
+              (std::vector<std::string>{
+                  "1/4 Normal [health: carrier]", "1/4 Spider   [health: wobble; carrier]",
+                  "1/4 Amel   [health: blind]", "1/4 Spider, Amel   [health: wobble; blind]"}));
+    EXPECT_EQ(Offspring(set, "+a", "+a", Options(0, 0, 0, 0)),
+              (std::vector<std::string>{"3/4 Normal(66% poss. het. Amel)  [health: carrier]",
+                                        "1/4 Amel   [health: blind]"}));
+
+    // A possibly het parent: the eggs that do not hatch are exact, the rest share the hatchlings.
+    set.LocusList[1]->Genes()[2]->Lethal = true;
+    const TCalcResult possible =
+        RunCalculation("+a", "+a", Options(0, 0, 0, 1), set.LocusList, set.CombiList, {{{"+a", 66}}, {}});
+    EXPECT_EQ(OffspringOf(possible),
+              (std::vector<std::string>{"2/5 Normal", "3/5 het. Amel   [health: carrier]",
+                                        "1/6 do not hatch: Amel"}));
+    EXPECT_TRUE(possible.UnhatchedShare().Numerator == 1 && possible.UnhatchedShare().Denominator == 6);
+    EXPECT_EQ(possible.LethalGeneNames(), (std::vector<std::string>{"Amel"}));
+}
+
+TEST(Report, ClutchOddsByHand) {
+    const auto odds = [](TFraction share, int eggs) {
+        const TClutchOdds clutch = ClutchOddsOf(share, eggs);
+        return ExpectedText(clutch) + " " + ChanceText(clutch, ",");
+    };
+    EXPECT_EQ(odds({1, 4}, 12), "3.0 96,8%");
+    EXPECT_EQ(odds({1, 1}, 12), "12.0 100%");
+    EXPECT_EQ(odds({0, 1}, 12), "0.0 0,0%");
+    EXPECT_EQ(odds({1, 2}, 12), "6.0 >99,9%");
+    EXPECT_EQ(odds({1, 100000}, 12), "0.0 <0,1%");
+    EXPECT_EQ(odds({1, 20}, 2), "0.1 9,8%");    // exactly 9.75% and 0.1
+    EXPECT_EQ(odds({1, 1000}, 99), "0.1 9,4%"); // 0.999^99 is beyond 128 bits
+    // A possibly het parent: Amelanistic is one egg in six; with Normal, one in two.
+    TGeneSet set = Serpentia();
+    const TCalcResult result =
+        RunCalculation("+a", "+a", Options(0, 0, 0, 1), set.LocusList, set.CombiList, {{{"+a", 66}}, {}});
+    EXPECT_EQ(odds(result.OffspringLine(2).EggShare(), 12), "2.0 88,8%");
+    EXPECT_EQ(odds(result.EggShareOf({0, 2}), 3), "1.5 87,5%");
 }

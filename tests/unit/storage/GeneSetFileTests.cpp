@@ -253,3 +253,33 @@ TEST(GeneSetFiles, SavedWholeLoadedBackAndUpdatedKeyByKey) {
     EXPECT_EQ(folderLoad.Kind, TGeneSetLoad::TKind::Unreadable);
     EXPECT_EQ(folderLoad.Message, "Cannot open file \"" + folder.Path() + "\". " + folderLoad.Reason);
 }
+
+TEST(GeneSetFiles, HealthMarksAndClutchSizeReadBackExactlyAndHostileOnesAreNamed) {
+    TGeneSet set;
+    TLocus* spider =
+        AddLocus(set, "Spider", {{"++", "Normal"}, {"+s", "Spider"}, {"ss", "Super Spider"}}, {});
+    spider->Genes()[0]->Lethal = true;
+    spider->Genes()[0]->HealthNote = "x";
+    spider->Genes()[1]->HealthNote = "wobble: mild";
+    spider->Genes()[2]->Lethal = true;
+    set.ClutchSize = 20;
+    const std::string content = GeneSetFileContent(set);
+    EXPECT_NE(content.find("Locus0GeneCount=3\r\nClutchSize=20\r\n[LOCUS]"), std::string::npos) << content;
+    EXPECT_TRUE(content.ends_with("[Health]\r\n0-0=Lethal:x\r\n0-1=Note:wobble: mild\r\n0-2=Lethal\r\n"));
+    TGeneSet loaded;
+    EXPECT_EQ(LoadGeneSetText(content, loaded, "x"), "");
+    EXPECT_EQ(GeneSetFileContent(loaded), content);
+
+    const std::string message = LoadGeneSetText(
+        Crlf("[Statistics]\nLocusCount=1\nLocus0GeneCount=3\nClutchSize=100\n[Health]\n0-0=NOTE: fine\n"
+             "0-1=Sick:x\n0-2=Note:\n3-0=Lethal\n01-1=Lethal\n"),
+        loaded, "B.INI");
+    EXPECT_EQ(message,
+              "The gene-set file \"B.INI\" is damaged and was read only in part: ClutchSize=100 is out "
+              "of range; the health mark 0-1=Sick:x is not understood; the health mark 0-2=Note: is "
+              "not understood (and 2 more).");
+    const TGeneList& genes = loaded.LocusList[0]->Genes();
+    EXPECT_EQ(genes[0]->HealthNote, "fine");
+    EXPECT_FALSE(genes[0]->Lethal || genes[1]->HasHealthMark() || genes[2]->HasHealthMark());
+    EXPECT_EQ(loaded.ClutchSize, DefaultClutchSize);
+}

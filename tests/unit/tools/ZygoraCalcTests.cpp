@@ -146,6 +146,9 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
                                                          {"--decimal-separator", ".."},
                                                          {"--grid", "--json"},
                                                          {"--grid=yes"},
+                                                         {"--clutch", "0"},
+                                                         {"--clutch", "100"},
+                                                         
                                                          {"+a"},
                                                          {"--male-possible", "+a:0"},
                                                          {"--female-possible", "+a:66,+a:50"},
@@ -210,4 +213,23 @@ TEST(ZygoraCalc, JsonTextIsUtf8ReadAsWindows1252WhereTheBytesAreNot) {
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
     const nlohmann::json json = nlohmann::json::parse(run.Out); // refuses any text that is not UTF-8
     EXPECT_EQ(json["offspring"][1]["name"], "\xC3\xAD\xC2\xA0\xE2\x82\xAC  ");
+}
+
+TEST(ZygoraCalc, ClutchOddsHealthNotesAndEggsThatDoNotHatch) {
+    TTempFolder folder;
+    folder.Write("Spider.INI", "[Statistics]\r\nLocusCount=1\r\nLocus0GeneCount=3\r\n[Gene]\r\n"
+                               "0-0=++:Normal\r\n0-1=+s:Spider\r\n0-2=ss:Super Spider\r\n[Weight]\r\n"
+                               "+s=+ = s\r\n[Health]\r\n0-1=Note:wobble\r\n0-2=Lethal\r\n");
+    std::vector<std::string> clutch = {
+        "--gene-set", folder.File("Spider.INI"), "--male", "+s", "--female", "+s", "--clutch",
+        "12",         "--decimal-separator",     ","};
+    EXPECT_EQ(OffspringOf(RunTool(clutch).Out),
+              "1/3 Normal\n2/3 Spider   [health: wobble]\n1/4 do not hatch: Super Spider\n"
+              "Normal: 3,0 expected, 96,8% at least one in a clutch of 12\n"
+              "Spider: 6,0 expected, >99,9% at least one in a clutch of 12\n");
+    clutch.push_back("--json");
+    const nlohmann::json json = nlohmann::json::parse(RunTool(clutch).Out);
+    EXPECT_EQ(json["offspring"][1]["health"], "wobble");
+    EXPECT_EQ(json["offspring"][0]["clutch"].dump(), R"({"atLeastOne":"96,8%","eggs":12,"expected":"3,0"})");
+    EXPECT_EQ(json["unhatched"].dump(), R"({"denominator":4,"lethal":["Super Spider"],"numerator":1})");
 }
