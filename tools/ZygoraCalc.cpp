@@ -142,14 +142,14 @@ void WriteJson(const TCalcResult& result, std::optional<int> clutch, const std::
     for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
         const TOffspringLine line = result.OffspringLine(i);
         const TFraction share = line.Share();
-        nlohmann::ordered_json item = {{"line", Utf8Of(line.Line)},
-                                       {"count", JsonCount(line.Count)},
-                                       {"total", JsonCount(line.Total)},
-                                       {"share",
-                                        {{"numerator", JsonCount(share.Numerator)},
-                                         {"denominator", JsonCount(share.Denominator)}}},
-                                       {"name", Utf8Of(line.Name)},
-                                       {"possibleHets", Utf8Of(line.PossibleText)}};
+        nlohmann::ordered_json item = {
+            {"line", Utf8Of(line.Line)},
+            {"count", JsonCount(line.Count)},
+            {"total", JsonCount(line.Total)},
+            {"share",
+             {{"numerator", JsonCount(share.Numerator)}, {"denominator", JsonCount(share.Denominator)}}},
+            {"name", Utf8Of(line.Name)},
+            {"possibleHets", Utf8Of(line.PossibleText)}};
         if (!line.HealthNote.empty())
             item["health"] = Utf8Of(line.HealthNote);
         if (clutch) {

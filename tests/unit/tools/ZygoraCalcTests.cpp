@@ -148,7 +148,7 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
                                                          {"--grid=yes"},
                                                          {"--clutch", "0"},
                                                          {"--clutch", "100"},
-                                                         
+
                                                          {"+a"},
                                                          {"--male-possible", "+a:0"},
                                                          {"--female-possible", "+a:66,+a:50"},
