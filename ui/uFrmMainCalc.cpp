@@ -200,6 +200,10 @@ void TfrmMain::ToolButton1Click() {
 void TfrmMain::BuildParentSelection() {
     BuildParentPanel(FMale);
     BuildParentPanel(FFemale);
+    // The selectors show the pairing of the two fields, the one the report was calculated from, so that
+    // the next pick keeps the rest of it.
+    SelectParentGenes(FMale, CoreTextOf(Edit1));
+    SelectParentGenes(FFemale, CoreTextOf(Edit2));
 }
 
 void TfrmMain::BuildParentPanel(TParentColumn& column) {
@@ -294,7 +298,5 @@ void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selec
 
 void TfrmMain::RestoreParentSelection() {
     BuildParentSelection();
-    SelectParentGenes(FMale, CoreTextOf(Edit1));
-    SelectParentGenes(FFemale, CoreTextOf(Edit2));
     RefreshGeneLists();
 }

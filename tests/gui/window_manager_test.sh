@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs a window test on a virtual X display under twm, a small real window manager that frames windows as a
+# desktop does. Arguments: the Qt Test program, then its arguments.
+set -euo pipefail
+exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  config=$(mktemp)
+  # Windows go where they ask to be, never where a click would put them.
+  printf "RandomPlacement\nUsePPosition \"on\"\n" > "$config"
+  twm -f "$config" > /dev/null 2>&1 &
+  wm=$!
+  status=0
+  QT_QPA_PLATFORM=xcb "$@" || status=$?
+  kill "$wm"
+  rm -f "$config"
+  exit "$status"' window_manager_test "$@"
