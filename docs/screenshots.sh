@@ -9,5 +9,5 @@ cmake --build "$build" --target zygora_screenshots
 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/docs/zygora_screenshots" docs
 for picture in docs/*.png; do
   # Fewer colours keep the pictures small; the window's flat colours survive it.
-  convert "$picture" -colors 256 "PNG8:$picture"
+  convert "$picture" -strip -colors 256 "PNG8:$picture"
 done

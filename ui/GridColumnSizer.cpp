@@ -23,7 +23,8 @@ void TGridColumnSizer::Restart() {
 }
 
 void TGridColumnSizer::SizeColumnsInView() {
-    const QHeaderView* header = FView->horizontalHeader();
+    QHeaderView* header = FView->horizontalHeader();
+    const QAbstractItemView* cells = FView; // a table view keeps its size hints to itself
     // Sizing a column moves the ones after it, so look again until every column in view has been sized.
     for (bool sizedOne = true; sizedOne;) {
         sizedOne = false;
@@ -37,7 +38,10 @@ void TGridColumnSizer::SizeColumnsInView() {
                 FSized[static_cast<size_t>(column)])
                 continue;
             FSized[static_cast<size_t>(column)] = true;
-            FView->resizeColumnToContents(column);
+            // Its longest text in view, header included; short texts keep the grid's usual width.
+            header->resizeSection(column,
+                                  std::max({cells->sizeHintForColumn(column), header->sectionSizeHint(column),
+                                            header->defaultSectionSize()}));
             sizedOne = true;
         }
     }
