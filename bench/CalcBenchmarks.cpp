@@ -77,11 +77,19 @@ void TwelveHetsPhenotypeShowPoss(benchmark::State& state) {
     RunPairing(state, set, set.Male, set.Female, TCalcOptions{0, 0, 1, 0, "."});
 }
 
+// The same as genotypes with possible hets: 531,441 genotypes worked through, 4,096 lines listed.
+void TwelveHetsGenotypeShowPoss(benchmark::State& state) {
+    TGeneSet set;
+    LoadGeneSet(ZYGORA_BENCH_DIR "/TwelveLoci.INI", set);
+    RunPairing(state, set, set.Male, set.Female, TCalcOptions{0, 0, 0, 0, "."});
+}
+
 } // namespace
 
 BENCHMARK(TenHetsRatioGenotypeSeparateShowPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(TenHetsPercentageGenotypeCombiNoPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(TenHetsSixPossibleEachRatioGenotypeSeparateShowPoss)->Unit(benchmark::kMillisecond)->MinTime(2);
 BENCHMARK(TwelveHetsPhenotypeShowPoss)->Unit(benchmark::kMillisecond)->MinTime(4);
+BENCHMARK(TwelveHetsGenotypeShowPoss)->Unit(benchmark::kMillisecond)->MinTime(4);
 
 BENCHMARK_MAIN();

@@ -234,19 +234,30 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         refused.FRefusal = std::move(message);
         return refused;
     };
+    // Every different genotype is held in memory until the lines are merged.
     if (!grid->CollectCells(list, MaxOffspringLines))
         return refuse("Too large to calculate: this pairing has more than " +
-                      std::to_string(MaxOffspringLines) + " different offspring, and the limit is " +
+                      std::to_string(MaxOffspringLines) +
+                      " different offspring genotypes to hold in memory while they are worked through, and "
+                      "the limit is " +
                       std::to_string(MaxOffspringLines) + ".");
     list.NormaliseLines();
     if (options.PhenotypeIndex == 1)
         list.ToPhenotypes();
-    if (list.Lines.size() > MaxListedLines)
-        return refuse("Too large to calculate: this pairing has " + std::to_string(list.Lines.size()) +
-                      " different offspring to list, and the limit is " + std::to_string(MaxListedLines) +
-                      ".");
-    if (options.PossibleHetsIndex == 0)
+    if (options.PossibleHetsIndex == 0) {
+        const size_t memory = list.Lines.size() * PossibleHetBytesPerGenotype;
+        if (memory > MaxCalculationMemory)
+            return refuse("Too large to calculate: working out the possible hets of this pairing's " +
+                          std::to_string(list.Lines.size()) +
+                          " different offspring genotypes would take about " + std::to_string(memory >> 20) +
+                          " MB of memory, and the limit is " + std::to_string(MaxCalculationMemory >> 20) +
+                          " MB.");
         BuildPossibles(list, possibles, questions, naming);
+    }
+    // Only the lines left after the phenotypes and possible hets have merged them are named and listed.
+    if (list.Lines.size() > MaxListedLines)
+        return refuse("Too large to calculate: this pairing would list " + std::to_string(list.Lines.size()) +
+                      " offspring lines, and the limit is " + std::to_string(MaxListedLines) + " lines.");
 
     report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
     const TCount total = list.TotalCount();

@@ -51,10 +51,16 @@ struct TPairingPossibleHets {
 
 // Pairings beyond these are refused instead of calculated, so that none takes more than a few seconds:
 // the grid has 2^n cells for n heterozygous loci of both parents together; every different offspring
-// genotype is a line worked through, and every line left after the phenotype step is named and listed.
+// genotype is a line held in memory and worked through, and every line left after the phenotype and
+// possible-het steps is named and listed.
 constexpr int MaxHeterozygousLoci = 26;
 constexpr size_t MaxOffspringLines = size_t(1) << 20;
 constexpr size_t MaxListedLines = size_t(1) << 18;
+// Working out possible hets keeps a record of every different offspring genotype beside the genotype
+// itself: measured, a run then takes about this many bytes per genotype, and none may take more than
+// MaxCalculationMemory.
+constexpr size_t PossibleHetBytesPerGenotype = 420;
+constexpr size_t MaxCalculationMemory = size_t(256) << 20;
 // Possible hets weigh the cells; the weighted counts of this many stay well inside 128 bits.
 constexpr int MaxPossibleHets = 12;
 

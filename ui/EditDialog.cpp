@@ -19,7 +19,7 @@ TEditDialog::TEditDialog(QWidget* owner, const QString& name, const QString& cap
     auto* bar = new QToolBar(this);
     bar->setObjectName("ToolBar1");
     bar->setIconSize(QSize(40, 40));
-    btnPrint = MakeToolButton(bar, "btnPrint", "Close window", iiPrint);
+    btnPrint = MakeToolButton(bar, "btnPrint", "Close window", iiCloseWindow);
     btnPrint->setIconSize(QSize(40, 40));
     bar->addWidget(btnPrint);
     layout->addWidget(bar);

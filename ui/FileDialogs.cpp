@@ -13,17 +13,29 @@ TFileDialogHandler& Handler() {
     return handler;
 }
 
+QString& DialogFolder() {
+    static QString folder;
+    return folder;
+}
+
+// The folder of the chosen file is where the next dialog opens.
+QString TakeChosenFile(const QFileDialog& dialog) {
+    const QString file = dialog.selectedFiles().first();
+    DialogFolder() = QFileInfo(file).absolutePath();
+    return file;
+}
+
 QString Ask(QWidget* parent, const QString& caption, const QString& filter, QFileDialog::AcceptMode mode,
             const QString& defaultSuffix) {
     if (Handler())
         return Handler()(caption, filter);
-    QFileDialog dialog(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, DialogFolder(), filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    return TakeChosenFile(dialog);
 }
 
 QString PictureFilter() {
@@ -54,7 +66,7 @@ QString TOpenPictureDialog::Execute() const {
     const QString caption = "Open";
     if (Handler())
         return Handler()(caption, PictureFilter());
-    QFileDialog dialog(FParent, caption, QString(), PictureFilter());
+    QFileDialog dialog(FParent, caption, DialogFolder(), PictureFilter());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     auto* preview = new QLabel(&dialog);
@@ -67,7 +79,11 @@ QString TOpenPictureDialog::Execute() const {
                      [preview](const QString& path) { ShowPreview(preview, path); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    return TakeChosenFile(dialog);
+}
+
+void SetFirstFileDialogFolder(const QString& folder) {
+    DialogFolder() = folder;
 }
 
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter) {

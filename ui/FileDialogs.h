@@ -7,6 +7,10 @@
 
 class QWidget;
 
+// The dialogs open first in `folder` (the application directory), then, within a run, in the folder of
+// the file chosen last.
+void SetFirstFileDialogFolder(const QString& folder);
+
 // An empty result means the user cancelled.
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter,

@@ -13,6 +13,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // A navy arrow turning back to the left.
@@ -61,7 +63,10 @@ TFunTab::TFunTab(QWidget* parent) : QWidget(parent) {
     edtCount->setObjectName("edtCount");
     edtCount->setReadOnly(true);
     edtCount->setFocusPolicy(Qt::NoFocus);
-    edtCount->setGeometry(108, 2, 153, edtCount->sizeHint().height());
+    // Wide enough for a four-digit score and a four-digit group in the window's font, which may be wider
+    // than the one the board was drawn for.
+    const int countWidth = edtCount->fontMetrics().horizontalAdvance("Count = 9999 selected = 9999") + 16;
+    edtCount->setGeometry(108, 2, std::max(153, countWidth), edtCount->sizeHint().height());
     // Lime on black, like a scoreboard; lime on white cannot be read.
     QPalette lime = edtCount->palette();
     lime.setColor(QPalette::Text, QColor(0, 255, 0));
@@ -127,6 +132,8 @@ void TFunTab::pbBoardPaint(QPainter& painter) {
 
 void TFunTab::SetCountLine(const std::string& text) {
     edtCount->setText(FromCore(text));
+    // A line longer than the field loses its end, never the score at its start.
+    edtCount->setCursorPosition(0);
 }
 
 void TFunTab::PlaySound(TJBSound sound) {

@@ -16,7 +16,8 @@ enum TImageIndex {
     iiCalculate,
     iiPrint,
     iiRefresh,
-    iiAdd
+    iiAdd,
+    iiCloseWindow
 };
 
 // Picture `index` of Images, with the matching picture of HotImages shown while the pointer is over it.

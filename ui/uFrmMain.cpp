@@ -6,6 +6,7 @@
 #include "storage/PairingFile.h"
 #include "ui/CoreText.h"
 #include "ui/FileDialogs.h"
+#include "ui/FramePlacement.h"
 #include "ui/FunTab.h"
 #include "ui/RadioGroup.h"
 #include "ui/ShowMessage.h"
@@ -31,6 +32,19 @@ const QString PairingFilter = "Zygora gene selection (*.zyg)";
 // A damaged file may hold any size; a window larger than this is never meant.
 constexpr int MaxWindowSide = 10000;
 
+// Gene sets are listed alphabetically, ignoring letter case, as a breeder looks for them; a name goes
+// after the names it equals.
+void InsertSorted(QComboBox* list, const QString& name) {
+    const auto comesBefore = [&name](const QString& listed) {
+        const int order = QString::compare(listed, name, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : QString::compare(listed, name) <= 0;
+    };
+    int position = 0;
+    while (position < list->count() && comesBefore(list->itemText(position)))
+        ++position;
+    list->insertItem(position, name);
+}
+
 } // namespace
 
 TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent)
@@ -40,6 +54,7 @@ TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent)
     QFont eightPoint = font();
     eightPoint.setPointSize(8);
     setFont(eightPoint);
+    SetFirstFileDialogFolder(QFile::decodeName(QByteArray::fromStdString(appDir)));
     BuildMenu();
 
     auto* central = new QWidget(this);
@@ -61,6 +76,7 @@ TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent)
 
     move(83, 48);
     resize(906, 657 + menuBar()->sizeHint().height());
+    FFramePlacement = new TFramePlacement(this);
     FormCreate();
 }
 
@@ -106,7 +122,9 @@ QWidget* TfrmMain::BuildTopSelection() {
     layout->addWidget(cbxSelectIniFile);
     layout->addWidget(btnNewIniFile);
     layout->addStretch();
-    // A switch happens on a picked entry or a confirmed name, never on each typed letter.
+    // A switch happens on a picked entry or a confirmed name, never on each typed letter, nor when the
+    // field is left: Qt's editable list would pick the entry matching the text left in it by itself.
+    QObject::disconnect(cbxSelectIniFile->lineEdit(), &QLineEdit::editingFinished, cbxSelectIniFile, nullptr);
     connect(cbxSelectIniFile, &QComboBox::activated, this, &TfrmMain::cbxSelectIniFileChange);
     connect(cbxSelectIniFile->lineEdit(), &QLineEdit::returnPressed, this, &TfrmMain::cbxSelectIniFileChange);
     connect(cbxSelectIniFile->lineEdit(), &QLineEdit::editingFinished, this, [this] {
@@ -205,15 +223,9 @@ bool TfrmMain::LoadGeneSet() {
 }
 
 void TfrmMain::ApplyGeneSetState() {
-    const QRect frame = frameGeometry();
-    const int frameWidth = frame.width() - width();
-    const int frameHeight = frame.height() - height();
-    const int left = FGeneSet.Left > 0 ? std::min(FGeneSet.Left, MaxWindowSide) : frame.x();
-    const int top = FGeneSet.Top > 0 ? std::min(FGeneSet.Top, MaxWindowSide) : frame.y();
-    move(left, top);
-    const int outerWidth = FGeneSet.Width > 0 ? std::min(FGeneSet.Width, MaxWindowSide) : frame.width();
-    const int outerHeight = FGeneSet.Height > 0 ? std::min(FGeneSet.Height, MaxWindowSide) : frame.height();
-    resize(std::max(outerWidth - frameWidth, 1), std::max(outerHeight - frameHeight, 1));
+    FFramePlacement->Place(
+        QRect(std::min(FGeneSet.Left, MaxWindowSide), std::min(FGeneSet.Top, MaxWindowSide),
+              std::min(FGeneSet.Width, MaxWindowSide), std::min(FGeneSet.Height, MaxWindowSide)));
 
     rgRatio->SetItemIndex(ChoiceItem(FGeneSet.RatioIndex, rgRatio->ItemCount()));
     rgCombi->SetItemIndex(ChoiceItem(FGeneSet.CombiIndex, rgCombi->ItemCount()));
@@ -256,7 +268,7 @@ void TfrmMain::ListGeneSets() {
     cbxSelectIniFile->clear();
     QString selected;
     for (const std::string& name : ::ListGeneSets(FAppDir)) {
-        cbxSelectIniFile->addItem(FromCore(name));
+        InsertSorted(cbxSelectIniFile, FromCore(name));
         if (SameTextIgnoringCase(name, IniFile()))
             selected = FromCore(IniFile());
     }
@@ -326,7 +338,7 @@ void TfrmMain::btnNewIniFileClick() {
     FGeneSet.IniFile = current;
     if (!saved)
         return;
-    cbxSelectIniFile->addItem(dialog.FileName);
+    InsertSorted(cbxSelectIniFile, dialog.FileName);
     // Added to an empty list, the name would become the selector's text without being the set in memory.
     ShowSelectedGeneSet(FSelectedName);
 }
@@ -360,4 +372,5 @@ void TfrmMain::miLoadGeneSetClick() {
     RestoreParentSelection();
     if (!damage.empty())
         ShowMessage(FromCore(damage));
+    btnCalcClick();
 }

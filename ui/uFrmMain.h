@@ -26,6 +26,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
 class TCalcResult;
+class TFramePlacement;
 class TGridModel;
 class TRadioGroup;
 class TpnlImageFrame;
@@ -57,6 +58,7 @@ public:
     // Saves the set in memory to `path`, keeping the file it replaces in the backup folder.
     bool SaveGeneSet(const std::string& path);
     void ListGeneSets();
+    // Rebuilds the locus selectors of both parents and sets them from Edit1 and Edit2.
     void BuildParentSelection();
     void RestoreParentSelection();
     void RefreshGeneLists();
@@ -210,5 +212,6 @@ private:
     QString FSelectedName;
     std::shared_ptr<TCalcResult> FResult;
     TGridModel* FGrid = nullptr;
+    TFramePlacement* FFramePlacement = nullptr;
     bool FDestroyed = false;
 };

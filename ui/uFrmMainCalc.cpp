@@ -4,6 +4,7 @@
 #include "calc/Calculation.h"
 #include "model/Text.h"
 #include "ui/CoreText.h"
+#include "ui/GridColumnSizer.h"
 #include "ui/GridModel.h"
 #include "ui/ImageLists.h"
 #include "ui/RadioGroup.h"
@@ -30,6 +31,17 @@
 namespace {
 
 const QString NormalSelection = "++ Normal";
+
+// The Male and Female pages, and the widest a locus selector grows in them: the locus name keeps room
+// beside it.
+constexpr int ParentPageWidth = 280;
+constexpr int MaxSelectorWidth = 180;
+
+// A selector shows its entry from the start, where the gene code stands, also when it is cut short.
+void ShowSelectorText(QComboBox* selector, const QString& text) {
+    selector->setEditText(text);
+    selector->lineEdit()->setCursorPosition(0);
+}
 
 // The system's decimal separator as UTF-8, whatever its length; a point where the system names none.
 std::string DecimalSeparator() {
@@ -117,7 +129,7 @@ void TfrmMain::BuildCalcTab() {
     FGrid = new TGridModel(sgResult);
     sgResult->setModel(FGrid);
     sgResult->horizontalHeader()->setDefaultSectionSize(65);
-    sgResult->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    new TGridColumnSizer(sgResult);
     sgResult->verticalHeader()->setDefaultSectionSize(20);
     sgResult->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     sgResult->verticalHeader()->setMinimumWidth(65);
@@ -139,7 +151,7 @@ void TfrmMain::BuildCalcTab() {
 QWidget* TfrmMain::BuildParentPages() {
     auto* pages = new QTabWidget(tsCalc);
     pages->setObjectName("pcParents");
-    pages->setFixedWidth(230);
+    pages->setFixedWidth(ParentPageWidth);
     const auto buildPage = [&](const QString& side, TParentColumn& column, QToolButton*& clearButton,
                                const QString& hint) {
         auto* page = new QWidget(pages);
@@ -200,6 +212,10 @@ void TfrmMain::ToolButton1Click() {
 void TfrmMain::BuildParentSelection() {
     BuildParentPanel(FMale);
     BuildParentPanel(FFemale);
+    // The selectors show the pairing of the two fields, the one the report was calculated from, so that
+    // the next pick keeps the rest of it.
+    SelectParentGenes(FMale, CoreTextOf(Edit1));
+    SelectParentGenes(FFemale, CoreTextOf(Edit2));
 }
 
 void TfrmMain::BuildParentPanel(TParentColumn& column) {
@@ -216,20 +232,31 @@ void TfrmMain::BuildParentPanel(TParentColumn& column) {
         auto* layout = new QHBoxLayout(panel);
         layout->setContentsMargins(0, 1, 4, 1);
         QComboBox* selector = MakeByteSelector(panel);
-        selector->setFixedSize(100, 18);
+        // As wide as the longest entry of its locus, so that a picked gene shows its code and its name.
+        selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        selector->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        selector->setFixedHeight(18);
+        selector->setMinimumWidth(100);
+        selector->setMaximumWidth(MaxSelectorWidth);
         for (int j = 0; j < locus.Genes().Count(); ++j) {
             const TGene& gene = *locus.Genes()[j];
             selector->addItem(FromCore(gene.Code() + " " + gene.Name),
                               QByteArray::fromStdString(gene.Code()));
         }
-        selector->setEditText(NormalSelection);
+        ShowSelectorText(selector, NormalSelection);
         auto* caption = new QLabel(FromCore(locus.Name), panel);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A long locus name is cut rather than pushing the row past the page.
+        caption->setMinimumWidth(1);
+        caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         layout->addWidget(selector);
         layout->addWidget(caption, 1);
         column.Rows->insertWidget(column.Rows->count() - 1, panel);
         column.Selectors.push_back(selector);
-        connect(selector, &QComboBox::activated, this, &TfrmMain::ParentSelectionChange);
+        connect(selector, &QComboBox::activated, this, [this, selector] {
+            selector->lineEdit()->setCursorPosition(0);
+            ParentSelectionChange();
+        });
         connect(selector->lineEdit(), &QLineEdit::textEdited, this, &TfrmMain::ParentSelectionChange);
     }
 }
@@ -255,7 +282,7 @@ void TfrmMain::ParentSelectionChange() {
 void TfrmMain::ClearParentGenes(TParentColumn& column) {
     for (QComboBox* selector : column.Selectors) {
         const QSignalBlocker blocker(selector);
-        selector->setEditText(NormalSelection);
+        ShowSelectorText(selector, NormalSelection);
     }
     ParentSelectionChange();
 }
@@ -283,8 +310,7 @@ void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selec
             for (int entry = 0; entry < selector->count(); ++entry) {
                 if (SameTextIgnoringCase(EntryBytes(selector, entry), group)) {
                     const QSignalBlocker blocker(selector);
-                    selector->setEditText(selector->itemText(entry));
-                    selector->lineEdit()->setCursorPosition(0);
+                    ShowSelectorText(selector, selector->itemText(entry));
                     break;
                 }
             }
@@ -294,7 +320,5 @@ void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selec
 
 void TfrmMain::RestoreParentSelection() {
     BuildParentSelection();
-    SelectParentGenes(FMale, CoreTextOf(Edit1));
-    SelectParentGenes(FFemale, CoreTextOf(Edit2));
     RefreshGeneLists();
 }

@@ -25,6 +25,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <string>
+#include <string_view>
+
 namespace {
 
 QString RestoreDefaultsQuestion(const std::string& mainSettings, const std::string& serpentia) {
@@ -57,6 +60,17 @@ QTreeWidget* MakeListView(QWidget* parent, const QString& name, const QStringLis
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return list;
+}
+
+// A relation of the pair an editor offers ("x < y"): its two alleles in either order around one of > < =,
+// single blanks between.
+bool IsRelationOfPair(const std::string& relation, const std::string& offered) {
+    if (relation.size() != 5 || relation[1] != ' ' || relation[3] != ' ' ||
+        std::string_view("<>=").find(relation[2]) == std::string_view::npos)
+        return false;
+    const char x = offered[0];
+    const char y = offered[4];
+    return (relation[0] == x && relation[4] == y) || (relation[0] == y && relation[4] == x);
 }
 
 template <typename T> T* SelectedObject(const QTreeWidget* list) {
@@ -146,6 +160,11 @@ void TfrmMain::BuildGeneTab() {
     connect(btnDeleteCombi, &QToolButton::clicked, this, &TfrmMain::btnDeleteCombiClick);
     connect(btnClose, &QToolButton::clicked, this, &TfrmMain::btnCloseClick);
     connect(btnPrint, &QToolButton::clicked, this, &TfrmMain::ToolButton1Click);
+    // The keyboard starts in the locus list, never in a relation editor that a stray key would change.
+    connect(pcMain, &QTabWidget::currentChanged, this, [this] {
+        if (pcMain->currentWidget() == tsIni)
+            lvLocusList->setFocus();
+    });
 }
 
 TLocus* TfrmMain::SelectedLocus() const {
@@ -255,9 +274,12 @@ void TfrmMain::WeightEditorChange(QComboBox* editor) {
         return;
     const int entry = ShownEntry(editor);
     const std::string relation = entry >= 0 ? EntryBytes(editor, entry) : CoreTextOf(editor->lineEdit());
-    // Text too short to name a pair is not stored; the sentence stays empty until it is a relation again.
-    locus->StoreRelation(relation);
-    label->setText(FromCore(LocusList().DescribeWeight(relation)));
+    // Text that is no relation of this editor's own pair (a stray key, half a relation) is not stored;
+    // the sentence stays empty until the text is such a relation again.
+    const bool isRelation = IsRelationOfPair(relation, EntryBytes(editor, 0));
+    if (isRelation)
+        locus->StoreRelation(relation);
+    label->setText(isRelation ? FromCore(LocusList().DescribeWeight(relation)) : QString());
     label->adjustSize();
 }
 

@@ -2,7 +2,7 @@
 """Draws Zygora's tool-bar icons as 34 x 34 SVG files: images/N.svg and, brighter, hot/N.svg.
 
 The index N is the icon index the tool buttons use: 0 clear, 1 clear all, 2 close, 3 delete, 4 edit,
-5 calculate, 6 print, 7 refresh, 8 add.
+5 calculate, 6 print, 7 refresh, 8 add, 9 close window (the edit dialogs).
 """
 import pathlib
 
@@ -55,6 +55,11 @@ SHAPES = [
     # 8 add: a green plus
     '<circle cx="17" cy="17" r="13" fill="{light}" stroke="{green}" stroke-width="2.5"/>'
     '<path d="M17 9 V25 M9 17 H25" stroke="{green}" stroke-width="4" stroke-linecap="round"/>',
+    # 9 close window: a window with a red cross over its corner
+    '<rect x="3" y="5" width="24" height="22" fill="{paper}" stroke="{main}" stroke-width="2"/>'
+    '<rect x="3" y="5" width="24" height="6" fill="{main}"/>'
+    '<circle cx="24" cy="24" r="8" fill="{accent}"/>'
+    '<path d="M20.5 20.5 L27.5 27.5 M27.5 20.5 L20.5 27.5" stroke="{paper}" stroke-width="2.5" stroke-linecap="round"/>',
 ]
 
 here = pathlib.Path(__file__).parent

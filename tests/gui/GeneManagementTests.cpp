@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -93,6 +94,11 @@ private slots:
     void WeightEditorsShowAndStoreRelations() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
+        // The tab opens with the keyboard in the locus list, where a stray key changes nothing.
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->pcMain->setCurrentWidget(window->tsIni);
+        QCOMPARE(QApplication::focusWidget(), window->lvLocusList);
         QCOMPARE(WeightEditors(*window), QStringList({"a = u | Amelanistic is co-dominant to Ultra",
                                                       "+ > u | Normal is dominant to Ultra",
                                                       "+ > a | Normal is dominant to Amelanistic"}));
@@ -102,9 +108,11 @@ private slots:
         TLocus* locus = window->LocusList()[0];
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
         QCOMPARE(WeightSentence(*window, "Panel0"), QString("Amelanistic is dominant to Normal"));
+        // Text that is no relation of this editor's pair is shown and not stored.
         plusA->lineEdit()->clear();
-        QTest::keyClicks(plusA->lineEdit(), "a");
+        QTest::keyClicks(plusA->lineEdit(), "+ > x");
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
+        QCOMPARE(locus->IndexOfWeight("+x"), -1);
         QCOMPARE(WeightSentence(*window, "Panel0"), QString());
 
         PickEntry(WeightEditor(*window, "Panel2"), 1);
