@@ -233,6 +233,8 @@ void TfrmMain::ApplyGeneSetState() {
     rgPossible->SetItemIndex(ChoiceItem(FGeneSet.PossibleHetsIndex, rgPossible->ItemCount()));
     SetCoreText(Edit1, FGeneSet.Male);
     SetCoreText(Edit2, FGeneSet.Female);
+    FMale.Possible = FGeneSet.MalePossible;
+    FFemale.Possible = FGeneSet.FemalePossible;
 }
 
 void TfrmMain::CollectGeneSetState() {
@@ -243,6 +245,8 @@ void TfrmMain::CollectGeneSetState() {
     FGeneSet.Height = frame.height();
     FGeneSet.Male = CoreTextOf(Edit1);
     FGeneSet.Female = CoreTextOf(Edit2);
+    FGeneSet.MalePossible = FMale.Possible;
+    FGeneSet.FemalePossible = FFemale.Possible;
     FGeneSet.RatioIndex = rgRatio->ItemIndex();
     FGeneSet.CombiIndex = rgCombi->ItemIndex();
     FGeneSet.PhenotypeIndex = rgPheno->ItemIndex();
@@ -348,7 +352,8 @@ void TfrmMain::miSaveSelectionClick() {
     if (path.isEmpty())
         return;
     std::string message;
-    if (!SavePairing(QFile::encodeName(path).toStdString(), {CoreTextOf(Edit1), CoreTextOf(Edit2)}, message))
+    if (!SavePairing(QFile::encodeName(path).toStdString(),
+                     {CoreTextOf(Edit1), CoreTextOf(Edit2), FMale.Possible, FFemale.Possible}, message))
         ShowMessage(FromCore(message));
 }
 
@@ -368,6 +373,8 @@ void TfrmMain::miLoadGeneSetClick() {
     if (const std::optional<TPairing> pairing = PairingFromLines(lines, damage)) {
         SetCoreText(Edit1, pairing->Male);
         SetCoreText(Edit2, pairing->Female);
+        FMale.Possible = pairing->MalePossible;
+        FFemale.Possible = pairing->FemalePossible;
     }
     RestoreParentSelection();
     if (!damage.empty())

@@ -89,6 +89,9 @@ public:
     QWidget* tsAbout;
     QLineEdit* Edit1;
     QLineEdit* Edit2;
+    // Under each field: the parent's possible hets with their chances; hidden when it has none.
+    QLabel* lblMalePossible;
+    QLabel* lblFemalePossible;
     QToolButton* btnCalc;
     QToolButton* btnClearAll;
     TRadioGroup* rgRatio;
@@ -99,6 +102,7 @@ public:
     QToolButton* ToolButton2;
     QTextEdit* reResult;
     QTableView* sgResult;
+    QLabel* lblGridNote; // beside the grid: it shows every possible het taken as het
     QScrollArea* sbMale;
     QScrollArea* sbFemale;
     QToolButton* btnClearMale;
@@ -164,6 +168,9 @@ private:
         QScrollArea* Box;
         QVBoxLayout* Rows;
         std::vector<QComboBox*> Selectors; // one per locus, in locus order
+        // The genes of the parent's selection string that are only possible hets, with their chances.
+        std::vector<TPossibleHet> Possible;
+        QLabel* PossibleLabel;
     };
 
     QWidget* AddTab(QWidget* page, const QString& name, const QString& caption);
@@ -182,6 +189,9 @@ private:
     void ClearParentGenes(TParentColumn& column);
     void SelectParentGenes(TParentColumn& column, const std::string& selection);
     std::string SelectionOf(const TParentColumn& column) const;
+    // Typing may remove a possible het's gene from a field, and with it the chance.
+    void KeepPossibleHetsOfFields();
+    void ShowPossibleHets();
     void ForgetGeneViews();
     // After loci or genes changed: the lists, the parent selection and the image frames.
     void RebuildLocusViews();

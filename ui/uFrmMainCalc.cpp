@@ -1,6 +1,7 @@
 // The Calculation tab of the main window: options, selection strings, report, grid and parent selection.
 #include "ui/uFrmMain.h"
 
+#include "calc/AlleleQuestions.h"
 #include "calc/Calculation.h"
 #include "model/Text.h"
 #include "ui/CoreText.h"
@@ -32,6 +33,11 @@ namespace {
 
 const QString NormalSelection = "++ Normal";
 
+// A selector entry of a possible het holds its chance beside its gene code; other entries hold none.
+constexpr int ChanceRole = Qt::UserRole + 1;
+// The chances breeders commonly give: from two hets, and from a het and a normal.
+constexpr int CommonChances[] = {66, 50};
+
 // The Male and Female pages, and the widest a locus selector grows in them: the locus name keeps room
 // beside it.
 constexpr int ParentPageWidth = 280;
@@ -47,6 +53,66 @@ void ShowSelectorText(QComboBox* selector, const QString& text) {
 std::string DecimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
     return point.isEmpty() ? "." : ToCore(point);
+}
+
+int ChanceOf(const std::vector<TPossibleHet>& hets, const std::string& code) {
+    for (const TPossibleHet& het : hets)
+        if (het.Code == code)
+            return het.Percent;
+    return 0;
+}
+
+// After the genes of a locus, each heterozygous gene whose allele hides behind the wild type once more for
+// every chance a breeder may give it: the common ones, and the parent's own when it is another.
+void AddPossibleHetEntries(QComboBox* selector, const TLocus& locus, const TLocusList& loci,
+                           const std::vector<TPossibleHet>& possible, TAlleleQuestions& questions) {
+    for (int j = 0; j < locus.Genes().Count(); ++j) {
+        const std::string code = locus.Genes()[j]->Code();
+        if (code[0] != '+' || code[1] == '+' || !questions.WouldBeDominant('+', code[1]))
+            continue;
+        std::vector<int> chances(std::begin(CommonChances), std::end(CommonChances));
+        if (const int own = ChanceOf(possible, code);
+            own > 0 && std::ranges::find(chances, own) == chances.end())
+            chances.push_back(own);
+        const std::string homozygous = loci.FindGeneName(std::string(2, code[1]));
+        for (const int chance : chances) {
+            selector->addItem(FromCore(code + " " + std::to_string(chance) + "% poss. het. " + homozygous),
+                              QByteArray::fromStdString(code));
+            selector->setItemData(selector->count() - 1, chance, ChanceRole);
+        }
+    }
+}
+
+// The first entry of the gene, the one of its chance when the gene is a possible het; -1 for none.
+int EntryOf(const QComboBox* selector, const std::string& code, int chance) {
+    int found = -1;
+    for (int entry = 0; entry < selector->count(); ++entry) {
+        if (!SameTextIgnoringCase(EntryBytes(selector, entry), code))
+            continue;
+        if (selector->itemData(entry, ChanceRole).toInt() == chance)
+            return entry;
+        if (found < 0)
+            found = entry;
+    }
+    return found;
+}
+
+// The possible hets the selectors show, in locus order.
+std::vector<TPossibleHet> PossibleHetsShown(const std::vector<QComboBox*>& selectors) {
+    std::vector<TPossibleHet> hets;
+    for (const QComboBox* selector : selectors) {
+        const int entry = ShownEntry(selector);
+        if (const int chance = entry >= 0 ? selector->itemData(entry, ChanceRole).toInt() : 0; chance > 0)
+            hets.push_back({EntryBytes(selector, entry), chance});
+    }
+    return hets;
+}
+
+QString PossibleHetsCaption(const std::vector<TPossibleHet>& hets) {
+    QStringList entries;
+    for (const TPossibleHet& het : hets)
+        entries << FromCore(het.Code) + " " + QString::number(het.Percent) + "%";
+    return "possible hets: " + entries.join(", ");
 }
 
 QFont ReportFont() {
@@ -83,14 +149,24 @@ void TfrmMain::BuildCalcTab() {
     Edit2->setObjectName("Edit2");
     Edit1->setMinimumWidth(130);
     Edit2->setMinimumWidth(130);
+    lblMalePossible = new QLabel(pnlTop);
+    lblMalePossible->setObjectName("lblMalePossible");
+    lblFemalePossible = new QLabel(pnlTop);
+    lblFemalePossible->setObjectName("lblFemalePossible");
+    FMale.PossibleLabel = lblMalePossible;
+    FFemale.PossibleLabel = lblFemalePossible;
     top->addWidget(maleLabel, 0, 0);
     top->addWidget(Edit1, 1, 0);
-    top->addWidget(femaleLabel, 2, 0);
-    top->addWidget(Edit2, 3, 0);
+    top->addWidget(lblMalePossible, 2, 0);
+    top->addWidget(femaleLabel, 3, 0);
+    top->addWidget(Edit2, 4, 0);
+    top->addWidget(lblFemalePossible, 5, 0);
+    constexpr int topRows = 6;
+    ShowPossibleHets();
 
     btnCalc = MakeToolButton(pnlTop, "btnCalc", "Calculate predicted offspring", iiCalculate);
     btnClearAll = MakeToolButton(pnlTop, "btnClearAll", "Clear all genes", iiClearAll);
-    top->addWidget(MakeToolBar(pnlTop, "ToolBar1", {btnCalc, btnClearAll}), 0, 1, 4, 1);
+    top->addWidget(MakeToolBar(pnlTop, "ToolBar1", {btnCalc, btnClearAll}), 0, 1, topRows, 1);
 
     rgRatio = new TRadioGroup("rgRatio", {"Ratio", "Percentage"}, pnlTop);
     rgCombi = new TRadioGroup("rgCombi", {"Seperate genes", "Combi"}, pnlTop);
@@ -105,13 +181,13 @@ void TfrmMain::BuildCalcTab() {
         ++position;
         connect(group, &TRadioGroup::Click, this, &TfrmMain::btnCalcClick);
     }
-    top->addLayout(options, 0, 2, 4, 1);
+    top->addLayout(options, 0, 2, topRows, 1);
     int column = 3;
     top->setColumnStretch(column++, 1);
 
     ToolButton1 = MakeToolButton(pnlTop, "ToolButton1", "Print results", iiPrint);
     ToolButton2 = MakeToolButton(pnlTop, "ToolButton2", "Close program", iiClose);
-    top->addWidget(MakeToolBar(pnlTop, "ToolBar2", {ToolButton1, ToolButton2}), 0, column, 4, 1,
+    top->addWidget(MakeToolBar(pnlTop, "ToolBar2", {ToolButton1, ToolButton2}), 0, column, topRows, 1,
                    Qt::AlignRight);
     leftLayout->addWidget(pnlTop);
 
@@ -124,7 +200,15 @@ void TfrmMain::BuildCalcTab() {
     reResult->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reResult->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reResult->setFont(ReportFont());
-    sgResult = new QTableView(results);
+    auto* gridPanel = new QWidget(results);
+    gridPanel->setObjectName("pnlGrid");
+    auto* gridLayout = new QVBoxLayout(gridPanel);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->setSpacing(1);
+    lblGridNote = new QLabel("Grid: possible hets taken as het", gridPanel);
+    lblGridNote->setObjectName("lblGridNote");
+    lblGridNote->hide();
+    sgResult = new QTableView(gridPanel);
     sgResult->setObjectName("sgResult");
     FGrid = new TGridModel(sgResult);
     sgResult->setModel(FGrid);
@@ -133,8 +217,10 @@ void TfrmMain::BuildCalcTab() {
     sgResult->verticalHeader()->setDefaultSectionSize(20);
     sgResult->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     sgResult->verticalHeader()->setMinimumWidth(65);
+    gridLayout->addWidget(lblGridNote);
+    gridLayout->addWidget(sgResult, 1);
     results->addWidget(reResult);
-    results->addWidget(sgResult);
+    results->addWidget(gridPanel);
     results->setStretchFactor(0, 3);
     results->setStretchFactor(1, 2);
     leftLayout->addWidget(results, 1);
@@ -142,6 +228,8 @@ void TfrmMain::BuildCalcTab() {
     tabLayout->addWidget(left, 1);
     tabLayout->addWidget(BuildParentPages());
 
+    connect(Edit1, &QLineEdit::textEdited, this, &TfrmMain::KeepPossibleHetsOfFields);
+    connect(Edit2, &QLineEdit::textEdited, this, &TfrmMain::KeepPossibleHetsOfFields);
     connect(btnCalc, &QToolButton::clicked, this, &TfrmMain::btnCalcClick);
     connect(btnClearAll, &QToolButton::clicked, this, &TfrmMain::btnClearAllClick);
     connect(ToolButton1, &QToolButton::clicked, this, &TfrmMain::ToolButton1Click);
@@ -187,8 +275,10 @@ void TfrmMain::btnCalcClick() {
     options.PhenotypeIndex = rgPheno->ItemIndex();
     options.PossibleHetsIndex = rgPossible->ItemIndex();
     options.DecimalSeparator = DecimalSeparator();
-    FResult = std::make_shared<TCalcResult>(
-        RunCalculation(CoreTextOf(Edit1), CoreTextOf(Edit2), options, LocusList(), CombiList()));
+    FResult = std::make_shared<TCalcResult>(RunCalculation(CoreTextOf(Edit1), CoreTextOf(Edit2), options,
+                                                           LocusList(), CombiList(),
+                                                           {FMale.Possible, FFemale.Possible}));
+    ShowPossibleHets();
 
     QStringList lines;
     if (FResult->Refused()) {
@@ -200,6 +290,7 @@ void TfrmMain::btnCalcClick() {
     }
     reResult->setPlainText(lines.join('\n'));
     FGrid->SetResult(FResult);
+    lblGridNote->setVisible(!FResult->Refused() && (!FMale.Possible.empty() || !FFemale.Possible.empty()));
     const QString widest = FromCore(FResult->CellText(0, 1));
     sgResult->verticalHeader()->setFixedWidth(
         std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));
@@ -219,6 +310,7 @@ void TfrmMain::BuildParentSelection() {
 }
 
 void TfrmMain::BuildParentPanel(TParentColumn& column) {
+    TAlleleQuestions questions(LocusList());
     QWidget* rows = column.Box->widget();
     for (QComboBox* selector : column.Selectors)
         delete selector->parentWidget();
@@ -243,6 +335,7 @@ void TfrmMain::BuildParentPanel(TParentColumn& column) {
             selector->addItem(FromCore(gene.Code() + " " + gene.Name),
                               QByteArray::fromStdString(gene.Code()));
         }
+        AddPossibleHetEntries(selector, locus, loci, column.Possible, questions);
         ShowSelectorText(selector, NormalSelection);
         auto* caption = new QLabel(FromCore(locus.Name), panel);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -270,7 +363,22 @@ std::string TfrmMain::SelectionOf(const TParentColumn& column) const {
     return selection;
 }
 
+void TfrmMain::KeepPossibleHetsOfFields() {
+    FMale.Possible = PossibleHetsKept(FMale.Possible, CoreTextOf(Edit1));
+    FFemale.Possible = PossibleHetsKept(FFemale.Possible, CoreTextOf(Edit2));
+    ShowPossibleHets();
+}
+
+void TfrmMain::ShowPossibleHets() {
+    for (const TParentColumn* column : {&FMale, &FFemale}) {
+        column->PossibleLabel->setText(PossibleHetsCaption(column->Possible));
+        column->PossibleLabel->setVisible(!column->Possible.empty());
+    }
+}
+
 void TfrmMain::ParentSelectionChange() {
+    FMale.Possible = PossibleHetsShown(FMale.Selectors);
+    FFemale.Possible = PossibleHetsShown(FFemale.Selectors);
     std::string male = SelectionOf(FMale);
     std::string female = SelectionOf(FFemale);
     ReduceSelections(male, female);
@@ -306,13 +414,11 @@ void TfrmMain::SelectParentGenes(TParentColumn& column, const std::string& selec
         const std::string group = selection.substr(k, 2);
         if (group == "++")
             continue;
+        const int chance = ChanceOf(column.Possible, group);
         for (QComboBox* selector : column.Selectors) {
-            for (int entry = 0; entry < selector->count(); ++entry) {
-                if (SameTextIgnoringCase(EntryBytes(selector, entry), group)) {
-                    const QSignalBlocker blocker(selector);
-                    ShowSelectorText(selector, selector->itemText(entry));
-                    break;
-                }
+            if (const int entry = EntryOf(selector, group, chance); entry >= 0) {
+                const QSignalBlocker blocker(selector);
+                ShowSelectorText(selector, selector->itemText(entry));
             }
         }
     }

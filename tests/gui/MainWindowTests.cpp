@@ -32,10 +32,10 @@ QString Report(const TCalcResult& result) {
 
 // The calculation run on its own on the built-in set, to compare with what the window shows.
 TCalcResult CalculateOnDefaultSet(const std::string& male, const std::string& female,
-                                  const TCalcOptions& options) {
+                                  const TCalcOptions& options, const TPairingPossibleHets& possible = {}) {
     TGeneSet set;
     LoadGeneSetText(DefaultGeneSetText(), set, "Serpentia.INI");
-    return RunCalculation(male, female, options, set.LocusList, set.CombiList);
+    return RunCalculation(male, female, options, set.LocusList, set.CombiList, possible);
 }
 
 TGeneSet ReadSet(const std::string& path) {
@@ -308,6 +308,45 @@ private slots:
         window->close();
         QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).CurrentGeneSet,
                  fixture.Folder.File("gone.zyg"));
+    }
+
+    void PossibleHetsArePickedShownAndKept() {
+        TWindowFixture fixture;
+        fixture.WriteSerpentiaFolder();
+        fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\n[LOCUS]\r\n0=Boa\r\n");
+        auto window = fixture.Start();
+        window->rgCombi->SetItemIndex(0);
+        window->rgPossible->SetItemIndex(1);
+        QComboBox* male = Selectors(window->sbMale)[0];
+        PickEntry(male, male->findText("+a 66% poss. het. Amelanistic"));
+        PickEntry(Selectors(window->sbFemale)[0], 1);
+        QCOMPARE(window->Edit1->text(), QString("+a"));
+        const QString expected =
+            Report(CalculateOnDefaultSet("+a", "+a", {0, 0, 0, 1, "."}, {{{"+a", 66}}, {}}));
+        QCOMPARE(window->reResult->toPlainText(), expected);
+        QVERIFY(expected.contains("2/6 Normal\n3/6 het. Amel  \n1/6 Amelanistic  "));
+        QCOMPARE(window->lblMalePossible->text(), QString("possible hets: +a 66%"));
+        QVERIFY(window->lblFemalePossible->isHidden() && !window->lblGridNote->isHidden());
+
+        PickGeneSet(*window, "Boas");
+        PickGeneSet(*window, "Serpentia");
+        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("+a 66% poss. het. Amelanistic"));
+        QCOMPARE(window->reResult->toPlainText(), expected);
+
+        fixture.AnswerFile("pair.zyg");
+        window->miSaveSelection->trigger();
+        QCOMPARE(fixture.Folder.Read("pair.zyg"), std::string("+a\r\n+a\r\n+a:66\r\n\r\n"));
+        PickEntry(Selectors(window->sbMale)[0], 1);
+        QVERIFY(window->lblMalePossible->isHidden() && window->lblGridNote->isHidden());
+        fixture.AnswerFile("pair.zyg");
+        window->miLoadGeneSet->trigger();
+        QCOMPARE(window->reResult->toPlainText(), expected);
+        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("+a 66% poss. het. Amelanistic"));
+
+        // Typing the gene out of the field takes its chance with it.
+        window->Edit1->clear();
+        QTest::keyClicks(window->Edit1, "+a");
+        QVERIFY(window->lblMalePossible->isHidden());
     }
 
     // Run under a real window manager by window_manager_test.sh; skipped elsewhere.
