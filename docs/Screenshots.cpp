@@ -1,16 +1,19 @@
 // Makes the README's pictures of the window as PNG files in the folder given: the Calculation tab for a
 // het. Blizzard male with a Blizzard female and for ten heterozygous loci in both parents, the Gene
-// management tab, the Fun tab and the Edit Gene dialog. Run it through docs/screenshots.sh, which starts it
-// on a virtual display.
+// management tab, the Fun tab, the Edit Gene dialog, and a pairing with a male that is only possibly het.
+// Run it through docs/screenshots.sh, which starts it on a virtual display.
 #include "storage/DefaultGeneSet.h"
 #include "ui/FunTab.h"
+#include "ui/RadioGroup.h"
 #include "ui/uFrmEditGene.h"
 #include "ui/uFrmMain.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -44,6 +47,24 @@ TJBLayout FourDigitGame() {
         for (int r = 0; r < JBRows; ++r)
             layout[c][r] = {c < 3 ? 0 : c < 5 ? 1 : 3 + (c + r) % 2, false};
     return layout;
+}
+
+// A 66% poss. het. Amel male (bred from two hets) with a het. Amel female, picked in the selectors as a
+// breeder picks them, shown with the share of possible hets.
+bool SavePossibleHets(TfrmMain& window, const QString& file) {
+    window.pcMain->setCurrentWidget(window.tsCalc);
+    window.btnClearAllClick();
+    window.rgCombi->SetItemIndex(0);
+    window.rgPheno->SetItemIndex(0);
+    window.rgPossible->SetItemIndex(0);
+    const auto pick = [](QScrollArea* box, const QString& entry) {
+        auto* amel = box->widget()->findChildren<QComboBox*>().first();
+        amel->setCurrentIndex(amel->findText(entry));
+        emit amel->activated(amel->currentIndex());
+    };
+    pick(window.sbMale, "+a 66% poss. het. Amelanistic");
+    pick(window.sbFemale, "+a het. Amel");
+    return Save(window, file);
 }
 
 } // namespace
@@ -92,6 +113,7 @@ int main(int argc, char* argv[]) {
     dialog.show();
     saved = Save(dialog, pictures.filePath("edit-gene-dialog.png")) && saved;
     dialog.close();
+    saved = SavePossibleHets(window, pictures.filePath("possible-hets.png")) && saved;
     window.close();
     return saved ? 0 : 1;
 }

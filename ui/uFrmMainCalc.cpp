@@ -155,18 +155,23 @@ void TfrmMain::BuildCalcTab() {
     lblFemalePossible->setObjectName("lblFemalePossible");
     FMale.PossibleLabel = lblMalePossible;
     FFemale.PossibleLabel = lblFemalePossible;
-    top->addWidget(maleLabel, 0, 0);
-    top->addWidget(Edit1, 1, 0);
-    top->addWidget(lblMalePossible, 2, 0);
-    top->addWidget(femaleLabel, 3, 0);
-    top->addWidget(Edit2, 4, 0);
-    top->addWidget(lblFemalePossible, 5, 0);
-    constexpr int topRows = 6;
     ShowPossibleHets();
+    // A field and its line of possible hets, which takes no room while hidden.
+    const auto fieldWithPossibleHets = [](QLineEdit* field, QLabel* possible) {
+        auto* layout = new QVBoxLayout;
+        layout->setSpacing(0);
+        layout->addWidget(field);
+        layout->addWidget(possible);
+        return layout;
+    };
+    top->addWidget(maleLabel, 0, 0);
+    top->addLayout(fieldWithPossibleHets(Edit1, lblMalePossible), 1, 0);
+    top->addWidget(femaleLabel, 2, 0);
+    top->addLayout(fieldWithPossibleHets(Edit2, lblFemalePossible), 3, 0);
 
     btnCalc = MakeToolButton(pnlTop, "btnCalc", "Calculate predicted offspring", iiCalculate);
     btnClearAll = MakeToolButton(pnlTop, "btnClearAll", "Clear all genes", iiClearAll);
-    top->addWidget(MakeToolBar(pnlTop, "ToolBar1", {btnCalc, btnClearAll}), 0, 1, topRows, 1);
+    top->addWidget(MakeToolBar(pnlTop, "ToolBar1", {btnCalc, btnClearAll}), 0, 1, 4, 1);
 
     rgRatio = new TRadioGroup("rgRatio", {"Ratio", "Percentage"}, pnlTop);
     rgCombi = new TRadioGroup("rgCombi", {"Seperate genes", "Combi"}, pnlTop);
@@ -181,13 +186,13 @@ void TfrmMain::BuildCalcTab() {
         ++position;
         connect(group, &TRadioGroup::Click, this, &TfrmMain::btnCalcClick);
     }
-    top->addLayout(options, 0, 2, topRows, 1);
+    top->addLayout(options, 0, 2, 4, 1);
     int column = 3;
     top->setColumnStretch(column++, 1);
 
     ToolButton1 = MakeToolButton(pnlTop, "ToolButton1", "Print results", iiPrint);
     ToolButton2 = MakeToolButton(pnlTop, "ToolButton2", "Close program", iiClose);
-    top->addWidget(MakeToolBar(pnlTop, "ToolBar2", {ToolButton1, ToolButton2}), 0, column, topRows, 1,
+    top->addWidget(MakeToolBar(pnlTop, "ToolBar2", {ToolButton1, ToolButton2}), 0, column, 4, 1,
                    Qt::AlignRight);
     leftLayout->addWidget(pnlTop);
 
