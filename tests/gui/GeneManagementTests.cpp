@@ -72,7 +72,8 @@ private slots:
         AddGene(*window, "Beta", "z");
         QCOMPARE(Rows(window->lvLocusItems).mid(6),
                  QStringList({"zz Beta", "+z het. Beta", "az AmelanisticBeta", "uz UltraBeta"}));
-        QCOMPARE(Selectors(window->sbMale).front()->count(), 10);
+        // Ten genes, then +a, +u and +z each as a possible het at 66% and at 50%.
+        QCOMPARE(Selectors(window->sbMale).front()->count(), 16);
 
         WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) {
             QCOMPARE(dialog.edLocusName->text(), QString("New Locus"));
