@@ -1,21 +1,32 @@
-// Makes the README's pictures of the window as PNG files in the folder given: the Calculation tab for a
-// het. Blizzard male with a Blizzard female and for ten heterozygous loci in both parents, the Gene
-// management tab, the Fun tab, the Edit Gene dialog, and a pairing with a male that is only possibly het.
-// Run it through docs/screenshots.sh, which starts it on a virtual display.
+// Makes the pictures of the window for the README and the guide as PNG files in the folder given: the
+// Calculation tab for a het. Blizzard male with a Blizzard female and for ten heterozygous loci in both
+// parents, the Gene management tab, the Fun tab, the Edit Gene dialog, a male that is only possibly het
+// and the guide's pictures below. Run it through docs/screenshots.sh, which starts it on a virtual display.
+#include "model/Gene.h"
 #include "storage/DefaultGeneSet.h"
 #include "ui/FunTab.h"
 #include "ui/RadioGroup.h"
+#include "ui/ReportPrinter.h"
+#include "ui/uFrmEditCombi.h"
 #include "ui/uFrmEditGene.h"
+#include "ui/uFrmEditIniFileName.h"
+#include "ui/uFrmEditLocus.h"
 #include "ui/uFrmMain.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QWindow>
 
 #include <clocale>
@@ -67,6 +78,90 @@ bool SavePossibleHets(TfrmMain& window, const QString& file) {
     return Save(window, file);
 }
 
+// A picture for the guide: a snake drawn in the colours of a morph, standing in for a breeder's photograph.
+bool DrawMorph(const QString& file, QColor body, QColor blotches) {
+    QImage picture(480, 320, QImage::Format_RGB32);
+    picture.fill(QColor(214, 196, 160));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath snake(QPointF(40, 160));
+    for (int bend = 0; bend < 4; ++bend)
+        snake.cubicTo(90 + bend * 100, bend % 2 ? 280 : 40, 110 + bend * 100, bend % 2 ? 280 : 40,
+                      140 + bend * 100, 160);
+    painter.setPen(QPen(body, 46, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(snake);
+    painter.setPen(QPen(blotches, 22, Qt::DotLine, Qt::RoundCap));
+    painter.drawPath(snake);
+    painter.end();
+    return picture.save(file, "JPEG", 85);
+}
+
+// The pictures the breeders' guide shows beyond the README's: the dialogs to edit a locus, add a gene and
+// edit a combination, the New dialog starting from a shipped set, the Images tab with pictures of the two
+// combinations it shows first, and the printed report as a PDF page (docs/screenshots.sh turns it into a
+// PNG).
+bool SaveGuidePictures(TfrmMain& window, const QDir& pictures, const QDir& folder) {
+    window.pcMain->setCurrentWidget(window.tsIni);
+    TfrmEditLocus locus(&window);
+    locus.SetLocus(window.LocusList()[0]);
+    locus.show();
+    bool saved = Save(locus, pictures.filePath("edit-locus-dialog.png"));
+    locus.close();
+
+    TGene scaleless('?', '?', "New gene");
+    TfrmAddGene gene(&window, window.LocusList());
+    gene.SetGene(&scaleless);
+    gene.edGeneName->setText("Scaleless");
+    gene.edID->setText("s");
+    gene.show();
+    saved = Save(gene, pictures.filePath("add-gene-dialog.png")) && saved;
+    gene.close();
+
+    TfrmEditCombi combi(&window, window.LocusList());
+    combi.SetCombi(window.CombiList()[1]);
+    combi.show();
+    saved = Save(combi, pictures.filePath("edit-combi-dialog.png")) && saved;
+    combi.close();
+
+    TfrmEditIniFileName newSet(&window);
+    newSet.SetSetInMemory(window.cbxSelectIniFile->currentText());
+    newSet.edInput->setText("Royals");
+    newSet.show();
+    // Opened on its first entry, the list drops below the field and leaves the name in sight.
+    newSet.cbxStartFrom->showPopup();
+    newSet.cbxStartFrom->view()->setCurrentIndex(
+        newSet.cbxStartFrom->model()->index(newSet.cbxStartFrom->findText("Ball Python"), 0));
+    Settle();
+    // The open list is a window of its own, so the picture is taken from the screen.
+    QWidget* list = newSet.cbxStartFrom->view()->window();
+    const QRect shown = newSet.frameGeometry().united(list->frameGeometry()).adjusted(-4, -4, 4, 4);
+    saved = newSet.screen()
+                ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+                .save(pictures.filePath("new-gene-set-dialog.png")) &&
+            saved;
+    newSet.cbxStartFrom->hidePopup();
+    newSet.close();
+
+    folder.mkpath("Img");
+    saved =
+        DrawMorph(folder.filePath("Img/Serpentia-Sulfur.jpg"), QColor(244, 214, 120), QColor(236, 170, 60)) &&
+        DrawMorph(folder.filePath("Img/Serpentia-Snow.jpg"), QColor(250, 246, 240), QColor(246, 196, 200)) &&
+        saved;
+    window.BuildImageFrames();
+    window.pcMain->setCurrentWidget(window.tsImages);
+    saved = Save(window, pictures.filePath("images-tab.png")) && saved;
+
+    window.Edit1->setText("+a+e");
+    window.Edit2->setText("aaee");
+    window.RestoreParentSelection();
+    window.btnCalcClick();
+    QPdfWriter page(pictures.filePath("printed-report.pdf"));
+    page.setPageSize(QPageSize(QPageSize::A4));
+    page.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    PrintDocument(*window.reResult->document(), page);
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -114,6 +209,7 @@ int main(int argc, char* argv[]) {
     saved = Save(dialog, pictures.filePath("edit-gene-dialog.png")) && saved;
     dialog.close();
     saved = SavePossibleHets(window, pictures.filePath("possible-hets.png")) && saved;
+    saved = SaveGuidePictures(window, pictures, QDir(folder.path())) && saved;
     window.close();
     return saved ? 0 : 1;
 }

@@ -16,7 +16,8 @@ const char* const Usage =
     "                   [--male-possible LIST] [--female-possible LIST]\n"
     "                   [--ratio-index N] [--combi-index N] [--pheno-index N] [--possible-index N]\n"
     "                   [--decimal-separator C] [--clutch N] [--grid | --weights | --json]\n"
-    "                   [--default-gene-set] [--help] [--version]\n"
+    "                   [--default-gene-set] [--list-gene-sets] [--shipped-gene-set NAME]\n"
+    "                   [--help] [--version]\n"
     "\n"
     "Predicts the offspring of a pairing as the Calculate button of Zygora does.\n"
     "  --gene-set FILE        the gene-set file to load (default: the built-in Serpentia set)\n"
@@ -38,7 +39,10 @@ const char* const Usage =
     "  --weights              print every weight entry after the run: locus index, TAB, entry\n"
     "  --json                 print the report and the offspring lines, each with its exact\n"
     "                         share, as one JSON object\n"
-    "  --default-gene-set     print the built-in gene set and exit\n";
+    "  --default-gene-set     print the built-in gene set and exit\n"
+    "  --list-gene-sets       print the names of the gene sets Zygora ships with and exit\n"
+    "  --shipped-gene-set NAME\n"
+    "                         print the shipped gene set NAME (any letter case) and exit\n";
 
 namespace {
 
@@ -102,6 +106,8 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
     app.add_flag("--help,-h", commandLine.Help);
     app.add_flag("--version", commandLine.Version);
     app.add_flag("--default-gene-set", commandLine.DefaultGeneSet);
+    app.add_flag("--list-gene-sets", commandLine.ListGeneSets);
+    app.add_option("--shipped-gene-set", commandLine.ShippedGeneSet);
     app.add_option("--gene-set", commandLine.GeneSet);
     app.add_option("--male", commandLine.Male);
     app.add_option("--female", commandLine.Female);

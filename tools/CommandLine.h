@@ -22,6 +22,8 @@ struct TCommandLine {
     std::optional<int> Clutch; // eggs per clutch for the odds of every offspring line
     TOutput Output = TOutput::Report;
     bool DefaultGeneSet = false;
+    bool ListGeneSets = false;
+    std::optional<std::string> ShippedGeneSet;
     bool Help = false;
     bool Version = false;
 };

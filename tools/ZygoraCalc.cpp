@@ -5,6 +5,7 @@
 #include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
+#include "storage/ShippedGeneSets.h"
 #include "tools/CommandLine.h"
 
 #include <nlohmann/json.hpp>
@@ -52,6 +53,21 @@ nlohmann::ordered_json JsonCount(TCount count) {
 std::string LocaleDecimalSeparator() {
     const char* point = std::localeconv()->decimal_point;
     return point && point[0] ? point : ".";
+}
+
+// Prints the shipped set `name` as its file holds it; an unknown name is a usage error that names the sets
+// there are.
+int PrintShippedGeneSet(const std::string& name, TOutputStream& out) {
+    if (const std::optional<std::string> text = ShippedGeneSetText(name)) {
+        out << *text;
+        return 0;
+    }
+    std::string names;
+    for (const std::string& shipped : ShippedGeneSetNames())
+        names += (names.empty() ? "" : ", ") + shipped;
+    std::fprintf(stderr, "zygora-calc: no gene set named \"%s\" is shipped; the shipped sets are %s\n",
+                 name.c_str(), names.c_str());
+    return ExitUsage;
 }
 
 // Loads the gene set the options name; false with the message printed when the file is not there or
@@ -199,6 +215,13 @@ int main(int argc, char** argv) {
         out << DefaultGeneSetText();
         return 0;
     }
+    if (commandLine.ListGeneSets) {
+        for (const std::string& name : ShippedGeneSetNames())
+            out << name << "\n";
+        return 0;
+    }
+    if (commandLine.ShippedGeneSet)
+        return PrintShippedGeneSet(*commandLine.ShippedGeneSet, out);
 
     TGeneSet set;
     if (!LoadGeneSetOf(commandLine, set))

@@ -1,9 +1,12 @@
 #include "ui/uFrmEditIniFileName.h"
 
 #include "storage/GeneSetFolder.h"
+#include "storage/ShippedGeneSets.h"
 #include "ui/CoreText.h"
 #include "ui/ShowMessage.h"
 
+#include <QComboBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +36,15 @@ TfrmEditIniFileName::TfrmEditIniFileName(QWidget* owner) : QDialog(owner, Qt::To
     edInput = new QLineEdit(this);
     edInput->setObjectName("edInput");
     layout->addWidget(edInput);
+    // A breeder of another species starts from the set shipped for it instead of typing it in.
+    cbxStartFrom = new QComboBox(this);
+    cbxStartFrom->setObjectName("cbxStartFrom");
+    cbxStartFrom->addItem("The set in memory");
+    for (const std::string& name : ShippedGeneSetNames())
+        cbxStartFrom->addItem(FromCore(name), FromCore(name));
+    auto* startFrom = new QFormLayout;
+    startFrom->addRow("Start from", cbxStartFrom);
+    layout->addLayout(startFrom);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     btnOK = new QPushButton("OK", this);
@@ -49,6 +61,15 @@ TfrmEditIniFileName::TfrmEditIniFileName(QWidget* owner) : QDialog(owner, Qt::To
 
 void TfrmEditIniFileName::SetExistingNames(const QStringList& names) {
     FExistingNames = names;
+}
+
+void TfrmEditIniFileName::SetSetInMemory(const QString& name) {
+    if (!name.isEmpty())
+        cbxStartFrom->setItemText(0, "The set in memory (" + name + ")");
+}
+
+QString TfrmEditIniFileName::StartFrom() const {
+    return cbxStartFrom->currentData().toString();
 }
 
 void TfrmEditIniFileName::btnOKClick() {

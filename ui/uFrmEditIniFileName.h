@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QStringList>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 
@@ -15,9 +16,15 @@ public:
     // Names of the gene sets that exist already; a new set may not take one of them.
     void SetExistingNames(const QStringList& names);
 
+    // Names the set in memory as the first choice of "Start from".
+    void SetSetInMemory(const QString& name);
+    // The shipped set the new set starts from; empty for the set in memory.
+    QString StartFrom() const;
+
     QString FileName; // the accepted name, set when OK is clicked
 
     QLineEdit* edInput;
+    QComboBox* cbxStartFrom;
     QPushButton* btnOK;
     QPushButton* btnCancel;
 

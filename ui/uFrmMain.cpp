@@ -4,6 +4,7 @@
 #include "model/Text.h"
 #include "storage/GeneSetFolder.h"
 #include "storage/PairingFile.h"
+#include "storage/ShippedGeneSets.h"
 #include "ui/CoreText.h"
 #include "ui/FileDialogs.h"
 #include "ui/FramePlacement.h"
@@ -255,9 +256,13 @@ void TfrmMain::CollectGeneSetState() {
 
 bool TfrmMain::SaveGeneSet(const std::string& path) {
     CollectGeneSetState();
+    return StoreGeneSet(path, FGeneSet);
+}
+
+bool TfrmMain::StoreGeneSet(const std::string& path, const TGeneSet& set) {
     FBackups.KeepBeforeReplacing(path);
     std::string message;
-    if (::SaveGeneSet(path, FGeneSet, message))
+    if (::SaveGeneSet(path, set, message))
         return true;
     ShowMessage(FromCore(message));
     return false;
@@ -332,19 +337,29 @@ void TfrmMain::btnNewIniFileClick() {
     for (int i = 0; i < cbxSelectIniFile->count(); ++i)
         existing << cbxSelectIniFile->itemText(i);
     dialog.SetExistingNames(existing);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // The copy records its own name, so that it is never taken for the set it was copied from.
-    const std::string name = ToCore(dialog.FileName);
-    const std::string current = FGeneSet.IniFile;
-    FGeneSet.IniFile = name;
-    const bool saved = SaveGeneSet(GeneSetPath(FAppDir, name));
-    FGeneSet.IniFile = current;
-    if (!saved)
+    dialog.SetSetInMemory(FSelectedName);
+    if (dialog.exec() != QDialog::Accepted || !SaveNewGeneSet(ToCore(dialog.FileName), dialog.StartFrom()))
         return;
     InsertSorted(cbxSelectIniFile, dialog.FileName);
     // Added to an empty list, the name would become the selector's text without being the set in memory.
     ShowSelectedGeneSet(FSelectedName);
+}
+
+// The copy records its own name, so that it is never taken for the set it was copied from.
+bool TfrmMain::SaveNewGeneSet(const std::string& name, const QString& startFrom) {
+    const std::string path = GeneSetPath(FAppDir, name);
+    if (startFrom.isEmpty()) {
+        const std::string current = FGeneSet.IniFile;
+        FGeneSet.IniFile = name;
+        const bool saved = SaveGeneSet(path);
+        FGeneSet.IniFile = current;
+        return saved;
+    }
+    const std::string shippedName = ToCore(startFrom);
+    TGeneSet shipped;
+    LoadGeneSetText(ShippedGeneSetText(shippedName).value_or(""), shipped, shippedName + ".INI");
+    shipped.IniFile = name;
+    return StoreGeneSet(path, shipped);
 }
 
 void TfrmMain::miSaveSelectionClick() {

@@ -203,6 +203,10 @@ private:
     void ApplyGeneSetState();
     void CollectGeneSetState();
     void SwitchGeneSet(const QString& name);
+    // Writes the file of a new set `name`: a copy of the set in memory, or of the shipped set
+    // `startFrom` when one is named.
+    bool SaveNewGeneSet(const std::string& name, const QString& startFrom);
+    bool StoreGeneSet(const std::string& path, const TGeneSet& set);
     // Loads the set the selector shows and rebuilds every view of it; false when its file cannot be read.
     bool ReloadGeneSet();
     void ShowSelectedGeneSet(const QString& name);

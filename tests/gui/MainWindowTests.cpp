@@ -1,5 +1,6 @@
 #include "calc/Calculation.h"
 #include "storage/GeneSetFile.h"
+#include "storage/ShippedGeneSets.h"
 #include "ui/GridModel.h"
 #include "ui/RadioGroup.h"
 #include "ui/ReportPrinter.h"
@@ -44,10 +45,14 @@ TGeneSet ReadSet(const std::string& path) {
     return set;
 }
 
-// "New" with `name` typed into its dialog; `cancelAfter` closes a dialog that refused the name.
-void NewGeneSet(TfrmMain& window, const QString& name, bool cancelAfter = false) {
-    WhenDialogShows<TfrmEditIniFileName>([name, cancelAfter](TfrmEditIniFileName& dialog) {
+// "New" with `name` typed into its dialog, starting from the shipped set `startFrom` when one is named;
+// `cancelAfter` closes a dialog that refused the name.
+void NewGeneSet(TfrmMain& window, const QString& name, bool cancelAfter = false,
+                const QString& startFrom = {}) {
+    WhenDialogShows<TfrmEditIniFileName>([name, cancelAfter, startFrom](TfrmEditIniFileName& dialog) {
         dialog.edInput->setText(name);
+        if (!startFrom.isEmpty())
+            dialog.cbxStartFrom->setCurrentText(startFrom);
         dialog.btnOK->click();
         if (cancelAfter)
             dialog.btnCancel->click();
@@ -278,6 +283,15 @@ private slots:
         QVERIFY(fixture.Messages[2].startsWith("\"../escape\" cannot be the name of a gene set"));
         QCOMPARE(fixture.Folder.EntryCount(), 2);
         QCOMPARE(window->cbxSelectIniFile->count(), 2);
+
+        NewGeneSet(*window, "Pythons", false, "Ball Python");
+        TGeneSet ballPython;
+        LoadGeneSetText(ShippedGeneSetText("Ball Python").value(), ballPython, "Ball Python.INI");
+        ballPython.IniFile = "Pythons";
+        QCOMPARE(fixture.Folder.Read("Pythons.INI"), GeneSetFileContent(ballPython));
+        PickGeneSet(*window, "Pythons");
+        QCOMPARE(window->LocusList()[0]->Name, ballPython.LocusList[0]->Name);
+        QCOMPARE(window->IniFile(), std::string("Pythons"));
     }
 
     void PairingsAreSavedAndLoaded() {

@@ -1,5 +1,6 @@
 // zygora-calc run as breeders' scripts run it: its outputs, options and exit codes.
 #include "storage/DefaultGeneSet.h"
+#include "storage/ShippedGeneSets.h"
 
 #include "TempFolder.h"
 
@@ -127,10 +128,20 @@ TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
     EXPECT_EQ(RunTool({"--male=", "--female="}).Out.substr(0, 17), "Male   = Normal\nF");
 }
 
-TEST(ZygoraCalc, DefaultGeneSetHelpAndVersion) {
+TEST(ZygoraCalc, DefaultAndShippedGeneSetsHelpAndVersion) {
     const TRun defaults = RunTool({"--default-gene-set"});
     EXPECT_EQ(defaults.ExitCode, 0);
     EXPECT_EQ(defaults.Out, DefaultGeneSetText());
+    const TRun list = RunTool({"--list-gene-sets"});
+    EXPECT_EQ(list.ExitCode, 0);
+    EXPECT_EQ(list.Out, "Serpentia\nBall Python\nBoa\nLeopard Gecko\nWestern Hognose\n");
+    const TRun shipped = RunTool({"--shipped-gene-set", "lEOPARD gECKO"});
+    EXPECT_EQ(shipped.ExitCode, 0);
+    EXPECT_EQ(shipped.Out, ShippedGeneSetText("Leopard Gecko"));
+    const TRun unknown = RunTool({"--shipped-gene-set", "Carpet Python"});
+    EXPECT_EQ(unknown.ExitCode, 2);
+    EXPECT_NE(unknown.Err.find("\"Carpet Python\""), std::string::npos);
+    EXPECT_NE(unknown.Err.find("Western Hognose"), std::string::npos);
     const TRun help = RunTool({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
     EXPECT_EQ(help.Out.substr(0, 18), "Usage: zygora-calc");
