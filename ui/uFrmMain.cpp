@@ -2,8 +2,11 @@
 
 #include "calc/Calculation.h"
 #include "model/Text.h"
+#include "storage/FileIO.h"
 #include "storage/GeneSetFolder.h"
+#include "storage/IniFile.h"
 #include "storage/PairingFile.h"
+#include "ui/ClutchView.h"
 #include "ui/CoreText.h"
 #include "ui/FileDialogs.h"
 #include "ui/FramePlacement.h"
@@ -12,6 +15,7 @@
 #include "ui/ShowMessage.h"
 #include "ui/uFrmEditIniFileName.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -20,6 +24,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +33,9 @@
 namespace {
 
 const QString PairingFilter = "Zygora gene selection (*.zyg)";
+
+const char* const ClutchViewSection = "Config";
+const char* const ClutchViewKey = "ClutchView";
 
 // A damaged file may hold any size; a window larger than this is never meant.
 constexpr int MaxWindowSide = 10000;
@@ -162,6 +170,7 @@ void TfrmMain::FormCreate() {
         ShowSelectedGeneSet({});
     RestoreParentSelection();
     BuildImageFrames();
+    RestoreClutchViewChoice();
     pcMain->setCurrentWidget(tsCalc);
 }
 
@@ -186,7 +195,26 @@ void TfrmMain::SaveAtExit() {
         return;
     FBackups.KeepBeforeReplacing(mainSettings);
     std::string message;
-    if (!WriteFileKey(mainSettings, "Statistics", "IniFile", name, message))
+    if (!WriteFileKey(mainSettings, "Statistics", "IniFile", name, message)) {
+        ShowMessage(FromCore(message));
+        return;
+    }
+    KeepClutchViewChoice(mainSettings);
+}
+
+// The view is shown unless the key says otherwise; the key is written only while it is hidden, and the
+// save of the whole file before it drops the key.
+void TfrmMain::RestoreClutchViewChoice() {
+    std::string content;
+    std::string reason;
+    if (ReadWholeFile(MainSettingsPath(FAppDir), content, reason) == TReadResult::Ok)
+        chkClutchView->setChecked(TIniFile(content).ReadValue(ClutchViewSection, ClutchViewKey) != "0");
+}
+
+void TfrmMain::KeepClutchViewChoice(const std::string& mainSettings) {
+    std::string message;
+    if (!chkClutchView->isChecked() &&
+        !WriteFileKey(mainSettings, ClutchViewSection, ClutchViewKey, "0", message))
         ShowMessage(FromCore(message));
 }
 
@@ -233,6 +261,7 @@ void TfrmMain::ApplyGeneSetState() {
     rgPossible->SetItemIndex(ChoiceItem(FGeneSet.PossibleHetsIndex, rgPossible->ItemCount()));
     SetCoreText(Edit1, FGeneSet.Male);
     SetCoreText(Edit2, FGeneSet.Female);
+    pnlClutch->spnEggs->setValue(FGeneSet.ClutchSize);
 }
 
 void TfrmMain::CollectGeneSetState() {
@@ -247,6 +276,7 @@ void TfrmMain::CollectGeneSetState() {
     FGeneSet.CombiIndex = rgCombi->ItemIndex();
     FGeneSet.PhenotypeIndex = rgPheno->ItemIndex();
     FGeneSet.PossibleHetsIndex = rgPossible->ItemIndex();
+    FGeneSet.ClutchSize = pnlClutch->spnEggs->value();
 }
 
 bool TfrmMain::SaveGeneSet(const std::string& path) {

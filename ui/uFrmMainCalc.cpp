@@ -3,6 +3,7 @@
 
 #include "calc/Calculation.h"
 #include "model/Text.h"
+#include "ui/ClutchView.h"
 #include "ui/CoreText.h"
 #include "ui/GridColumnSizer.h"
 #include "ui/GridModel.h"
@@ -11,6 +12,7 @@
 #include "ui/ReportPrinter.h"
 #include "ui/WidgetKit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -105,6 +107,10 @@ void TfrmMain::BuildCalcTab() {
         ++position;
         connect(group, &TRadioGroup::Click, this, &TfrmMain::btnCalcClick);
     }
+    chkClutchView = new QCheckBox("Clutch view", pnlTop);
+    chkClutchView->setObjectName("chkClutchView");
+    chkClutchView->setChecked(true);
+    options->addWidget(chkClutchView, 2, 0, 1, 2);
     top->addLayout(options, 0, 2, 4, 1);
     int column = 3;
     top->setColumnStretch(column++, 1);
@@ -133,10 +139,14 @@ void TfrmMain::BuildCalcTab() {
     sgResult->verticalHeader()->setDefaultSectionSize(20);
     sgResult->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     sgResult->verticalHeader()->setMinimumWidth(65);
+    pnlClutch = new TClutchView(results);
+    connect(chkClutchView, &QCheckBox::toggled, pnlClutch, &QWidget::setVisible);
     results->addWidget(reResult);
+    results->addWidget(pnlClutch);
     results->addWidget(sgResult);
     results->setStretchFactor(0, 3);
-    results->setStretchFactor(1, 2);
+    results->setStretchFactor(1, 3);
+    results->setStretchFactor(2, 2);
     leftLayout->addWidget(results, 1);
 
     tabLayout->addWidget(left, 1);
@@ -200,6 +210,7 @@ void TfrmMain::btnCalcClick() {
     }
     reResult->setPlainText(lines.join('\n'));
     FGrid->SetResult(FResult);
+    pnlClutch->ShowResult(FResult.get(), {options.DecimalSeparator, FAppDir, SelectedGeneSet()});
     const QString widest = FromCore(FResult->CellText(0, 1));
     sgResult->verticalHeader()->setFixedWidth(
         std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));
