@@ -34,12 +34,16 @@ public:
             ->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
 
         const double share = std::clamp(index.data(TClutchModel::ShareRole).toDouble(), 0.0, 1.0);
-        const QRect area = option.rect.adjusted(3, 6, -ShareTextWidth, -6);
+        // A long ratio such as 59049/1048576 takes room from the bar.
+        const int textWidth = std::max(ShareTextWidth, option.fontMetrics.horizontalAdvance(text) + 10);
+        const QRect area = option.rect.adjusted(3, 6, -textWidth, -6);
         painter->save();
         painter->setPen(Qt::NoPen);
-        painter->fillRect(area, QColor(230, 230, 230));
+        if (area.width() > 0)
+            painter->fillRect(area, QColor(230, 230, 230));
         QRect bar = area;
-        bar.setWidth(share > 0 ? std::max(1, static_cast<int>(area.width() * share + 0.5)) : 0);
+        bar.setWidth(share > 0 && area.width() > 0 ? std::max(1, static_cast<int>(area.width() * share + 0.5))
+                                                   : 0);
         painter->fillRect(bar, QColor(70, 140, 70));
         painter->setPen(option.state & QStyle::State_Selected ? option.palette.highlightedText().color()
                                                               : option.palette.text().color());
