@@ -1,9 +1,13 @@
 // Makes the pictures of the window for the README and the guide as PNG files in the folder given: the
 // Calculation tab for a het. Blizzard male with a Blizzard female and for ten heterozygous loci in both
-// parents, the Gene management tab, the Fun tab, the Edit Gene dialog, a male that is only possibly het
-// and the guide's pictures below. Run it through docs/screenshots.sh, which starts it on a virtual display.
+// parents, the Gene management tab, the Fun tab, the Edit Gene dialog, a male that is only possibly het,
+// the guide's pictures and the clutch view of a ball python pairing with pictures and health marks. Run it
+// through docs/screenshots.sh, which starts it on a virtual display.
 #include "model/Gene.h"
 #include "storage/DefaultGeneSet.h"
+#include "storage/PictureFolder.h"
+#include "storage/ShippedGeneSets.h"
+#include "ui/ClutchView.h"
 #include "ui/FunTab.h"
 #include "ui/RadioGroup.h"
 #include "ui/ReportPrinter.h"
@@ -18,6 +22,7 @@
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,6 +30,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QWindow>
@@ -162,6 +168,38 @@ bool SaveGuidePictures(TfrmMain& window, const QDir& pictures, const QDir& folde
     return saved;
 }
 
+// Spider x Bumblebee het. Albino in the ball python set, with Super Spider marked lethal as some breeders
+// hold it, pictures of three morphs, and two lines selected.
+bool SaveClutchView(TfrmMain& window, const QDir& pictures) {
+    const std::string set = "Ball Python";
+    std::string text = ShippedGeneSetText(set).value_or("");
+    text.replace(text.find("2-2=Note:"), 9, "2-2=Lethal:");
+    std::ofstream(window.AppDir() + "/" + set + ".INI", std::ios::binary) << text;
+    QDir().mkpath(QString::fromStdString(PictureFolderPath(window.AppDir())));
+    const auto picture = [&](const std::string& name, QColor ground, QColor pattern) {
+        return DrawMorph(QString::fromStdString(PictureFilePath(window.AppDir(), set, name)), ground,
+                         pattern);
+    };
+    bool saved = picture("Pastel", QColor(214, 170, 40), QColor(90, 60, 30)) &&
+                 picture("Spider", QColor(170, 120, 60), QColor(40, 30, 20)) &&
+                 picture("Bumblebee", QColor(235, 200, 40), QColor(60, 40, 20));
+    window.pcMain->setCurrentWidget(window.tsCalc);
+    window.resize(1180, 860);
+    window.ListGeneSets();
+    window.cbxSelectIniFile->setEditText(QString::fromStdString(set));
+    window.cbxSelectIniFileChange();
+    window.Edit1->setText("+p+s++");
+    window.Edit2->setText("+++s+a");
+    window.RestoreParentSelection();
+    window.btnCalcClick();
+    QTableView* view = window.pnlClutch->tvClutch;
+    view->selectionModel()->select(view->model()->index(1, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view->selectionModel()->select(view->model()->index(3, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    return Save(window, pictures.filePath("clutch-view.png")) && saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -210,6 +248,7 @@ int main(int argc, char* argv[]) {
     dialog.close();
     saved = SavePossibleHets(window, pictures.filePath("possible-hets.png")) && saved;
     saved = SaveGuidePictures(window, pictures, QDir(folder.path())) && saved;
+    saved = SaveClutchView(window, pictures) && saved;
     window.close();
     return saved ? 0 : 1;
 }

@@ -25,5 +25,9 @@ std::string PictureFilePath(const std::string& appDir, const std::string& geneSe
 }
 
 bool BearsPicture(const TGene& gene) {
-    return gene.Name.compare(0, 3, "het") != 0 && gene.Name != "Normal";
+    return NameBearsPicture(gene.Name);
+}
+
+bool NameBearsPicture(const std::string& name) {
+    return name.compare(0, 3, "het") != 0 && name != "Normal";
 }

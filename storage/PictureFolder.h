@@ -17,3 +17,5 @@ std::string PictureFilePath(const std::string& appDir, const std::string& geneSe
 
 // Hets and the normal type share the look of another gene and have no picture of their own.
 bool BearsPicture(const TGene& gene);
+// The same rule for a name alone, as an offspring line names its genes.
+bool NameBearsPicture(const std::string& name);

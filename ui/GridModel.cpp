@@ -2,6 +2,9 @@
 
 #include "ui/CoreText.h"
 
+#include <QColor>
+#include <QFont>
+
 #include <algorithm>
 
 namespace {
@@ -43,9 +46,29 @@ QString TGridModel::CellText(int column, int row) const {
 }
 
 QVariant TGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return CellText(index.column() + 1, index.row() + 1);
+    switch (role) {
+    case Qt::DisplayRole:
+        return CellText(index.column() + 1, index.row() + 1);
+    // An offspring that does not hatch is struck through and greyed.
+    case Qt::FontRole:
+        if (CellLethal(index)) {
+            QFont struck;
+            struck.setStrikeOut(true);
+            return struck;
+        }
+        return {};
+    case Qt::ForegroundRole:
+        return CellLethal(index) ? QColor(Qt::gray) : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool TGridModel::CellLethal(const QModelIndex& index) const {
+    return FResult && FResult->CellLethal(static_cast<uint64_t>(index.column()) + 1,
+                                          static_cast<uint64_t>(index.row()) + 1);
 }
 
 QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -16,6 +16,8 @@ public:
     void SetResult(std::shared_ptr<const TCalcResult> result);
     // Text of a cell as the grid numbers them: row 0 the female gametes, column 0 the male gametes.
     QString CellText(int column, int row) const;
+    // The cell's offspring holds a lethal gene.
+    bool CellLethal(const QModelIndex& index) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

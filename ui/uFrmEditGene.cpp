@@ -4,6 +4,7 @@
 #include "ui/CoreText.h"
 #include "ui/ShowMessage.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +12,9 @@
 #include <QPushButton>
 
 namespace {
+
+// A note says in a few words what the animals live with; a file line holds far more.
+constexpr int MaxHealthNoteLength = 200;
 
 // A typed Gene ID character that can be written into a gene-set file and read back unchanged.
 bool IsValidTypedID(QChar c) {
@@ -99,12 +103,23 @@ void TfrmAddGene::btnOKClick() {
 TfrmEditGene::TfrmEditGene(QWidget* owner, const TLocusList& geneSet)
     : TGeneDialog(owner, "frmEditGene", "Edit Gene", true, geneSet) {
     Fields()->addRow("Gene ID", edID);
+    chkLethal = new QCheckBox("Lethal", this);
+    chkLethal->setObjectName("chkLethal");
+    chkLethal->setToolTip("An animal with this gene does not hatch");
+    Fields()->addRow(QString(), chkLethal);
+    edHealthNote = new QLineEdit(this);
+    edHealthNote->setObjectName("edHealthNote");
+    edHealthNote->setPlaceholderText("none");
+    edHealthNote->setMaxLength(MaxHealthNoteLength);
+    Fields()->addRow("Health note", edHealthNote);
 }
 
 void TfrmEditGene::SetGene(TGene* gene) {
     Gene = gene;
     SetCoreText(edGeneName, gene->Name);
     SetCoreText(edID, gene->Code());
+    chkLethal->setChecked(gene->Lethal);
+    SetCoreText(edHealthNote, gene->HealthNote);
 }
 
 void TfrmEditGene::edIDChange() {
@@ -128,4 +143,9 @@ void TfrmEditGene::btnOKClick() {
     const std::string code = ToCore(edID->text());
     const std::string sorted = SortPair(code);
     Gene->SetAlleles(sorted[0], sorted[1]);
+    Gene->Lethal = chkLethal->isChecked();
+    // One line without blanks at its ends, as the gene-set file reads it back; a note left as it was keeps
+    // its bytes.
+    const QString note = edHealthNote->text();
+    Gene->HealthNote = note == note.simplified() ? CoreTextOf(edHealthNote) : ToCore(note.simplified());
 }

@@ -3,6 +3,7 @@
 
 #include "ui/EditDialog.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class TGene;
@@ -43,11 +44,14 @@ protected:
     void btnOKClick() override;
 };
 
-// An existing gene: its name and its two-character code.
+// An existing gene: its name, its two-character code and its health marks.
 class TfrmEditGene : public TGeneDialog {
     Q_OBJECT
 public:
     TfrmEditGene(QWidget* owner, const TLocusList& geneSet);
+
+    QCheckBox* chkLethal;
+    QLineEdit* edHealthNote;
 
     void SetGene(TGene* gene);
     void edIDChange() override;

@@ -2,9 +2,12 @@
 
 #include "calc/Calculation.h"
 #include "model/Text.h"
+#include "storage/FileIO.h"
 #include "storage/GeneSetFolder.h"
+#include "storage/IniFile.h"
 #include "storage/PairingFile.h"
 #include "storage/ShippedGeneSets.h"
+#include "ui/ClutchView.h"
 #include "ui/CoreText.h"
 #include "ui/FileDialogs.h"
 #include "ui/FramePlacement.h"
@@ -13,6 +16,7 @@
 #include "ui/ShowMessage.h"
 #include "ui/uFrmEditIniFileName.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -21,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -29,6 +34,9 @@
 namespace {
 
 const QString PairingFilter = "Zygora gene selection (*.zyg)";
+
+const char* const ClutchViewSection = "Config";
+const char* const ClutchViewKey = "ClutchView";
 
 // A damaged file may hold any size; a window larger than this is never meant.
 constexpr int MaxWindowSide = 10000;
@@ -163,6 +171,7 @@ void TfrmMain::FormCreate() {
         ShowSelectedGeneSet({});
     RestoreParentSelection();
     BuildImageFrames();
+    RestoreClutchViewChoice();
     pcMain->setCurrentWidget(tsCalc);
 }
 
@@ -187,7 +196,26 @@ void TfrmMain::SaveAtExit() {
         return;
     FBackups.KeepBeforeReplacing(mainSettings);
     std::string message;
-    if (!WriteFileKey(mainSettings, "Statistics", "IniFile", name, message))
+    if (!WriteFileKey(mainSettings, "Statistics", "IniFile", name, message)) {
+        ShowMessage(FromCore(message));
+        return;
+    }
+    KeepClutchViewChoice(mainSettings);
+}
+
+// The view is shown unless the key says otherwise; the key is written only while it is hidden, and the
+// save of the whole file before it drops the key.
+void TfrmMain::RestoreClutchViewChoice() {
+    std::string content;
+    std::string reason;
+    if (ReadWholeFile(MainSettingsPath(FAppDir), content, reason) == TReadResult::Ok)
+        chkClutchView->setChecked(TIniFile(content).ReadValue(ClutchViewSection, ClutchViewKey) != "0");
+}
+
+void TfrmMain::KeepClutchViewChoice(const std::string& mainSettings) {
+    std::string message;
+    if (!chkClutchView->isChecked() &&
+        !WriteFileKey(mainSettings, ClutchViewSection, ClutchViewKey, "0", message))
         ShowMessage(FromCore(message));
 }
 
@@ -236,6 +264,7 @@ void TfrmMain::ApplyGeneSetState() {
     SetCoreText(Edit2, FGeneSet.Female);
     FMale.Possible = FGeneSet.MalePossible;
     FFemale.Possible = FGeneSet.FemalePossible;
+    pnlClutch->spnEggs->setValue(FGeneSet.ClutchSize);
 }
 
 void TfrmMain::CollectGeneSetState() {
@@ -252,6 +281,7 @@ void TfrmMain::CollectGeneSetState() {
     FGeneSet.CombiIndex = rgCombi->ItemIndex();
     FGeneSet.PhenotypeIndex = rgPheno->ItemIndex();
     FGeneSet.PossibleHetsIndex = rgPossible->ItemIndex();
+    FGeneSet.ClutchSize = pnlClutch->spnEggs->value();
 }
 
 bool TfrmMain::SaveGeneSet(const std::string& path) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -26,6 +27,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QVBoxLayout;
 class TCalcResult;
+class TClutchView;
 class TFramePlacement;
 class TGridModel;
 class TRadioGroup;
@@ -103,6 +105,8 @@ public:
     QTextEdit* reResult;
     QTableView* sgResult;
     QLabel* lblGridNote; // beside the grid: it shows every possible het taken as het
+    QCheckBox* chkClutchView;
+    TClutchView* pnlClutch;
     QScrollArea* sbMale;
     QScrollArea* sbFemale;
     QToolButton* btnClearMale;
@@ -185,6 +189,9 @@ private:
     void FormCreate();
     void FormDestroy();
     void SaveAtExit();
+    // Whether the clutch view is shown is the window's own choice, kept in the main settings file only.
+    void RestoreClutchViewChoice();
+    void KeepClutchViewChoice(const std::string& mainSettings);
     void BuildParentPanel(TParentColumn& column);
     void ClearParentGenes(TParentColumn& column);
     void SelectParentGenes(TParentColumn& column, const std::string& selection);

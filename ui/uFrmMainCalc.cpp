@@ -4,6 +4,7 @@
 #include "calc/AlleleQuestions.h"
 #include "calc/Calculation.h"
 #include "model/Text.h"
+#include "ui/ClutchView.h"
 #include "ui/CoreText.h"
 #include "ui/GridColumnSizer.h"
 #include "ui/GridModel.h"
@@ -12,6 +13,7 @@
 #include "ui/ReportPrinter.h"
 #include "ui/WidgetKit.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -188,6 +190,10 @@ void TfrmMain::BuildCalcTab() {
         ++position;
         connect(group, &TRadioGroup::Click, this, &TfrmMain::btnCalcClick);
     }
+    chkClutchView = new QCheckBox("Clutch view", pnlTop);
+    chkClutchView->setObjectName("chkClutchView");
+    chkClutchView->setChecked(true);
+    options->addWidget(chkClutchView, 2, 0, 1, 2);
     top->addLayout(options, 0, 2, 4, 1);
     int column = 3;
     top->setColumnStretch(column++, 1);
@@ -226,10 +232,14 @@ void TfrmMain::BuildCalcTab() {
     sgResult->verticalHeader()->setMinimumWidth(65);
     gridLayout->addWidget(lblGridNote);
     gridLayout->addWidget(sgResult, 1);
+    pnlClutch = new TClutchView(results);
+    connect(chkClutchView, &QCheckBox::toggled, pnlClutch, &QWidget::setVisible);
     results->addWidget(reResult);
+    results->addWidget(pnlClutch);
     results->addWidget(gridPanel);
     results->setStretchFactor(0, 3);
-    results->setStretchFactor(1, 2);
+    results->setStretchFactor(1, 3);
+    results->setStretchFactor(2, 2);
     leftLayout->addWidget(results, 1);
 
     tabLayout->addWidget(left, 1);
@@ -298,6 +308,7 @@ void TfrmMain::btnCalcClick() {
     reResult->setPlainText(lines.join('\n'));
     FGrid->SetResult(FResult);
     lblGridNote->setVisible(!FResult->Refused() && (!FMale.Possible.empty() || !FFemale.Possible.empty()));
+    pnlClutch->ShowResult(FResult.get(), {options.DecimalSeparator, FAppDir, SelectedGeneSet()});
     const QString widest = FromCore(FResult->CellText(0, 1));
     sgResult->verticalHeader()->setFixedWidth(
         std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));

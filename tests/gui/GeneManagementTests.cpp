@@ -1,3 +1,4 @@
+#include "model/Locus.h"
 #include "storage/GeneSetFile.h"
 #include "ui/RadioGroup.h"
 #include "ui/uFrmEditCombi.h"
@@ -6,6 +7,7 @@
 
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -146,6 +148,8 @@ private slots:
         Select(window->lvLocusItems, 2);
         WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
             dialog.edGeneName->setText("changed");
+            dialog.chkLethal->setChecked(true);
+            dialog.edHealthNote->setText("wobble");
             dialog.btnCancel->click();
         });
         window->btnEditGene->click();
@@ -187,9 +191,14 @@ private slots:
             QVERIFY(!dialog.btnOK->isEnabled());
             dialog.edID->setText("b+");
             dialog.edGeneName->setText("Carrier");
+            dialog.chkLethal->setChecked(true);
+            dialog.edHealthNote->setText(" eye\tdefects  ");
             dialog.btnOK->click();
         });
         window->btnEditGene->click();
+        const TGene& carrier = *window->LocusList()[1]->Genes()[1];
+        QVERIFY(carrier.Lethal);
+        QCOMPARE(carrier.HealthNote, std::string("eye defects"));
         QCOMPARE(fixture.Messages.size(), 2);
         QCOMPARE(SelectedRow(window->lvLocusList), QString("Anery"));
         QCOMPARE(Rows(window->lvLocusItems)[1], QString("+b Carrier"));

@@ -1,6 +1,7 @@
 #include "calc/Calculation.h"
 #include "storage/GeneSetFile.h"
 #include "storage/ShippedGeneSets.h"
+#include "ui/ClutchView.h"
 #include "ui/GridModel.h"
 #include "ui/RadioGroup.h"
 #include "ui/ReportPrinter.h"
@@ -8,6 +9,7 @@
 
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -218,6 +221,69 @@ private slots:
         const TCalcResult refused = CalculateOnDefaultSet(tooLarge + "+A", "aaee", {1, 1, 1, 1, "."});
         QVERIFY(refused.Refused());
         QCOMPARE(window->reResult->toPlainText(), QString::fromStdString(refused.RefusalMessage()));
+    }
+
+    void ClutchViewFollowsTheReportTheEggsAndTheSelection() {
+        TWindowFixture fixture;
+        auto window = fixture.StartOnDefaultSet();
+        window->LocusList()[0]->Genes()[1]->HealthNote = "wobble";
+        window->LocusList()[0]->Genes()[2]->Lethal = true;
+        window->Edit1->setText("+a");
+        window->Edit2->setText("+a");
+        window->rgPossible->SetItemIndex(1);
+        window->btnCalc->click();
+        const TClutchModel& clutch = window->pnlClutch->Model();
+        const TCalcResult& result = *window->Result();
+        QCOMPARE(clutch.rowCount(), 2);
+        const auto cell = [&clutch](int row, int column, int role = Qt::DisplayRole) {
+            return clutch.data(clutch.index(row, column), role);
+        };
+        for (int row = 0; row < 2; ++row)
+            QVERIFY(result.OffspringReportLine(size_t(row))
+                        .starts_with(cell(row, TClutchModel::ShareColumn).toString().toStdString() + " " +
+                                     cell(row, TClutchModel::NameColumn).toString().toStdString()));
+        QCOMPARE(cell(1, TClutchModel::ShareColumn, TClutchModel::ShareRole).toDouble(), 2.0 / 3);
+        QCOMPARE(cell(1, TClutchModel::HealthColumn).toString(), QString("wobble"));
+        QCOMPARE(cell(0, TClutchModel::HealthColumn).toString(), QString());
+        // Of the eggs laid: 1/4 Normal, 1/2 het. Amel, 1/4 lost.
+        QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("3.0"));
+        QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("96.8%"));
+        window->pnlClutch->spnEggs->setValue(2);
+        QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("0.5"));
+        QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("43.8%"));
+        window->pnlClutch->tvClutch->selectAll();
+        QCOMPARE(window->pnlClutch->lblClutchChance->text(),
+                 QString("Normal or het. Amel: 93.8% in a clutch of 2"));
+
+        // The grid strikes through the cell of the lethal aa only.
+        const TGridModel& grid = *static_cast<const TGridModel*>(window->sgResult->model());
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < 2; ++column)
+                QCOMPARE(grid.data(grid.index(row, column), Qt::FontRole).value<QFont>().strikeOut(),
+                         row == 1 && column == 1);
+    }
+
+    void EggsAndTheClutchViewChoiceAreKept() {
+        TWindowFixture fixture;
+        fixture.WriteSerpentiaFolder();
+        fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=0\r\n");
+        auto window = fixture.Start();
+        window->pnlClutch->spnEggs->setValue(20);
+        PickGeneSet(*window, "Boas");
+        QCOMPARE(window->pnlClutch->spnEggs->value(), 12);
+        PickGeneSet(*window, "Serpentia");
+        QCOMPARE(window->pnlClutch->spnEggs->value(), 20);
+        QVERIFY(fixture.Folder.Read("Boas.INI").find("ClutchSize") == std::string::npos);
+
+        window->chkClutchView->setChecked(false);
+        window->close();
+        QVERIFY(fixture.Folder.Read("GenericZygora.INI").find("ClutchView=0") != std::string::npos);
+        QVERIFY(fixture.Folder.Read("Serpentia.INI").find("ClutchView") == std::string::npos);
+        window = fixture.Start();
+        QVERIFY(!window->chkClutchView->isChecked());
+        window->chkClutchView->setChecked(true);
+        window->close();
+        QVERIFY(fixture.Folder.Read("GenericZygora.INI").find("ClutchView") == std::string::npos);
     }
 
     void SwitchingSavesTheOutgoingSetAndLoadsThePickedOne() {
