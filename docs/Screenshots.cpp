@@ -246,8 +246,8 @@ int main(int argc, char* argv[]) {
     dialog.show();
     saved = Save(dialog, pictures.filePath("edit-gene-dialog.png")) && saved;
     dialog.close();
-    saved = SavePossibleHets(window, pictures.filePath("possible-hets.png")) && saved;
     saved = SaveGuidePictures(window, pictures, QDir(folder.path())) && saved;
+    saved = SavePossibleHets(window, pictures.filePath("possible-hets.png")) && saved;
     saved = SaveClutchView(window, pictures) && saved;
     window.close();
     return saved ? 0 : 1;
