@@ -187,8 +187,11 @@ void TfrmMain::btnCalcClick() {
     options.PhenotypeIndex = rgPheno->ItemIndex();
     options.PossibleHetsIndex = rgPossible->ItemIndex();
     options.DecimalSeparator = DecimalSeparator();
-    FResult = std::make_shared<TCalcResult>(
+    // The grid shows the new result before the old one goes.
+    auto result = std::make_unique<TCalcResult>(
         RunCalculation(CoreTextOf(Edit1), CoreTextOf(Edit2), options, LocusList(), CombiList()));
+    FGrid->SetResult(result.get());
+    FResult = std::move(result);
 
     QStringList lines;
     if (FResult->Refused()) {
@@ -199,7 +202,6 @@ void TfrmMain::btnCalcClick() {
             lines << FromCore(line);
     }
     reResult->setPlainText(lines.join('\n'));
-    FGrid->SetResult(FResult);
     const QString widest = FromCore(FResult->CellText(0, 1));
     sgResult->verticalHeader()->setFixedWidth(
         std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));
