@@ -151,6 +151,12 @@ TFraction TCalcResult::EggShareOf(const std::vector<size_t>& lines) const {
     return Reduced(count, FTotal + FUnhatched);
 }
 
+// The grid's type is complete only here.
+TCalcResult::TCalcResult() = default;
+TCalcResult::TCalcResult(TCalcResult&&) noexcept = default;
+TCalcResult& TCalcResult::operator=(TCalcResult&&) noexcept = default;
+TCalcResult::~TCalcResult() = default;
+
 const std::vector<std::string>& TCalcResult::LethalGeneNames() const {
     static const std::vector<std::string> None;
     return FGrid ? FGrid->LethalGeneNames() : None;
@@ -176,20 +182,6 @@ std::string TCalcResult::FemaleGamete(uint64_t column) const {
     return column >= 1 && column <= FemaleGameteCount() ? FGrid->Female().Gamete(column - 1) : std::string();
 }
 
-const std::vector<std::string>& TCalcResult::MaleGametes() const {
-    if (FMaleGametes.size() != MaleGameteCount())
-        for (uint64_t row = 1; row <= MaleGameteCount(); ++row)
-            FMaleGametes.push_back(MaleGamete(row));
-    return FMaleGametes;
-}
-
-const std::vector<std::string>& TCalcResult::FemaleGametes() const {
-    if (FFemaleGametes.size() != FemaleGameteCount())
-        for (uint64_t column = 1; column <= FemaleGameteCount(); ++column)
-            FFemaleGametes.push_back(FemaleGamete(column));
-    return FFemaleGametes;
-}
-
 std::string TCalcResult::CellText(uint64_t column, uint64_t row) const {
     if (column == 0)
         return MaleGamete(row);
@@ -204,7 +196,7 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
                            TLocusList& loci, const TCombiList& combis,
                            const TPairingPossibleHets& possibleHets) {
     TCalcResult result;
-    auto grid = std::make_shared<TPunnettGrid>(male, female);
+    auto grid = std::make_unique<TPunnettGrid>(male, female);
     result.FRefusal = TooLargeMessage(*grid);
     if (result.Refused())
         return result;

@@ -66,6 +66,11 @@ constexpr int MaxPossibleHets = 12;
 
 class TCalcResult {
 public:
+    TCalcResult();
+    TCalcResult(TCalcResult&&) noexcept;
+    TCalcResult& operator=(TCalcResult&&) noexcept;
+    ~TCalcResult();
+
     // Too large to calculate: the message is shown instead of the report, and the grid is empty.
     bool Refused() const { return !FRefusal.empty(); }
     const std::string& RefusalMessage() const { return FRefusal; }
@@ -89,9 +94,6 @@ public:
     uint64_t FemaleGameteCount() const;
     std::string MaleGamete(uint64_t row) const;      // row 1 .. MaleGameteCount()
     std::string FemaleGamete(uint64_t column) const; // column 1 .. FemaleGameteCount()
-    // All gametes as one list each; built on first use, large for large grids.
-    const std::vector<std::string>& MaleGametes() const;   // column 0, rows 1..n of the grid
-    const std::vector<std::string>& FemaleGametes() const; // row 0, columns 1..m of the grid
     // Any cell of the grid like the string grid: column 0 the male gametes, row 0 the female ones, the
     // corner and cells outside the grid empty. Cheap; never touches the gene set.
     std::string CellText(uint64_t column, uint64_t row) const;
@@ -119,9 +121,7 @@ private:
     std::vector<std::string> FNotes; // the different health notes of the lines, as their lines end
     TCount FTotal = 0;
     TCount FUnhatched = 0;
-    std::shared_ptr<const TPunnettGrid> FGrid;
-    mutable std::vector<std::string> FMaleGametes;
-    mutable std::vector<std::string> FFemaleGametes;
+    std::unique_ptr<const TPunnettGrid> FGrid;
 };
 
 // Runs the calculation as the Calculate button does, with `male` and `female` exactly as typed. The

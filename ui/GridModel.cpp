@@ -21,9 +21,9 @@ int ViewedCount(uint64_t gametes) {
 
 TGridModel::TGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TGridModel::SetResult(std::shared_ptr<const TCalcResult> result) {
+void TGridModel::SetResult(const TCalcResult* result) {
     beginResetModel();
-    FResult = std::move(result);
+    FResult = result;
     endResetModel();
 }
 

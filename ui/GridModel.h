@@ -5,15 +5,14 @@
 
 #include <QAbstractTableModel>
 
-#include <memory>
-
 class TGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit TGridModel(QObject* parent);
 
-    // Shows the grid of a calculation; none shows the empty grid of two rows and two columns.
-    void SetResult(std::shared_ptr<const TCalcResult> result);
+    // Shows the grid of a calculation, not owned: it must outlive the model or be replaced before it goes.
+    // None shows the empty grid of two rows and two columns.
+    void SetResult(const TCalcResult* result);
     // Text of a cell as the grid numbers them: row 0 the female gametes, column 0 the male gametes.
     QString CellText(int column, int row) const;
     // The cell's offspring holds a lethal gene.
@@ -25,5 +24,5 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::shared_ptr<const TCalcResult> FResult;
+    const TCalcResult* FResult = nullptr;
 };

@@ -57,7 +57,11 @@ void InsertSorted(QComboBox* list, const QString& name) {
 } // namespace
 
 TfrmMain::TfrmMain(const std::string& appDir, QWidget* parent)
-    : QMainWindow(parent), FAppDir(appDir), FBackups(appDir) {
+    : QMainWindow(parent), FAppDir(appDir),
+      FBackups(appDir), FFramePictures{appDir, [this] { return SelectedGeneSet(); },
+                                       [this](const std::string& file, const std::string& message) {
+                                           ShowPictureProblem(file, message);
+                                       }} {
     setObjectName("frmMain");
     setWindowTitle("Zygora");
     QFont eightPoint = font();
@@ -353,9 +357,7 @@ bool TfrmMain::SaveSetToItsFile() {
 bool TfrmMain::ReloadGeneSet() {
     if (!LoadGeneSet())
         return false;
-    BuildParentSelection();
-    RefreshGeneLists();
-    BuildImageFrames();
+    RebuildLocusViews();
     return true;
 }
 

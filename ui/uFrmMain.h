@@ -3,6 +3,7 @@
 
 #include "storage/BackupFolder.h"
 #include "storage/GeneSetFile.h"
+#include "ui/uPnlImageFrame.h"
 
 #include <QMainWindow>
 
@@ -31,7 +32,6 @@ class TClutchView;
 class TFramePlacement;
 class TGridModel;
 class TRadioGroup;
-class TpnlImageFrame;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -70,9 +70,6 @@ public:
     void BuildImageFrames();
     void ShowLocusImages(TLocus* locus);
     void ShowCombiImage(TCombi* combi);
-    // Shows what is wrong with a picture file, once per file and run: every rebuild of the frames reads
-    // the file again.
-    void ShowPictureProblem(const std::string& pictureFile, const std::string& message);
     TLocus* SelectedLocus() const;
     TGene* SelectedGene() const;
     TCombi* SelectedCombi() const;
@@ -200,11 +197,18 @@ private:
     void KeepPossibleHetsOfFields();
     void ShowPossibleHets();
     void ForgetGeneViews();
-    // After loci or genes changed: the lists, the parent selection and the image frames.
-    void RebuildLocusViews();
+    enum class TGeneListRefill { All, SelectedLocus };
+    // After loci or genes changed: the gene lists (all, which selects the first locus, or only the genes
+    // of the selected locus, which keeps it in view), the parent selection and the image frames.
+    void RebuildLocusViews(TGeneListRefill refill = TGeneListRefill::All);
+    // After combinations changed: their list and the image frames.
+    void RebuildCombiViews();
     // A frame of the picture strip, `position` frames from its left end.
     TpnlImageFrame* AddStripFrame(const QString& name, int position);
     void ForgetImageFrames();
+    // Shows what is wrong with a picture file, once per file and run: every rebuild of the frames reads
+    // the file again.
+    void ShowPictureProblem(const std::string& pictureFile, const std::string& message);
     // Frees the frames that show this gene or combination before it is freed.
     void ForgetImageFramesOf(const void* object);
     void ApplyGeneSetState();
@@ -227,11 +231,12 @@ private:
     TBackupFolder FBackups;
     std::set<std::string> FUnreadFiles;      // files whose load failed in this run
     std::set<std::string> FReportedPictures; // picture files whose problem has been shown
+    TFramePictures FFramePictures;
     TGeneSet FGeneSet;
     TParentColumn FMale{};
     TParentColumn FFemale{};
     QString FSelectedName;
-    std::shared_ptr<TCalcResult> FResult;
+    std::unique_ptr<TCalcResult> FResult;
     TGridModel* FGrid = nullptr;
     TFramePlacement* FFramePlacement = nullptr;
     bool FDestroyed = false;

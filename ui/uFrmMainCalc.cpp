@@ -292,9 +292,13 @@ void TfrmMain::btnCalcClick() {
     options.PhenotypeIndex = rgPheno->ItemIndex();
     options.PossibleHetsIndex = rgPossible->ItemIndex();
     options.DecimalSeparator = DecimalSeparator();
-    FResult = std::make_shared<TCalcResult>(RunCalculation(CoreTextOf(Edit1), CoreTextOf(Edit2), options,
-                                                           LocusList(), CombiList(),
-                                                           {FMale.Possible, FFemale.Possible}));
+    // The grid and the clutch view show the new result before the old one goes.
+    auto result = std::make_unique<TCalcResult>(RunCalculation(CoreTextOf(Edit1), CoreTextOf(Edit2), options,
+                                                               LocusList(), CombiList(),
+                                                               {FMale.Possible, FFemale.Possible}));
+    FGrid->SetResult(result.get());
+    pnlClutch->ShowResult(result.get(), {options.DecimalSeparator, FAppDir, SelectedGeneSet()});
+    FResult = std::move(result);
     ShowPossibleHets();
 
     QStringList lines;
@@ -306,9 +310,7 @@ void TfrmMain::btnCalcClick() {
             lines << FromCore(line);
     }
     reResult->setPlainText(lines.join('\n'));
-    FGrid->SetResult(FResult);
     lblGridNote->setVisible(!FResult->Refused() && (!FMale.Possible.empty() || !FFemale.Possible.empty()));
-    pnlClutch->ShowResult(FResult.get(), {options.DecimalSeparator, FAppDir, SelectedGeneSet()});
     const QString widest = FromCore(FResult->CellText(0, 1));
     sgResult->verticalHeader()->setFixedWidth(
         std::max(65, sgResult->fontMetrics().horizontalAdvance(widest) + 12));

@@ -194,9 +194,17 @@ void TfrmMain::RefreshGeneLists() {
     RefreshCombiList();
 }
 
-void TfrmMain::RebuildLocusViews() {
-    RefreshGeneLists();
+void TfrmMain::RebuildLocusViews(TGeneListRefill refill) {
+    if (refill == TGeneListRefill::All)
+        RefreshGeneLists();
+    else
+        ShowLocusGenes();
     BuildParentSelection();
+    BuildImageFrames();
+}
+
+void TfrmMain::RebuildCombiViews() {
+    RefreshCombiList();
     BuildImageFrames();
 }
 
@@ -339,10 +347,8 @@ void TfrmMain::btnAddGeneClick() {
         else
             locus->Genes().Remove(gene);
     }
-    RefreshGeneLists();
-    ShowLocusGenes();
-    BuildParentSelection();
-    BuildImageFrames();
+    // The refill selects the first locus, and so shows that locus's genes.
+    RebuildLocusViews();
 }
 
 void TfrmMain::lvLocusItemsDblClick() {
@@ -353,9 +359,7 @@ void TfrmMain::lvLocusItemsDblClick() {
     dialog.SetGene(gene);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    ShowLocusGenes();
-    BuildParentSelection();
-    BuildImageFrames();
+    RebuildLocusViews(TGeneListRefill::SelectedLocus);
 }
 
 void TfrmMain::btnDeleteGeneClick() {
@@ -373,11 +377,9 @@ void TfrmMain::btnAddCombiClick() {
     TfrmEditCombi dialog(this, LocusList());
     TCombi* combi = CombiList().Add(std::make_unique<TCombi>());
     dialog.SetCombi(combi);
-    if (dialog.exec() == QDialog::Accepted)
-        RefreshCombiList();
-    else
+    if (dialog.exec() != QDialog::Accepted)
         CombiList().Remove(combi);
-    BuildImageFrames();
+    RebuildCombiViews();
 }
 
 void TfrmMain::btnEditCombiClick() {
@@ -386,9 +388,8 @@ void TfrmMain::btnEditCombiClick() {
         return;
     TfrmEditCombi dialog(this, LocusList());
     dialog.SetCombi(combi);
-    if (dialog.exec() == QDialog::Accepted)
-        RefreshCombiList();
-    BuildImageFrames();
+    dialog.exec();
+    RebuildCombiViews();
 }
 
 void TfrmMain::btnDeleteCombiClick() {
@@ -398,8 +399,7 @@ void TfrmMain::btnDeleteCombiClick() {
     lvCombiList->clear();
     ForgetImageFramesOf(combi);
     CombiList().Remove(combi);
-    RefreshCombiList();
-    BuildImageFrames();
+    RebuildCombiViews();
 }
 
 void TfrmMain::btnRestoreDefaultsClick() {

@@ -50,7 +50,7 @@ void TfrmMain::BuildImageFrames() {
     QVBoxLayout* layout = RowsOf(sbxImages);
     // Every new frame enters at the top, so the last combination leads and the first gene comes last.
     const auto addFrame = [&](const QString& name) {
-        auto* frame = new TpnlImageFrame(*this, box);
+        auto* frame = new TpnlImageFrame(FFramePictures, box);
         frame->setObjectName(name);
         layout->insertWidget(0, frame, 0, Qt::AlignLeft);
         return frame;
@@ -66,7 +66,7 @@ void TfrmMain::BuildImageFrames() {
 }
 
 TpnlImageFrame* TfrmMain::AddStripFrame(const QString& name, int position) {
-    auto* frame = new TpnlImageFrame(*this, sbxImages2->widget());
+    auto* frame = new TpnlImageFrame(FFramePictures, sbxImages2->widget());
     frame->setObjectName(name);
     frame->move(position * StripStep, 0);
     frame->show();

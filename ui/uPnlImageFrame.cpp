@@ -1,18 +1,19 @@
 #include "ui/uPnlImageFrame.h"
 
+#include "model/Combi.h"
+#include "model/Gene.h"
 #include "storage/PictureFolder.h"
 #include "ui/CoreText.h"
 #include "ui/Pictures.h"
 #include "ui/ShowMessage.h"
-#include "ui/uFrmMain.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
-TpnlImageFrame::TpnlImageFrame(TfrmMain& mainWindow, QWidget* parent)
-    : QWidget(parent), OpenPictureDialog1(this), FMainWindow(mainWindow) {
+TpnlImageFrame::TpnlImageFrame(const TFramePictures& pictures, QWidget* parent)
+    : QWidget(parent), OpenPictureDialog1(this), FPictures(pictures) {
     setFixedSize(FrameWidth, FrameHeight);
 
     Panel1 = new QFrame(this);
@@ -60,7 +61,7 @@ void TpnlImageFrame::SetCombi(TCombi* combi) {
 std::string TpnlImageFrame::PictureFile() const {
     if (FGene == nullptr && FCombi == nullptr)
         return {};
-    return PictureFilePath(FMainWindow.AppDir(), FMainWindow.SelectedGeneSet(),
+    return PictureFilePath(FPictures.AppDir, FPictures.GeneSetName(),
                            FGene != nullptr ? FGene->Name : FCombi->Name);
 }
 
@@ -74,7 +75,7 @@ void TpnlImageFrame::ShowNameAndPicture(const std::string& name) {
     if (read == TReadResult::Ok)
         ShowPicture(ToQImage(picture));
     else if (read == TReadResult::Failed)
-        FMainWindow.ShowPictureProblem(file, message);
+        FPictures.ShowProblem(file, message);
 }
 
 // Only a copy that fits the picture area is kept: a camera's photograph at full size would take some

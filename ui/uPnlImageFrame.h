@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class QFrame;
@@ -13,7 +14,14 @@ class QLabel;
 class QPushButton;
 class TCombi;
 class TGene;
-class TfrmMain;
+
+// What the frames of one window share: the folder of the pictures, the gene set they belong to (the one
+// the window's selector shows at the moment a picture is read or stored), and who hears of a damaged one.
+struct TFramePictures {
+    std::string AppDir;
+    std::function<std::string()> GeneSetName;
+    std::function<void(const std::string& pictureFile, const std::string& message)> ShowProblem;
+};
 
 class TpnlImageFrame : public QWidget {
     Q_OBJECT
@@ -21,9 +29,8 @@ public:
     static constexpr int FrameWidth = 234;
     static constexpr int FrameHeight = 110;
 
-    // The picture's file is named after the gene set the main window's selector shows; the main window
-    // reports a damaged picture.
-    TpnlImageFrame(TfrmMain& mainWindow, QWidget* parent);
+    // `pictures` outlives the frame.
+    TpnlImageFrame(const TFramePictures& pictures, QWidget* parent);
 
     // Binds the frame to the gene or combination, not owned, and shows its name and its picture.
     void SetGene(TGene* gene);
@@ -46,7 +53,7 @@ private:
     void ShowNameAndPicture(const std::string& name);
     void ShowPicture(const QImage& picture);
 
-    TfrmMain& FMainWindow;
+    const TFramePictures& FPictures;
     TGene* FGene = nullptr;
     TCombi* FCombi = nullptr;
 };

@@ -63,70 +63,44 @@ private slots:
     }
     void cleanup() { SetMessageHandler({}); }
 
-    void ControlsOfTheTabAndTheFirstDeal() {
+    // The board's rules are proved by its own tests; here only that clicks, buttons, pictures and the count
+    // line reach it and show it.
+    void BoardIsWiredToPaintBoxButtonsAndCountLine() {
         TFunTab tab;
         QCOMPARE(PaintBox(tab)->size(), QSize(329, 359));
         QCOMPARE(CountLine(tab), QString("Count = 0 selected = 0"));
-
         // The first game is dealt: a shaded stone on grey in every cell.
         QCOMPARE(tab.Board().Stones().size(), size_t(JBColumns * JBRows));
-        const QImage shot = Shot(tab);
+        QImage shot = Shot(tab);
         for (int c = 0; c < JBColumns; ++c)
             for (int r = 0; r < JBRows; ++r) {
                 QCOMPARE(CornerOf(shot, c, r), Grey);
                 QVERIFY(StoneOf(shot, c, r) != Grey);
             }
-    }
 
-    void ClicksOnThePaintBoxMarkAndRemoveAGroup() {
-        TFunTab tab;
         tab.Board().LayOut(Checkered({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {8, 0, 1}, {8, 1, 1}}));
-        ClickCell(tab, 0, 0);
+        QTest::mouseClick(tab.findChild<QPushButton*>("bntHint"), Qt::LeftButton);
         QCOMPARE(CountLine(tab), QString("Count = 0 selected = 6"));
-        QImage shot = Shot(tab);
+        shot = Shot(tab);
         QCOMPARE(CornerOf(shot, 2, 0), Silver);
         QCOMPARE(CornerOf(shot, 3, 0), Grey);
         QVERIFY(IsPurpleShade(StoneOf(shot, 2, 0)));
-
         // Any button confirms, whatever keys are held.
         ClickCell(tab, 1, 0, Qt::RightButton, Qt::ShiftModifier);
         QCOMPARE(CountLine(tab), QString("Count = 6 selected = 0"));
-        shot = Shot(tab);
-        for (int c = 0; c < 3; ++c) {
-            QCOMPARE(CornerOf(shot, c, 0), Grey);
-            QCOMPARE(StoneOf(shot, c, 0), Grey);
-        }
-        QVERIFY(FMessages.empty());
-    }
-
-    void HintAndUndoButtons() {
-        TFunTab tab;
-        tab.Board().LayOut(Checkered(
-            {{5, 0, 1}, {6, 0, 1}, {5, 1, 1}, {6, 1, 1}, {5, 2, 1}, {6, 2, 1}, {0, 10, 0}, {0, 11, 0}}));
-        QTest::mouseClick(tab.findChild<QPushButton*>("bntHint"), Qt::LeftButton);
-        QCOMPARE(CountLine(tab), QString("Count = 0 selected = 30"));
-        QCOMPARE(CornerOf(Shot(tab), 6, 2), Silver);
-
-        ClickCell(tab, 6, 2);
-        QCOMPARE(CountLine(tab), QString("Count = 30 selected = 0"));
-        QCOMPARE(StoneOf(Shot(tab), 5, 0), Grey);
-
+        QCOMPARE(StoneOf(Shot(tab), 1, 0), Grey);
         QTest::mouseClick(tab.findChild<QToolButton*>("btnUndo"), Qt::LeftButton);
         QCOMPARE(CountLine(tab), QString("Count = 0 selected = 0"));
-        QVERIFY(StoneOf(Shot(tab), 5, 0) != Grey);
-        QCOMPARE(CornerOf(Shot(tab), 6, 2), Grey);
-    }
+        QVERIFY(StoneOf(Shot(tab), 1, 0) != Grey);
+        QCOMPARE(CornerOf(Shot(tab), 2, 0), Grey);
 
-    void LastPixelEndsTheGameAndStartKeepsTheOldLine() {
-        TFunTab tab;
+        // The last pixel of the paint box belongs to the last cell.
         tab.Board().LayOut(Checkered({{10, 10, 2}, {10, 11, 2}}));
         QTest::mouseClick(PaintBox(tab), Qt::LeftButton, {}, QPoint(328, 358));
         QTest::mouseClick(PaintBox(tab), Qt::MiddleButton, {}, QPoint(328, 358));
         QCOMPARE(FMessages, std::vector<QString>{"Gameover, you have 2 points"});
-
         QTest::mouseClick(tab.findChild<QPushButton*>("bntHint"), Qt::LeftButton);
         QCOMPARE(FMessages.back(), QString("No options left"));
-
         QTest::mouseClick(tab.findChild<QPushButton*>("btnStart"), Qt::LeftButton);
         QCOMPARE(tab.Board().Score(), 0);
         QCOMPARE(CountLine(tab), QString("Count = 2 selected = 0"));

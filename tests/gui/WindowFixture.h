@@ -1,5 +1,5 @@
 // A main window started in a fresh application folder, with messages, questions and file dialogs answered by
-// the test.
+// the test, and any other dialog nobody asked for closed at once as a failure.
 #pragma once
 
 #include "storage/DefaultGeneSet.h"
@@ -11,15 +11,50 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QScrollArea>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
 #include <memory>
 
+// Drivers of WhenDialogShows still waiting for their dialog.
+inline int& DialogsAwaited() {
+    static int count = 0;
+    return count;
+}
+
+// A modal dialog shown while no test waits for one would hold the test in its exec() until the run's
+// timeout; it is closed instead, and the test fails naming it.
+class TDialogWatchdog {
+public:
+    TDialogWatchdog() {
+        FTimer.setInterval(100);
+        QObject::connect(&FTimer, &QTimer::timeout, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || DialogsAwaited() > 0)
+                return;
+            const QString name =
+                QString("%1 \"%2\" titled \"%3\"")
+                    .arg(modal->metaObject()->className(), modal->objectName(), modal->windowTitle());
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+            QTest::qFail(qPrintable("A dialog nobody expected was shown: " + name), __FILE__, __LINE__);
+        });
+        FTimer.start();
+    }
+
+private:
+    QTimer FTimer;
+};
+
 class TWindowFixture {
 public:
+    TDialogWatchdog Watchdog;
     TTempFolder Folder;
     QStringList Messages;
     QStringList Questions;
@@ -68,10 +103,12 @@ template <typename T> void WhenDialogShows(std::function<void(T&)> drive) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     auto attempts = std::make_shared<int>(0);
+    ++DialogsAwaited();
     QObject::connect(timer, &QTimer::timeout, [timer, drive, attempts] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         if (dialog == nullptr && ++*attempts < 500)
             return;
+        --DialogsAwaited();
         timer->stop();
         timer->deleteLater();
         if (dialog != nullptr)

@@ -220,8 +220,12 @@ void CompareOneCase(TRandomCases& cases) {
     ASSERT_FALSE(fast.Refused()) << fast.RefusalMessage();
     EXPECT_EQ(fast.ReportLines(), literal.Report);
     EXPECT_EQ(WeightEntries(fastLoci), WeightEntries(literalLoci));
-    ASSERT_EQ(fast.MaleGametes(), literal.MaleGametes);
-    ASSERT_EQ(fast.FemaleGametes(), literal.FemaleGametes);
+    ASSERT_EQ(fast.MaleGameteCount(), literal.MaleGametes.size());
+    ASSERT_EQ(fast.FemaleGameteCount(), literal.FemaleGametes.size());
+    for (size_t r = 0; r < literal.MaleGametes.size(); ++r)
+        ASSERT_EQ(fast.MaleGamete(r + 1), literal.MaleGametes[r]);
+    for (size_t c = 0; c < literal.FemaleGametes.size(); ++c)
+        ASSERT_EQ(fast.FemaleGamete(c + 1), literal.FemaleGametes[c]);
     for (size_t c = 0; c < literal.Cells.size(); ++c)
         for (size_t r = 0; r < literal.Cells[c].size(); ++r)
             ASSERT_EQ(fast.CellText(c + 1, r + 1), literal.Cells[c][r]) << "cell " << c + 1 << "," << r + 1;

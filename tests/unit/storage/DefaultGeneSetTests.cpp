@@ -44,13 +44,3 @@ TEST(DefaultGeneSet, LoadsAsTheSerpentiaSet) {
     EXPECT_EQ(pairs.size(), 27u);
     EXPECT_EQ(set.CombiList.Count(), 13);
 }
-
-TEST(DefaultGeneSet, StopsAtTheFirstFileThatCannotBeWritten) {
-    TTempFolder folder;
-    std::filesystem::create_directory(folder.File("Serpentia.INI"));
-    std::string message;
-    EXPECT_FALSE(WriteDefaultGeneSetFiles(folder.Path(), message));
-    EXPECT_EQ(message.rfind("Cannot create file \"" + folder.File("Serpentia.INI") + "\". ", 0), 0u)
-        << message;
-    EXPECT_EQ(folder.Read("GenericZygora.INI"), DefaultGeneSetText());
-}

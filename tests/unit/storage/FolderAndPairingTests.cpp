@@ -98,6 +98,14 @@ TEST(PairingFile, SavedAndReadBackWithTheSystemsReasonOnFailure) {
     ASSERT_TRUE(ReadPairingLines(folder.File("p.zyg"), lines, message));
     EXPECT_EQ(lines, (std::vector<std::string>{"", ""}));
 
+    // A pairing file is read up to 16 MB, and refused one byte past it.
+    const std::string sixteenMegabytes(size_t(16) << 20, '\n');
+    folder.Write("big.zyg", sixteenMegabytes);
+    EXPECT_TRUE(ReadPairingLines(folder.File("big.zyg"), lines, message));
+    folder.Write("big.zyg", sixteenMegabytes + "\n");
+    EXPECT_FALSE(ReadPairingLines(folder.File("big.zyg"), lines, message));
+    EXPECT_EQ(message.rfind("Cannot open file \"" + folder.File("big.zyg") + "\". ", 0), 0u) << message;
+
     EXPECT_FALSE(ReadPairingLines(folder.File("none.zyg"), lines, message));
     EXPECT_EQ(message, "Cannot open file \"" + folder.File("none.zyg") + "\". No such file or directory");
     EXPECT_FALSE(SavePairing(folder.File("no/dir.zyg"), {"aa", "bb"}, message));
