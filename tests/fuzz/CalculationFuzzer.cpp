@@ -1,113 +1,35 @@
-// Fuzz target: the whole calculation on a small random gene set, two random selection strings and
-// possible hets. Small enough that one input runs in milliseconds; every report must keep the rules below.
+// Fuzz target: the whole calculation on a small random gene set, two random parents and possible hets.
+// Small enough that one input runs in milliseconds; every report must keep the rules below.
 #include "calc/Calculation.h"
 #include "calc/Gametes.h"
 
 #include "FuzzCheck.h"
+#include "RandomPairing.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Allele characters of sound gene sets and of damaged ones: '#' and '?' mean something to the
-// calculation, a blank or NUL byte can come from a damaged file.
-constexpr char Alleles[] = {'+', 'a', 'b', 'c', 'A', '#', '?', ' ', '\0', '\xE9', '=', ':'};
-constexpr int MaxLoci = 4;
-constexpr int MaxGenes = 6;
-constexpr int MaxWeights = 4;
-constexpr int MaxCombis = 3;
-constexpr int MaxPairs = 6; // per parent: at most 12 heterozygous loci in all, 4096 cells
+class TFuzzChoices : public TChoices {
+public:
+    explicit TFuzzChoices(FuzzedDataProvider& in) : FIn(in) {}
+    int Below(int n) override { return FIn.ConsumeIntegralInRange(0, n - 1); }
 
-char PickAllele(FuzzedDataProvider& in) {
-    return Alleles[in.ConsumeIntegralInRange<size_t>(0, sizeof Alleles - 1)];
-}
-
-std::string Pair(FuzzedDataProvider& in) {
-    return {PickAllele(in), PickAllele(in)};
-}
-
-// Names of any bytes but '#', which must then never reach the report.
-std::string PickName(FuzzedDataProvider& in) {
-    std::string name = in.ConsumeRandomLengthString(8);
-    for (char& c : name)
-        if (c == '#')
-            c = '_';
-    return name;
-}
-
-// A well-formed relation, or the text of a damaged file or a half-typed editor.
-std::string PickRelation(FuzzedDataProvider& in) {
-    if (in.ConsumeBool())
-        return in.ConsumeRandomLengthString(7);
-    constexpr char Operators[] = {'<', '>', '=', 'x'};
-    return std::string{PickAllele(in), ' ', Operators[in.ConsumeIntegralInRange<size_t>(0, 3)], ' ',
-                       PickAllele(in)};
-}
-
-void BuildGeneSet(FuzzedDataProvider& in, TLocusList& loci, TCombiList& combis) {
-    const int locusCount = in.ConsumeIntegralInRange(1, MaxLoci);
-    for (int i = 0; i < locusCount; ++i) {
-        TLocus* locus = loci.Add(std::make_unique<TLocus>(PickName(in)));
-        const int genes = in.ConsumeIntegralInRange(0, MaxGenes);
-        for (int j = 0; j < genes; ++j) {
-            TGene* gene =
-                locus->Genes().Add(std::make_unique<TGene>(PickAllele(in), PickAllele(in), PickName(in)));
-            gene->Lethal = in.ConsumeIntegralInRange(0, 7) == 0;
-            if (in.ConsumeIntegralInRange(0, 3) == 0)
-                gene->HealthNote = PickName(in);
-        }
-        const int weights = in.ConsumeIntegralInRange(0, MaxWeights);
-        for (int j = 0; j < weights; ++j)
-            locus->Weights().push_back(Pair(in) + ":" + PickRelation(in));
-    }
-    const int combiCount = in.ConsumeIntegralInRange(0, MaxCombis);
-    for (int i = 0; i < combiCount; ++i) {
-        std::string code;
-        for (int pairs = in.ConsumeIntegralInRange(1, 3); pairs > 0; --pairs)
-            code += Pair(in);
-        combis.Add(std::make_unique<TCombi>(code, PickName(in)));
-    }
-}
-
-// A selection as the selectors build it (gene codes of the set) mixed with typed pairs and stray bytes.
-std::string PickSelection(FuzzedDataProvider& in, const TLocusList& loci) {
-    std::string selection;
-    const int pairs = in.ConsumeIntegralInRange(0, MaxPairs);
-    for (int i = 0; i < pairs; ++i) {
-        const TLocus& locus = *loci[in.ConsumeIntegralInRange(0, loci.Count() - 1)];
-        if (!locus.Genes().Empty() && in.ConsumeBool())
-            selection += locus.Genes()[in.ConsumeIntegralInRange(0, locus.Genes().Count() - 1)]->Code();
-        else
-            selection += Pair(in);
-    }
-    if (in.ConsumeIntegralInRange(0, 7) == 0)
-        selection += PickAllele(in);
-    return selection;
-}
-
-// Possible hets as the selectors give them (a pair of the selection) mixed with any pair and any chance.
-std::vector<TPossibleHet> PickPossibleHets(FuzzedDataProvider& in, const std::string& selection) {
-    std::vector<TPossibleHet> hets;
-    for (int count = in.ConsumeIntegralInRange(0, 3); count > 0; --count) {
-        const size_t at = 2 * in.ConsumeIntegralInRange<size_t>(0, selection.size() / 2);
-        hets.push_back(
-            {in.ConsumeBool() ? selection.substr(at, 2) : Pair(in), in.ConsumeIntegralInRange(-1, 101)});
-    }
-    return hets;
-}
+private:
+    FuzzedDataProvider& FIn;
+};
 
 // Carriers of `count` different alleles, none of which the gene sets and selections of this target hold.
 std::string Carriers(int count) {
     std::string pairs;
     for (int i = 0; i < count; ++i)
-        pairs += std::string{'+', static_cast<char>('d' + i)};
+        pairs += std::string{'+', static_cast<char>(0xA0 + i)};
     return pairs;
 }
 
@@ -129,17 +51,26 @@ double PercentageOf(const std::string& line, const std::string& separator) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
+    TFuzzChoices choices(in);
+    // Beside the usual alleles, a blank or NUL byte of a damaged file and a byte above 127.
+    TRandomPairing cases(choices, std::string("ABa#?* =:\xE9\0", 11));
+    const TGeneSetRecipe recipe = cases.GeneSet();
     TLocusList loci;
     TCombiList combis;
-    BuildGeneSet(in, loci, combis);
-    TCalcOptions options;
-    options.RatioIndex = in.ConsumeIntegralInRange(-1, 2);
-    options.CombiIndex = in.ConsumeIntegralInRange(-1, 2);
-    options.PhenotypeIndex = in.ConsumeIntegralInRange(-1, 2);
-    options.PossibleHetsIndex = in.ConsumeIntegralInRange(-1, 2);
-    options.DecimalSeparator = in.ConsumeBool() ? "." : "\xD9\xAB";
-    std::string male = PickSelection(in, loci);
-    std::string female = PickSelection(in, loci);
+    Build(recipe, loci, combis);
+    // Genes that die in the egg, and notes of any bytes but '#', which must then never reach the report.
+    for (int i = 0; i < loci.Count(); ++i)
+        for (int j = 0; j < loci[i]->Genes().Count(); ++j) {
+            TGene& gene = *loci[i]->Genes()[j];
+            gene.Lethal = cases.OneIn(8);
+            if (cases.OneIn(4))
+                for (const char c : in.ConsumeRandomLengthString(8))
+                    gene.HealthNote += c == '#' ? '_' : c;
+        }
+    const TCalcOptions options = cases.Options();
+    int hets = 0;
+    std::string male = cases.Parent(recipe, hets);
+    std::string female = cases.Parent(recipe, hets);
     // Now and then both parents carry so many different loci that the pairing must be refused (one more
     // than half the limit each, and one more again for a stray byte before them that shifts the pairs);
     // a refusal comes before any cell is worked, so these inputs stay fast too.
@@ -149,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (in.ConsumeBool())
         ReduceSelections(male, female);
-    const TPairingPossibleHets possible{PickPossibleHets(in, male), PickPossibleHets(in, female)};
+    const TPairingPossibleHets possible{cases.PossibleHets(male), cases.PossibleHets(female)};
 
     std::vector<size_t> weightsBefore;
     for (int i = 0; i < loci.Count(); ++i)

@@ -2,6 +2,7 @@
 // hets, against the sum over every parent pair they stand for.
 #include "GeneSets.h"
 #include "LiteralCalculation.h"
+#include "fuzz/RandomPairing.h"
 
 #include "calc/Calculation.h"
 #include "calc/GenotypeText.h"
@@ -19,152 +20,10 @@
 
 namespace {
 
-struct TGeneSetRecipe {
-    std::vector<std::vector<std::pair<std::string, std::string>>> Genes; // per locus: code, name
-    std::vector<std::vector<std::string>> Weights;                       // per locus: entries
-    std::vector<std::pair<std::string, std::string>> Combis;             // code, name
-};
-
-void Build(const TGeneSetRecipe& recipe, TLocusList& loci, TCombiList& combis) {
-    for (size_t i = 0; i < recipe.Genes.size(); ++i) {
-        TLocus* locus = loci.Add(std::make_unique<TLocus>("L" + std::to_string(i)));
-        for (const auto& [code, name] : recipe.Genes[i])
-            locus->Genes().Add(std::make_unique<TGene>(code[0], code[1], name));
-        locus->Weights() = recipe.Weights[i];
-    }
-    for (const auto& [code, name] : recipe.Combis)
-        combis.Add(std::make_unique<TCombi>(code, name));
-}
-
-class TRandomCases {
+class TSeededChoices : public TChoices {
 public:
-    explicit TRandomCases(unsigned seed) : FRandom(seed) {}
-
-    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(FRandom); }
-    bool OneIn(int n) { return Below(n) == 0; }
-    template <typename T> const T& Pick(const std::vector<T>& items) {
-        return items[static_cast<size_t>(Below(static_cast<int>(items.size())))];
-    }
-
-    // Alleles as breeders type them, and the odd ones a file can hold.
-    char Allele() {
-        static const std::string usual = "abcdefghijkuvwxyz";
-        static const std::string odd = "ABCaZ09?#* ~";
-        return OneIn(4) ? odd[static_cast<size_t>(Below(static_cast<int>(odd.size())))]
-                        : usual[static_cast<size_t>(Below(static_cast<int>(usual.size())))];
-    }
-
-    std::string Relation(char x, char y) {
-        static const std::vector<std::string> operators = {" > ", " < ", " = "};
-        switch (Below(9)) {
-        case 0:
-            return "";
-        case 1:
-            return std::string{x, '>', y};
-        case 2:
-            return std::string{x, ' ', '?', ' ', y};
-        case 3:
-            return std::string{x} + Pick(operators) + y + " and more";
-        case 4:
-            return std::string{y} + Pick(operators) + x;
-        default:
-            return std::string{x} + Pick(operators) + y;
-        }
-    }
-
-    static std::string Sorted(char x, char y) {
-        return static_cast<unsigned char>(y) < static_cast<unsigned char>(x) ? std::string{y, x}
-                                                                             : std::string{x, y};
-    }
-
-    TGeneSetRecipe GeneSet() {
-        TGeneSetRecipe recipe;
-        std::vector<char> used;
-        const int locusCount = 1 + Below(4);
-        for (int l = 0; l < locusCount; ++l) {
-            std::vector<char> alleles = {'+'};
-            const int mutants = 1 + Below(3);
-            for (int m = 0; m < mutants; ++m) {
-                // Now and then an allele of another locus again, as a careless user can.
-                const char allele = !used.empty() && OneIn(8) ? Pick(used) : Allele();
-                alleles.push_back(allele);
-                used.push_back(allele);
-            }
-            auto& genes = recipe.Genes.emplace_back();
-            auto& weights = recipe.Weights.emplace_back();
-            for (size_t a = 0; a < alleles.size(); ++a)
-                for (size_t b = a; b < alleles.size(); ++b) {
-                    if (a != b && OneIn(6))
-                        continue; // a deleted gene
-                    const std::string code =
-                        OneIn(15) ? std::string{alleles[b], alleles[a]} : Sorted(alleles[a], alleles[b]);
-                    genes.emplace_back(code, OneIn(10) ? "" : "N" + code);
-                    if (OneIn(3))
-                        weights.push_back(Sorted(alleles[a], alleles[b]) + ":" +
-                                          Relation(alleles[a], alleles[b]));
-                }
-            if (OneIn(6))
-                genes.emplace_back("??", "");
-            std::shuffle(genes.begin(), genes.end(), FRandom);
-            std::shuffle(weights.begin(), weights.end(), FRandom);
-        }
-        const int combiCount = Below(5);
-        for (int c = 0; c < combiCount; ++c) {
-            std::string code;
-            const int parts = 1 + Below(3);
-            for (int p = 0; p < parts; ++p) {
-                const auto& genes = Pick(recipe.Genes);
-                code += OneIn(5) ? std::string(2, Allele()) : Pick(genes).first;
-            }
-            recipe.Combis.emplace_back(code, "C" + std::to_string(c));
-        }
-        return recipe;
-    }
-
-    // One parent: a gene per locus as the selectors give, or text typed by hand.
-    std::string Parent(const TGeneSetRecipe& recipe, int& hets) {
-        std::string selection;
-        if (OneIn(6)) {
-            const int length = Below(9);
-            for (int i = 0; i < length; ++i)
-                selection += OneIn(3) ? '+' : Allele();
-        } else {
-            for (const auto& genes : recipe.Genes) {
-                std::string code = Pick(genes).first;
-                if (code[0] != code[1] && hets >= 6)
-                    code = std::string(2, code[0]);
-                hets += code[0] != code[1];
-                selection += code;
-            }
-        }
-        return selection;
-    }
-
-    // Possible hets for some carriers of a parent as the selectors give them, and now and then an entry
-    // that is none.
-    std::vector<TPossibleHet> PossibleHets(const std::string& selection) {
-        static const std::vector<int> usual = {66, 33, 50};
-        std::vector<TPossibleHet> hets;
-        for (size_t i = 0; i + 1 < selection.size(); i += 2) {
-            const std::string code = selection.substr(i, 2);
-            if (code[0] == '+' && code[1] != '+' && selection.find(code) == selection.rfind(code) &&
-                !OneIn(4))
-                hets.push_back({code, OneIn(2) ? Pick(usual) : 1 + Below(99)});
-        }
-        if (OneIn(4))
-            hets.push_back({OneIn(2) ? "+q" : selection.substr(0, 2), OneIn(2) ? 0 : 100});
-        return hets;
-    }
-
-    TCalcOptions Options() {
-        TCalcOptions options;
-        options.RatioIndex = Below(4) - 1;
-        options.CombiIndex = Below(4) - 1;
-        options.PhenotypeIndex = Below(4) - 1;
-        options.PossibleHetsIndex = Below(4) - 1;
-        options.DecimalSeparator = OneIn(2) ? "." : "\xD9\xAB"; // the Arabic decimal separator, two bytes
-        return options;
-    }
+    explicit TSeededChoices(unsigned seed) : FRandom(seed) {}
+    int Below(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(FRandom); }
 
 private:
     std::mt19937 FRandom;
@@ -200,7 +59,7 @@ void CompareWaysOfCounting(TPunnettGrid& grid, TAlleleQuestions& questions) {
     EXPECT_TRUE(blocked.Counts == usual.Counts && blocked.Cells == usual.Cells);
 }
 
-void CompareOneCase(TRandomCases& cases) {
+void CompareOneCase(TRandomPairing& cases) {
     const TGeneSetRecipe recipe = cases.GeneSet();
     int hets = 0;
     std::string male = cases.Parent(recipe, hets);
@@ -239,9 +98,10 @@ void CompareOneCase(TRandomCases& cases) {
 }
 
 // The cases of seeds 1 to `last`, up to the first that fails.
-void CompareCases(unsigned last, void (*compare)(TRandomCases&)) {
+void CompareCases(unsigned last, void (*compare)(TRandomPairing&)) {
     for (unsigned seed = 1; seed <= last; ++seed) {
-        TRandomCases cases(seed);
+        TSeededChoices choices(seed);
+        TRandomPairing cases(choices);
         SCOPED_TRACE("seed " + std::to_string(seed));
         compare(cases);
         if (testing::Test::HasFailure())
@@ -265,7 +125,7 @@ std::multiset<std::string> PairsOf(const std::string& line) {
     return pairs;
 }
 
-void CompareMixture(TRandomCases& cases) {
+void CompareMixture(TRandomPairing& cases) {
     const TGeneSetRecipe recipe = cases.GeneSet();
     int hets = 0;
     const std::string male = cases.Parent(recipe, hets);

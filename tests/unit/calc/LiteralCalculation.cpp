@@ -65,11 +65,9 @@ public:
     std::vector<std::string> Lines;
     std::vector<long long> Counts;
     std::vector<TItem> PossibleList;
-    // Grid[column][row]; column 0 and row 0 are the headers.
-    std::vector<std::vector<std::string>> Grid{{""}};
-
-    size_t ColumnCount() const { return Grid.size(); }
-    size_t RowCount() const { return Grid[0].size(); }
+    std::vector<std::string> MaleGametes;
+    std::vector<std::string> FemaleGametes;
+    std::vector<std::vector<std::string>> Cells; // [column][row]
 
     // ---- allele questions
     bool Walk(char x, char y, bool coDominant) {
@@ -154,38 +152,16 @@ public:
         for (size_t k = 0; k < selection.size() / 2; ++k)
             AddGenotype(selection.substr(2 * k, 2));
     }
-    bool HasGamete(const std::string& g, int parent) {
-        if (parent == 1) {
-            for (size_t c = 0; c < ColumnCount(); ++c)
-                if (Grid[c][0] == g)
-                    return true;
-        } else {
-            for (size_t r = 0; r < RowCount(); ++r)
-                if (Grid[0][r] == g)
-                    return true;
-        }
-        return false;
-    }
-    void AddGametes(int parent) {
-        const size_t n = Lines.size();
-        for (unsigned long long k = 0; k < (1ull << n); ++k) {
+    void AddGametes(const std::string& selection, std::vector<std::string>& gametes) {
+        SplitParent(selection);
+        for (unsigned long long k = 0; k < (1ull << Lines.size()); ++k) {
             std::string gamete;
-            for (size_t j = 0; j < n; ++j)
+            for (size_t j = 0; j < Lines.size(); ++j)
                 gamete += ((k >> j) & 1) == 0 ? Lines[j][0] : Lines[j][1];
-            if (HasGamete(gamete, parent))
-                continue;
-            if (parent == 1) {
-                Grid.push_back(std::vector<std::string>(RowCount()));
-                Grid.back()[0] = gamete;
-            } else {
-                for (auto& column : Grid)
-                    column.push_back("");
-                Grid[0].back() = gamete;
-            }
+            // A parent without loci heads no row or column.
+            if (!gamete.empty() && std::find(gametes.begin(), gametes.end(), gamete) == gametes.end())
+                gametes.push_back(gamete);
         }
-        for (size_t c = 1; c < ColumnCount(); ++c)
-            for (size_t r = 1; r < RowCount(); ++r)
-                Grid[c][r] = CombineGametes(Grid[0][r], Grid[c][0]);
     }
     std::string CombineGametes(const std::string& m, const std::string& f) {
         std::string s;
@@ -205,6 +181,14 @@ public:
     std::string ArrangePairs(std::string s) {
         if (s.size() == 2 && Greater(s[0], s[1]))
             std::swap(s[0], s[1]);
+        return HetsLast(s);
+    }
+    // A name is given with the dominance marks back to the wild type.
+    std::string NamingOrder(std::string s) {
+        std::replace(s.begin(), s.end(), '#', '+');
+        return HetsLast(s);
+    }
+    std::string HetsLast(const std::string& s) {
         std::string notHet;
         std::string het;
         for (size_t i = 0; i < s.size(); i += 2) {
@@ -215,24 +199,20 @@ public:
         }
         return notHet + het;
     }
-    std::string HetsLast(std::string s) {
-        std::replace(s.begin(), s.end(), '#', '+');
-        std::string notHet;
-        std::string het;
-        for (size_t i = 0; i < s.size(); i += 2) {
-            if (IsHet(PairOf(s, i)))
-                het += PairOf(s, i);
-            else
-                notHet += PairOf(s, i);
+    // Every cell is combined before any is counted, which decides the order relations are first asked in.
+    void CombineCells() {
+        for (const std::string& female : FemaleGametes) {
+            Cells.emplace_back();
+            for (const std::string& male : MaleGametes)
+                Cells.back().push_back(CombineGametes(male, female));
         }
-        return notHet + het;
     }
     void CollectCells() {
         Lines.clear();
         Counts.clear();
-        for (size_t c = 1; c < ColumnCount(); ++c)
-            for (size_t r = 1; r < RowCount(); ++r)
-                AddGenotype(ExpandDominance(ArrangePairs(Grid[c][r])));
+        for (size_t c = 0; c < FemaleGametes.size(); ++c)
+            for (size_t r = 0; r < MaleGametes.size(); ++r)
+                AddGenotype(ExpandDominance(ArrangePairs(Cells[c][r])));
     }
     std::string ExpandDominance(const std::string& s) {
         std::string out;
@@ -252,16 +232,12 @@ public:
         return out;
     }
     void NormaliseLines() {
-        std::vector<std::string> tempLines;
-        std::vector<long long> tempCounts;
-        for (size_t i = 0; i < Lines.size(); ++i) {
-            tempLines.push_back(ArrangePairs(Lines[i]));
-            tempCounts.push_back(Counts[i]);
-        }
+        const std::vector<std::string> tempLines = std::move(Lines);
+        const std::vector<long long> tempCounts = std::move(Counts);
         Lines.clear();
         Counts.clear();
         for (size_t t = 0; t < tempLines.size(); ++t) {
-            std::string s = tempLines[t];
+            std::string s = ArrangePairs(tempLines[t]);
             for (size_t i = 0; i + 1 < s.size(); i += 2)
                 if (Greater(s[i], s[i + 1]))
                     std::swap(s[i], s[i + 1]);
@@ -419,7 +395,7 @@ public:
         return text;
     }
     std::string HetText(const std::string& e) {
-        const std::string s = HetsLast(e);
+        const std::string s = NamingOrder(e);
         std::string out;
         for (size_t i = 0; i < s.size(); i += 2) {
             const char p1 = At(s, i);
@@ -461,7 +437,7 @@ public:
         return -1;
     }
     std::string SeparateText(const std::string& input) {
-        const std::string s = HetsLast(input);
+        const std::string s = NamingOrder(input);
         std::string result;
         for (size_t i = 0; i < s.size(); i += 2) {
             const std::string p = PairOf(s, i);
@@ -476,7 +452,7 @@ public:
         return result;
     }
     std::string CombiText(const std::string& s) {
-        const std::string t = HetsLast(s);
+        const std::string t = NamingOrder(s);
         std::string result;
         std::string cur;
         std::string prev;
@@ -564,10 +540,9 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
     report.push_back("");
     report.push_back("Offspring predicted as: ");
     report.push_back("");
-    calc.SplitParent(male);
-    calc.AddGametes(0);
-    calc.SplitParent(female);
-    calc.AddGametes(1);
+    calc.AddGametes(male, calc.MaleGametes);
+    calc.AddGametes(female, calc.FemaleGametes);
+    calc.CombineCells();
     calc.CollectCells();
     calc.NormaliseLines();
     if (options.PhenotypeIndex == 1)
@@ -586,11 +561,8 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
                                       : Percentage(calc.Counts[i], total, options.DecimalSeparator) + "%";
         report.push_back(share + " " + name + extra);
     }
-    for (size_t r = 1; r < calc.RowCount(); ++r)
-        result.MaleGametes.push_back(calc.Grid[0][r]);
-    for (size_t c = 1; c < calc.ColumnCount(); ++c) {
-        result.FemaleGametes.push_back(calc.Grid[c][0]);
-        result.Cells.emplace_back(calc.Grid[c].begin() + 1, calc.Grid[c].end());
-    }
+    result.MaleGametes = calc.MaleGametes;
+    result.FemaleGametes = calc.FemaleGametes;
+    result.Cells = calc.Cells;
     return result;
 }
