@@ -112,19 +112,9 @@ public:
     bool IsVisible(const std::string& p) {
         const char p1 = At(p, 0);
         const char p2 = At(p, 1);
-        if (p1 == p2)
-            return true;
-        if (p1 != '+' && p2 != '+' && SameLocus(p1, p2) && IsCoDominant(p1, p2))
-            return true;
-        if (p1 == '+' && IsDominant(p2, '+'))
-            return true;
-        if (p2 == '+' && IsDominant(p1, '+'))
-            return true;
-        if (p1 == '+' && IsCoDominant(p2, '+'))
-            return true;
-        if (p2 == '+' && IsCoDominant(p1, '+'))
-            return true;
-        return false;
+        return p1 == p2 || (p1 != '+' && p2 != '+' && SameLocus(p1, p2) && IsCoDominant(p1, p2)) ||
+               (p1 == '+' && (IsDominant(p2, '+') || IsCoDominant(p2, '+'))) ||
+               (p2 == '+' && (IsDominant(p1, '+') || IsCoDominant(p1, '+')));
     }
     bool IsHet(const std::string& p) {
         const char p1 = At(p, 0);

@@ -43,7 +43,25 @@ std::vector<std::string> Grid(const TCalcResult& result) {
 
 } // namespace
 
-TEST(Report, SingleLocusPairingsUnderEveryChoice) {
+namespace {
+
+struct TOffspringCase {
+    const char* Male;
+    const char* Female;
+    TCalcOptions Options;
+    std::vector<std::string> Lines;
+};
+
+void ExpectOffspring(TGeneSet& set, const std::vector<TOffspringCase>& cases) {
+    for (const TOffspringCase& c : cases)
+        EXPECT_EQ(Offspring(set, c.Male, c.Female, c.Options), c.Lines)
+            << c.Male << " x " << c.Female << " " << c.Options.RatioIndex << c.Options.CombiIndex
+            << c.Options.PhenotypeIndex << c.Options.PossibleHetsIndex;
+}
+
+} // namespace
+
+TEST(Report, SerpentiaPairingsUnderEveryChoice) {
     TGeneSet set = Serpentia();
     const TCalcResult result = RunCalculation("+a", "+a", Options(0, 0, 0, 0), set.LocusList, set.CombiList);
     EXPECT_EQ(result.ReportLines(),
@@ -51,81 +69,65 @@ TEST(Report, SingleLocusPairingsUnderEveryChoice) {
                                         "Offspring predicted as: ", "", Banner,
                                         "3/4 Normal(66% poss. het. Amelanistic) ", "1/4 Amelanistic  "}));
     EXPECT_EQ(Grid(result), (std::vector<std::string>{"|+|a", "+|++|+a", "a|+a|aa"}));
-
-    EXPECT_EQ(Offspring(set, "+a", "+a", Options(0, 0, 0, 1)),
-              (std::vector<std::string>{"1/4 Normal", "2/4 het. Amel  ", "1/4 Amelanistic  "}));
-    EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1)),
-              (std::vector<std::string>{"25.00% Normal", "50.00% het. Amel  ", "25.00% Amelanistic  "}));
-    EXPECT_EQ(Offspring(set, "+a", "+a", Options(1, 0, 0, 1, ","))[0], "25,00% Normal");
-    for (const int possible : {0, 1}) {
-        const TCalcResult phenotypes =
-            RunCalculation("+a", "+a", Options(0, 0, 1, possible), set.LocusList, set.CombiList);
-        EXPECT_EQ(phenotypes.ReportLines()[5], PhenotypeBanner);
-        EXPECT_EQ(OffspringOf(phenotypes), (std::vector<std::string>{"3/4 Normal", "1/4 Amelanistic  "}));
-    }
-    // A carrier times a visual.
-    EXPECT_EQ(Offspring(set, "+a", "aa", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"1/2 Normal(het. Amelanistic) ", "1/2 Amelanistic  "}));
-}
-
-TEST(Report, DoubleHetsWithCombinations) {
-    TGeneSet set = Serpentia();
-    EXPECT_EQ(Offspring(set, "+a+e", "+a+e", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"9/16 Normal(66% poss. het. Amelanistic, 66% poss. het. Charcoal) ",
-                                        "3/16 Amelanistic  (66% poss. het. Charcoal) ",
-                                        "3/16 Charcoal  (66% poss. het. Amelanistic) ",
-                                        "1/16 Amelanistic, Charcoal  "}));
-    EXPECT_EQ(Offspring(set, "+a+e", "+a+e", Options(0, 1, 0, 0)).back(), "1/16 Blizzard  ");
-    EXPECT_EQ(Offspring(set, "+a+e", "+a+e", Options(0, 1, 1, 0)),
-              (std::vector<std::string>{"9/16 Normal", "3/16 Amelanistic  ", "3/16 Charcoal  ",
-                                        "1/16 Blizzard  "}));
-
-    const TCalcResult result =
-        RunCalculation("+a+e", "aaee", Options(0, 1, 0, 1), set.LocusList, set.CombiList);
-    EXPECT_EQ(result.ReportLines()[0], "Male   = het. Blizzard  ");
-    EXPECT_EQ(result.ReportLines()[1], "Female = Blizzard  ");
-    EXPECT_EQ(OffspringOf(result),
-              (std::vector<std::string>{"1/4 het. Blizzard  ", "1/4 Amelanistic  het. Charcoal  ",
-                                        "1/4 Charcoal  het. Amel  ", "1/4 Blizzard  "}));
-    // The het pair a+ of the third cell goes behind ee.
-    EXPECT_EQ(Grid(result), (std::vector<std::string>{"|ae", "++|a+e+", "a+|aae+", "+e|eea+", "ae|aaee"}));
-    EXPECT_EQ(Offspring(set, "+a+e", "aaee", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"1/4 Normal(het. Amelanistic, het. Charcoal) ",
-                                        "1/4 Amelanistic  (het. Charcoal) ",
-                                        "1/4 Charcoal  (het. Amelanistic) ", "1/4 Amelanistic, Charcoal  "}));
-}
-
-TEST(Report, ChoicesLeftWithoutItem) {
-    TGeneSet set = Serpentia();
-    // No combination choice: parents by combinations, offspring by gene names.
-    const TCalcResult noCombiChoice =
-        RunCalculation("aaee", "aaee", Options(0, -1, 0, 1), set.LocusList, set.CombiList);
-    EXPECT_EQ(noCombiChoice.ReportLines()[0], "Male   = Blizzard  ");
-    EXPECT_EQ(OffspringOf(noCombiChoice), (std::vector<std::string>{"1/1 Amelanistic, Charcoal  "}));
+    EXPECT_EQ(RunCalculation("+a", "+a", Options(0, 0, 1, 0), set.LocusList, set.CombiList).ReportLines()[5],
+              PhenotypeBanner);
     // No phenotype choice: the phenotype banner over genotype lines.
     const TCalcResult noPhenoChoice =
         RunCalculation("+a", "+a", Options(0, 0, -1, 1), set.LocusList, set.CombiList);
     EXPECT_EQ(noPhenoChoice.ReportLines()[5], PhenotypeBanner);
     EXPECT_EQ(OffspringOf(noPhenoChoice).size(), 3u);
-    // A ratio index past "Percentage" still means percentages; no possible-het choice means none shown.
-    EXPECT_EQ(Offspring(set, "+a", "aa", Options(2, 0, 0, -1)),
-              (std::vector<std::string>{"50.00% het. Amel  ", "50.00% Amelanistic  "}));
-}
 
-TEST(Report, SharesOutOfEightAndSixtyFour) {
-    TGeneSet set = Serpentia();
-    const std::vector<std::string> eighths = Offspring(set, "+a+b+c", "aabbcc", Options(1, 0, 0, 1));
-    EXPECT_EQ(eighths.front(), "12.50% het. Amel, het. Anery, het Bloodred  ");
-    const std::vector<std::string> sixtyFourths = Offspring(set, "+a+b+c", "+a+b+c", Options(1, 0, 1, 1));
-    EXPECT_EQ(sixtyFourths.back(), "1.56% Amelanistic, Anerythristic, Bloodred  ");
-}
+    const TCalcResult combis =
+        RunCalculation("+a+e", "aaee", Options(0, 1, 0, 1), set.LocusList, set.CombiList);
+    EXPECT_EQ(combis.ReportLines()[0], "Male   = het. Blizzard  ");
+    EXPECT_EQ(combis.ReportLines()[1], "Female = Blizzard  ");
+    // The het pair a+ of the third cell goes behind ee.
+    EXPECT_EQ(Grid(combis), (std::vector<std::string>{"|ae", "++|a+e+", "a+|aae+", "+e|eea+", "ae|aaee"}));
+    // No combination choice: parents by combinations, offspring by gene names.
+    EXPECT_EQ(
+        RunCalculation("aaee", "aaee", Options(0, -1, 0, 1), set.LocusList, set.CombiList).ReportLines()[0],
+        "Male   = Blizzard  ");
 
-TEST(Report, OnePhenotypeIsOneLineWhateverTheOrderOfItsPairs) {
-    TGeneSet set = Serpentia();
-    EXPECT_EQ(Offspring(set, "ijkk", "iikk", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"2/2 Motley, Sunkissed  (50% poss. het. Stripe) "}));
-    EXPECT_EQ(Offspring(set, "ijkk", "iikk", Options(0, 0, 1, 0)),
-              (std::vector<std::string>{"2/2 Motley, Sunkissed  "}));
+    set.CombiList.Add(std::make_unique<TCombi>("cceeffhh", "Chain"));
+    ExpectOffspring(
+        set,
+        {{"+a", "+a", Options(0, 0, 0, 1), {"1/4 Normal", "2/4 het. Amel  ", "1/4 Amelanistic  "}},
+         {"+a", "+a", Options(1, 0, 0, 1), {"25.00% Normal", "50.00% het. Amel  ", "25.00% Amelanistic  "}},
+         {"+a", "+a", Options(0, 0, 1, 1), {"3/4 Normal", "1/4 Amelanistic  "}},
+         {"+a", "aa", Options(0, 0, 0, 0), {"1/2 Normal(het. Amelanistic) ", "1/2 Amelanistic  "}},
+         // A ratio index past "Percentage" still means percentages; no possible-het choice means none.
+         {"+a", "aa", Options(2, 0, 0, -1), {"50.00% het. Amel  ", "50.00% Amelanistic  "}},
+         {"+a+e",
+          "+a+e",
+          Options(0, 0, 0, 0),
+          {"9/16 Normal(66% poss. het. Amelanistic, 66% poss. het. Charcoal) ",
+           "3/16 Amelanistic  (66% poss. het. Charcoal) ", "3/16 Charcoal  (66% poss. het. Amelanistic) ",
+           "1/16 Amelanistic, Charcoal  "}},
+         {"+a+e",
+          "+a+e",
+          Options(0, 1, 1, 0),
+          {"9/16 Normal", "3/16 Amelanistic  ", "3/16 Charcoal  ", "1/16 Blizzard  "}},
+         {"+a+e",
+          "aaee",
+          Options(0, 1, 0, 1),
+          {"1/4 het. Blizzard  ", "1/4 Amelanistic  het. Charcoal  ", "1/4 Charcoal  het. Amel  ",
+           "1/4 Blizzard  "}},
+         {"aaee", "aaee", Options(0, -1, 0, 1), {"1/1 Amelanistic, Charcoal  "}},
+         {"+a",
+          "+u",
+          Options(0, 0, 0, 0),
+          {"3/4 Normal(33% poss. het. Amelanistic, 33% poss. het. Ultra) ", "1/4 Ultramel  "}},
+         {"ij", "jj", Options(0, 0, 0, 0), {"1/2 Motley  (het. Stripe) ", "1/2 Stripe  "}},
+         // One phenotype is one line whatever the order of its pairs.
+         {"ijkk", "iikk", Options(0, 0, 0, 0), {"2/2 Motley, Sunkissed  (50% poss. het. Stripe) "}},
+         // A chain of combinations is named by its longest link.
+         {"cceeffhh", "cceeffhh", Options(0, 1, 0, 1), {"1/1 Chain  "}},
+         {"cceeff", "cceeff", Options(0, 1, 0, 1), {"1/1 Phantom  "}},
+         {"cceeff", "cceeff", Options(0, 0, 0, 1), {"1/1 Bloodred, Charcoal, Hypomelanistic  "}}});
+    EXPECT_EQ(Offspring(set, "+a+b+c", "aabbcc", Options(1, 0, 0, 1)).front(),
+              "12.50% het. Amel, het. Anery, het Bloodred  ");
+    EXPECT_EQ(Offspring(set, "+a+b+c", "+a+b+c", Options(1, 0, 1, 1)).back(),
+              "1.56% Amelanistic, Anerythristic, Bloodred  ");
 }
 
 TEST(Report, ParentsWithoutLoci) {
@@ -145,32 +147,13 @@ TEST(Report, ParentsWithoutLoci) {
 TEST(Report, PossibleHetsOfOtherRelations) {
     // d dominant to the wild type: the hidden wild type is the possible het.
     TGeneSet dominant = SmallGeneSet({{"++:Normal", "+d:Dom het", "dd:Dominant"}}, {"+d=d > +"});
-    EXPECT_EQ(Offspring(dominant, "+d", "+d", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"1/4 Normal", "3/4 Dominant  (66% poss. Normal) "}));
-    EXPECT_EQ(Offspring(dominant, "+d", "+d", Options(0, 0, 0, 1)),
-              (std::vector<std::string>{"1/4 Normal", "2/4 Dominant  ", "1/4 Dominant  "}));
-
-    TGeneSet set = Serpentia();
-    EXPECT_EQ(Offspring(set, "+a", "+u", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"3/4 Normal(33% poss. het. Amelanistic, 33% poss. het. Ultra) ",
-                                        "1/4 Ultramel  "}));
-    EXPECT_EQ(Offspring(set, "ij", "jj", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"1/2 Motley  (het. Stripe) ", "1/2 Stripe  "}));
+    ExpectOffspring(dominant,
+                    {{"+d", "+d", Options(0, 0, 0, 0), {"1/4 Normal", "3/4 Dominant  (66% poss. Normal) "}},
+                     {"+d", "+d", Options(0, 0, 0, 1), {"1/4 Normal", "2/4 Dominant  ", "1/4 Dominant  "}}});
     // Neither dominance nor co-dominance with the wild type: the carrier is "het normal".
     TGeneSet odd = SmallGeneSet({{"++:Normal", "+x:het. X", "xx:Xeno"}}, {"+x=+ ? x"});
     EXPECT_EQ(Offspring(odd, "+x", "xx", Options(0, 0, 0, 0)),
               (std::vector<std::string>{"1/2 Normal(Xeno het normal) ", "1/2 Xeno  "}));
-}
-
-TEST(Report, ChainOfCombinationsIsNamedByItsLongestLink) {
-    TGeneSet set = Serpentia();
-    set.CombiList.Add(std::make_unique<TCombi>("cceeffhh", "Chain"));
-    EXPECT_EQ(Offspring(set, "cceeffhh", "cceeffhh", Options(0, 1, 0, 1)),
-              (std::vector<std::string>{"1/1 Chain  "}));
-    EXPECT_EQ(Offspring(set, "cceeff", "cceeff", Options(0, 1, 0, 1)),
-              (std::vector<std::string>{"1/1 Phantom  "}));
-    EXPECT_EQ(Offspring(set, "cceeff", "cceeff", Options(0, 0, 0, 1)),
-              (std::vector<std::string>{"1/1 Bloodred, Charcoal, Hypomelanistic  "}));
 }
 
 TEST(Report, ParentsThatArePossiblyHet) {

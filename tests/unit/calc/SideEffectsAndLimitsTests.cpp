@@ -28,26 +28,6 @@ TEST(StoredRelations, DefaultsAreStoredInTheOrderTheyAreFirstAskedAndOnlyOnce) {
     TGeneSet possible = SmallGeneSet({TwoMutantLocus});
     RunCalculation("+a", "+b", {}, possible.LocusList, possible.CombiList, {{}, {{"+b", 50}}});
     EXPECT_EQ(WeightEntries(possible.LocusList), WeightEntries(set.LocusList));
-
-    TGeneSet swapped = SmallGeneSet({TwoMutantLocus});
-    RunCalculation("+b", "+a", {}, swapped.LocusList, swapped.CombiList);
-    EXPECT_EQ(WeightEntries(swapped.LocusList),
-              (std::vector<std::string>{"0\t+b:+ > b", "0\t+a:+ > a", "0\tab:a = b"}));
-}
-
-TEST(StoredRelations, AskingWhetherTheWildTypeDominatesStoresTheDefault) {
-    TGeneSet set =
-        SmallGeneSet({{"++:Normal", "kk:Sunkissed", "+k:het. Sunkissed"}, {"++:Normal", "zz:Zed"}});
-    const TCalcResult result = RunCalculation("+k", "++", {}, set.LocusList, set.CombiList);
-    EXPECT_EQ(WeightEntries(set.LocusList), (std::vector<std::string>{"0\t+k:+ > k"}));
-    EXPECT_EQ(result.ReportLines().back(), "2/2 Normal(50% poss. het. Sunkissed) ");
-}
-
-TEST(StoredRelations, ARelationOfTheWrongShapeIsReadAsNoRelation) {
-    TGeneSet set = SmallGeneSet({{"++:Normal", "+a:het. A", "aa:Amel"}}, {"+a=+>a"});
-    EXPECT_EQ(RunCalculation("+a", "+a", {}, set.LocusList, set.CombiList).ReportLines().back(),
-              "1/4 Amel  ");
-    EXPECT_EQ(WeightEntries(set.LocusList), (std::vector<std::string>{"0\t+a:+>a"}));
 }
 
 TEST(TooLarge, ParentBeyondTheEnumerationIsRefused) {

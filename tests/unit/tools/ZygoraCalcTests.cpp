@@ -54,16 +54,12 @@ std::string OffspringOf(const std::string& out) {
 
 } // namespace
 
-TEST(ZygoraCalc, PrintsTheReportOfTheBuiltInSetWithItsChoices) {
+TEST(ZygoraCalc, ReportGridWeightsAndJson) {
     const TRun run = RunTool({"--male", "+a", "--female", "+a"});
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
-    EXPECT_EQ(run.Out, "Male   = het. Amel  \nFemale = het. Amel  \n\nOffspring predicted as: \n\n"
-                       "---------------------------------------------------\n"
-                       "3/4 Normal(66% poss. het. Amelanistic) \n1/4 Amelanistic  \n");
+    EXPECT_EQ(run.Out.substr(0, 36), "Male   = het. Amel  \nFemale = het. A");
+    EXPECT_EQ(OffspringOf(run.Out), "3/4 Normal(66% poss. het. Amelanistic) \n1/4 Amelanistic  \n");
     EXPECT_EQ(run.Err, "");
-}
-
-TEST(ZygoraCalc, GridWeightsAndJson) {
     EXPECT_EQ(RunTool({"--male", "+a", "--female", "+a", "--grid"}).Out, "\t+\ta\n+\t++\t+a\na\t+a\taa\n");
 
     TTempFolder folder;
