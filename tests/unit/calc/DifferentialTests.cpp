@@ -30,22 +30,20 @@ private:
 };
 
 std::string Describe(const TGeneSetRecipe& recipe, const std::string& male, const std::string& female,
-                     const TCalcOptions& options) {
+                     const TCalcOptions& o) {
     std::string text = "male \"" + male + "\" female \"" + female + "\" options " +
-                       std::to_string(options.RatioIndex) + std::to_string(options.CombiIndex) +
-                       std::to_string(options.PhenotypeIndex) + std::to_string(options.PossibleHetsIndex) +
-                       "\n";
+                       std::to_string(o.RatioIndex) + std::to_string(o.CombiIndex) +
+                       std::to_string(o.PhenotypeIndex) + std::to_string(o.PossibleHetsIndex) + "\n";
     for (size_t l = 0; l < recipe.Genes.size(); ++l) {
         text += "locus " + std::to_string(l) + ":";
         for (const auto& [code, name] : recipe.Genes[l])
             text += " " + code;
-        text += " |";
         for (const std::string& weight : recipe.Weights[l])
             text += " [" + weight + "]";
         text += "\n";
     }
     for (const auto& [code, name] : recipe.Combis)
-        text += "combi " + code + ":" + name + "\n";
+        text += "combi " + code + "\n";
     return text;
 }
 
@@ -79,12 +77,13 @@ void CompareOneCase(TRandomPairing& cases) {
     ASSERT_FALSE(fast.Refused()) << fast.RefusalMessage();
     EXPECT_EQ(fast.ReportLines(), literal.Report);
     EXPECT_EQ(WeightEntries(fastLoci), WeightEntries(literalLoci));
-    ASSERT_EQ(fast.MaleGameteCount(), literal.MaleGametes.size());
-    ASSERT_EQ(fast.FemaleGameteCount(), literal.FemaleGametes.size());
-    for (size_t r = 0; r < literal.MaleGametes.size(); ++r)
-        ASSERT_EQ(fast.MaleGamete(r + 1), literal.MaleGametes[r]);
-    for (size_t c = 0; c < literal.FemaleGametes.size(); ++c)
-        ASSERT_EQ(fast.FemaleGamete(c + 1), literal.FemaleGametes[c]);
+    std::vector<std::string> maleGametes, femaleGametes;
+    for (uint64_t r = 1; r <= fast.MaleGameteCount(); ++r)
+        maleGametes.push_back(fast.MaleGamete(r));
+    for (uint64_t c = 1; c <= fast.FemaleGameteCount(); ++c)
+        femaleGametes.push_back(fast.FemaleGamete(c));
+    ASSERT_EQ(maleGametes, literal.MaleGametes);
+    ASSERT_EQ(femaleGametes, literal.FemaleGametes);
     for (size_t c = 0; c < literal.Cells.size(); ++c)
         for (size_t r = 0; r < literal.Cells[c].size(); ++r)
             ASSERT_EQ(fast.CellText(c + 1, r + 1), literal.Cells[c][r]) << "cell " << c + 1 << "," << r + 1;
