@@ -1,5 +1,6 @@
 #include "LiteralCalculation.h"
 
+#include "calc/Naming.h"
 #include "model/Text.h"
 
 #include <algorithm>
@@ -58,10 +59,13 @@ struct TItem {
 
 class TLiteral {
 public:
-    TLiteral(TLocusList& loci, const TCombiList& combis) : Loci(loci), Combis(combis) {}
+    TLiteral(TLocusList& loci, const TCombiList& combis)
+        : Loci(loci), Questions(loci), Naming(Questions, loci, combis) {}
 
     TLocusList& Loci;
-    const TCombiList& Combis;
+    // Names are looked up as the pairs say, without a shortcut to check against: the engine's naming serves.
+    TAlleleQuestions Questions;
+    TNaming Naming;
     std::vector<std::string> Lines;
     std::vector<long long> Counts;
     std::vector<TItem> PossibleList;
@@ -171,11 +175,6 @@ public:
     std::string ArrangePairs(std::string s) {
         if (s.size() == 2 && Greater(s[0], s[1]))
             std::swap(s[0], s[1]);
-        return HetsLast(s);
-    }
-    // A name is given with the dominance marks back to the wild type.
-    std::string NamingOrder(std::string s) {
-        std::replace(s.begin(), s.end(), '#', '+');
         return HetsLast(s);
     }
     std::string HetsLast(const std::string& s) {
@@ -360,11 +359,11 @@ public:
                     std::find(item.HetList.begin(), item.HetList.end(), e) != item.HetList.end())
                     ++cnt;
             if (cnt == total) {
-                text += HetText(e) + ", ";
+                text += Naming.HetText(e) + ", ";
             } else {
                 const long long pct = static_cast<long long>(
                     std::floor(static_cast<double>(cnt) / static_cast<double>(total) * 100.0));
-                text += std::to_string(pct) + "% poss. " + HetText(e) + ", ";
+                text += std::to_string(pct) + "% poss. " + Naming.HetText(e) + ", ";
             }
         }
         if (text.size() > 1)
@@ -384,126 +383,6 @@ public:
                 text = item.Text;
         return text;
     }
-    std::string HetText(const std::string& e) {
-        const std::string s = NamingOrder(e);
-        std::string out;
-        for (size_t i = 0; i < s.size(); i += 2) {
-            const char p1 = At(s, i);
-            const char p2 = At(s, i + 1);
-            if (PairOf(s, i) == "++" || p1 == p2)
-                continue;
-            if (p1 != '+' && p2 != '+')
-                out += GeneNameOf(std::string{p1, p1}) + " OR " + GeneNameOf(std::string{p2, p2}) + ", ";
-            else if (p1 == '+')
-                out += IsDominant('+', p2) ? "het. " + GeneNameOf(std::string{p2, p2}) + ", "
-                                           : GeneNameOf(std::string{p2, p2}) + " het normal, ";
-            else
-                out += IsDominant('+', p1) ? "het. " + GeneNameOf(std::string{p1, p1}) + ", "
-                                           : GeneNameOf(std::string{p1, p1}) + " het normal, ";
-        }
-        if (out.empty())
-            return "Normal";
-        if (out.size() >= 2 && out[out.size() - 2] == ',')
-            out[out.size() - 2] = ' ';
-        while (!out.empty() && Blank(out.back()))
-            out.pop_back();
-        return out;
-    }
-    std::string GeneNameOf(const std::string& code) {
-        for (int l = 0; l < Loci.Count(); ++l)
-            for (int g = 0; g < Loci[l]->Genes().Count(); ++g) {
-                const std::string c = Loci[l]->Genes()[g]->Code();
-                if (c == code || (code.size() == 2 && c == std::string{code[1], code[0]}))
-                    return Loci[l]->Genes()[g]->Name;
-            }
-        return "";
-    }
-
-    // ---- names
-    int CombiIndex(const std::string& s) {
-        for (int i = 0; i < Combis.Count(); ++i)
-            if (Combis[i]->Code == s)
-                return i;
-        return -1;
-    }
-    std::string SeparateText(const std::string& input) {
-        const std::string s = NamingOrder(input);
-        std::string result;
-        for (size_t i = 0; i < s.size(); i += 2) {
-            const std::string p = PairOf(s, i);
-            if (p == "++" || p == "  " || p.empty())
-                continue;
-            result += GeneNameOf(p) + ", ";
-        }
-        if (result.empty() && !s.empty())
-            result = "Normal";
-        if (result.size() >= 2 && result[result.size() - 2] == ',')
-            result[result.size() - 2] = ' ';
-        return result;
-    }
-    std::string CombiText(const std::string& s) {
-        const std::string t = NamingOrder(s);
-        std::string result;
-        std::string cur;
-        std::string prev;
-        for (size_t i = 0; i < t.size(); i += 2) {
-            const std::string p = PairOf(t, i);
-            if (IsHet(p) || p == "++" || p == "  ")
-                continue;
-            cur += p;
-            if (CombiIndex(cur) >= 0) {
-                prev += cur;
-                result += Combis[CombiIndex(cur)]->Name + ", ";
-                cur = "";
-            }
-            if (!cur.empty() && CombiIndex(prev + cur) >= 0) {
-                result = Combis[CombiIndex(prev + cur)]->Name + ", ";
-                prev += cur;
-                cur = "";
-            }
-        }
-        if (!cur.empty()) {
-            if (result.empty() || result == ", ")
-                result = SeparateText(cur);
-            else if (result.size() >= 2 && result[result.size() - 2] == ',')
-                result += SeparateText(cur);
-            else
-                result += "," + SeparateText(cur);
-        }
-        const std::string saved = result;
-        std::string hets;
-        cur = "";
-        prev = "";
-        for (size_t i = 0; i < t.size(); i += 2) {
-            const std::string p = PairOf(t, i);
-            if (!IsHet(p) || p == "++")
-                continue;
-            hets += p;
-            cur += std::string{At(p, 1), At(p, 1)};
-            if (CombiIndex(cur) >= 0) {
-                prev += cur;
-                result += "het. " + Combis[CombiIndex(cur)]->Name + ", ";
-                cur = "";
-            }
-            if (!cur.empty() && CombiIndex(prev + cur) >= 0) {
-                const std::string name = Combis[CombiIndex(prev + cur)]->Name;
-                result = saved.empty() ? "het. " + name + ", " : saved + ", het. " + name + ", ";
-                prev += cur;
-                cur = "";
-            }
-        }
-        if (!cur.empty()) {
-            if (result.empty() || result == ", ")
-                result = SeparateText(hets);
-            else
-                result += SeparateText(hets);
-        }
-        if (result.size() < 2)
-            return "Normal";
-        if (result[result.size() - 2] == ',')
-            result[result.size() - 2] = ' ';
-        return result;
-    }
 };
 
 std::string Percentage(long long n, long long total, const std::string& separator) {
@@ -521,11 +400,11 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
     TLiteralResult result;
     std::vector<std::string>& report = result.Report;
     if (options.CombiIndex == 0) {
-        report.push_back("Male   = " + calc.SeparateText(male));
-        report.push_back("Female = " + calc.SeparateText(female));
+        report.push_back("Male   = " + calc.Naming.SeparateText(male));
+        report.push_back("Female = " + calc.Naming.SeparateText(female));
     } else {
-        report.push_back("Male   = " + calc.CombiText(male));
-        report.push_back("Female = " + calc.CombiText(female));
+        report.push_back("Male   = " + calc.Naming.CombiText(male));
+        report.push_back("Female = " + calc.Naming.CombiText(female));
     }
     report.push_back("");
     report.push_back("Offspring predicted as: ");
@@ -544,7 +423,8 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
     const long long total = calc.TotalCount();
     for (size_t i = 0; i < calc.Lines.size(); ++i) {
         const std::string& line = calc.Lines[i];
-        const std::string name = options.CombiIndex == 1 ? calc.CombiText(line) : calc.SeparateText(line);
+        const std::string name =
+            options.CombiIndex == 1 ? calc.Naming.CombiText(line) : calc.Naming.SeparateText(line);
         const std::string extra = calc.PossibleTextOf(line);
         const std::string share = options.RatioIndex == 0
                                       ? std::to_string(calc.Counts[i]) + "/" + std::to_string(total)
