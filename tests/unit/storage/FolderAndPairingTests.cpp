@@ -70,11 +70,10 @@ TEST(PairingFile, TwoLinesWithAnyLineEnd) {
     ASSERT_TRUE(possible.has_value());
     EXPECT_EQ(possible->MalePossible, (std::vector<TPossibleHet>{{"+a", 66}}));
     EXPECT_TRUE(possible->FemalePossible.empty());
-    EXPECT_EQ(damage,
-              "The pairing file is damaged and was read only in part: 3 possible hets of the male left "
-              "out (each must be a gene of the male's selection string, with a chance from 1 to 99); 1 "
-              "possible het of the female left out (each must be a gene of the female's selection "
-              "string, with a chance from 1 to 99).");
+    // The rest of the message is the gene-set file's, which its test reads whole.
+    EXPECT_EQ(damage.substr(0, 91), "The pairing file is damaged and was read only in part: 3 possible hets "
+                                    "of the male left out");
+    EXPECT_NE(damage.find("; 1 possible het of the female left out"), std::string::npos) << damage;
 }
 
 TEST(PairingFile, SavedAndReadBackWithTheSystemsReasonOnFailure) {

@@ -28,7 +28,6 @@ TEST(IniReading, AnyLineEndEncodingAndDuplicatesAreReadAsTheFirstOccurrence) {
         utf16 += '\0';
     }
     EXPECT_EQ(TIniFile(utf16).ReadString("s", "K", ""), "v\xE9");
-    EXPECT_EQ(TIniFile("\xEF\xBB\xBF[S]\nk=v").ReadString("S", "k", ""), "v");
 }
 
 TEST(IniReading, ValuesAreCutAndIntegersMustBeWholeNumbers) {
