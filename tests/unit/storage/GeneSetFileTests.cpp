@@ -72,8 +72,8 @@ TEST(GeneSetLoading, MissingKeysTakeTheirDefaults) {
     const std::string file = Crlf(R"([statistics]
 LocusCount=3
 CombiCount=2
-RatioIndex=7
-PossibleHetsIndex=-5
+RatioIndex=2
+PossibleHetsIndex=-1
 IniFile=
 Locus0GeneCount=2
 Locus1GeneCount=3
@@ -102,7 +102,8 @@ CurrentGeneSet=/p.zyg
     ASSERT_EQ(set.LocusList.Count(), 3);
     EXPECT_EQ(set.LocusList[1]->Name, "NEW");
     EXPECT_EQ(set.LocusList[2]->Genes().Count(), 0);
-    EXPECT_EQ(set.RatioIndex, 7);
+    // Stored choices are kept as read; the window clamps them to its items, one past the last included.
+    EXPECT_EQ(set.RatioIndex, 2);
     EXPECT_EQ(ChoiceItem(set.RatioIndex, 2), 1);
     EXPECT_EQ(ChoiceItem(set.PossibleHetsIndex, 2), -1);
     EXPECT_EQ(ChoiceItem(set.PhenotypeIndex, 2), 0);
