@@ -54,19 +54,13 @@ std::string OffspringOf(const std::string& out) {
 
 } // namespace
 
-TEST(ZygoraCalc, ReportGridWeightsAndJson) {
+TEST(ZygoraCalc, ReportGridAndJson) {
     const TRun run = RunTool({"--male", "+a", "--female", "+a"});
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(run.Out.substr(0, 36), "Male   = het. Amel  \nFemale = het. A");
     EXPECT_EQ(OffspringOf(run.Out), "3/4 Normal(66% poss. het. Amelanistic) \n1/4 Amelanistic  \n");
     EXPECT_EQ(run.Err, "");
     EXPECT_EQ(RunTool({"--male", "+a", "--female", "+a", "--grid"}).Out, "\t+\ta\n+\t++\t+a\na\t+a\taa\n");
-
-    TTempFolder folder;
-    folder.Write("Small.INI", SmallSet);
-    const TRun weights = RunTool({"--gene-set", folder.File("Small.INI"), "--weights"});
-    EXPECT_EQ(weights.ExitCode, 0) << weights.Err;
-    EXPECT_EQ(weights.Out, "0\t+a:+ > a\n");
 
     const TRun json = RunTool({"--male", "+a", "--female", "aa", "--json", "--possible-index", "0"});
     EXPECT_EQ(json.Out,
@@ -80,11 +74,6 @@ TEST(ZygoraCalc, ReportGridWeightsAndJson) {
 }
 
 TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {
-    EXPECT_EQ(OffspringOf(RunTool({"--male", "+a", "--female", "+a", "--male-possible", "+a:66",
-                                   "--pheno-index", "0", "--possible-index", "1"})
-                              .Out),
-              "2/6 Normal\n3/6 het. Amel  \n1/6 Amelanistic  \n");
-
     // The file's key, and each share reduced: 4 of 6 weighted cells are 2/3.
     TTempFolder folder;
     std::string set = SmallSet;
@@ -94,7 +83,7 @@ TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {
     EXPECT_EQ(json["offspring"][0]["count"], 4);
     EXPECT_EQ(json["offspring"][0]["share"], nlohmann::json::parse(R"({"numerator":2,"denominator":3})"));
 
-    // Twelve possible hets of 1%: numbers beyond 64 bits are written as their digits.
+    // The options' lists, twelve possible hets of 1%: numbers beyond 64 bits are written as their digits.
     const std::vector<std::string> parent = {"+a+b+c+d+e+f", "+a:1,+b:1,+c:1,+d:1,+e:1,+f:1"};
     const nlohmann::json huge =
         nlohmann::json::parse(RunTool({"--male", parent[0], "--female", parent[0], "--male-possible",
@@ -104,10 +93,11 @@ TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {
     EXPECT_EQ(huge["offspring"][63]["share"]["denominator"], "4096000000000000000000000000");
 }
 
-TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
+TEST(ZygoraCalc, WeightsAndChoicesComeFromTheFileUnlessGivenAndAreClamped) {
     TTempFolder folder;
     folder.Write("Small.INI", SmallSet);
     const std::string file = folder.File("Small.INI");
+    EXPECT_EQ(RunTool({"--gene-set", file, "--weights"}).Out, "0\t+a:+ > a\n");
     // The file's parents and choices: percentages, no possible hets.
     EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file}).Out), "50.00% het. Amel  \n50.00% Amelanistic  \n");
     EXPECT_EQ(
