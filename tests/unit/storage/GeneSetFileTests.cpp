@@ -165,7 +165,7 @@ TEST(GeneSetLoading, DamagedCountsAreBoundedAndNamedInTheMessage) {
 }
 
 // Failing saves are proven for every save at every step in SaveFaultTests.
-TEST(GeneSetFiles, SavedWholeLoadedBackAndUpdatedKeyByKey) {
+TEST(GeneSetFiles, SavedWholeAndUpdatedKeyByKey) {
     TTempFolder folder;
     const std::string path = folder.File("Boas.INI");
     folder.Write("Boas.INI", "[Old]\r\nstale=1\r\n");
@@ -175,17 +175,13 @@ TEST(GeneSetFiles, SavedWholeLoadedBackAndUpdatedKeyByKey) {
     ASSERT_TRUE(SaveGeneSet(path, set, message));
     EXPECT_EQ(folder.Read("Boas.INI"), GeneSetFileContent(set));
 
-    TGeneSet loaded;
-    EXPECT_EQ(LoadGeneSet(path, loaded).Kind, TGeneSetLoad::TKind::Read);
-    EXPECT_EQ(loaded.LocusList[0]->Genes()[0]->Name, "Amelanistic");
-
     folder.Write("GenericZygora.INI",
                  "[Statistics]\r\nLocusCount=0\r\nIniFile=serpentia\r\n[Extra]\r\nx=1\r\n");
     ASSERT_TRUE(WriteFileKey(folder.File("GenericZygora.INI"), "STATISTICS", "IniFile", "Boas", message));
     EXPECT_EQ(folder.Read("GenericZygora.INI"),
               "[Statistics]\r\nLocusCount=0\r\nIniFile=Boas\r\n[Extra]\r\nx=1\r\n");
 
-    // A file that cannot be read is refused with its reason in HostileGeneSetFiles.
+    // Files read whole, and files that cannot be read, are proven in HostileGeneSetFiles.
     EXPECT_EQ(LoadGeneSet(folder.File("missing.INI"), set).Kind, TGeneSetLoad::TKind::Missing);
 }
 
