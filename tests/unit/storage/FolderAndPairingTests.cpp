@@ -85,20 +85,16 @@ TEST(PairingFile, SavedAndReadBackWithTheSystemsReasonOnFailure) {
     const TPairing possible{"+a++", "+aee", {}, {{"+a", 66}}};
     ASSERT_TRUE(SavePairing(folder.File("p.zyg"), possible, message));
     EXPECT_EQ(folder.Read("p.zyg"), "+a++\r\n+aee\r\n\r\n+a:66\r\n");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadPairingLines(folder.File("p.zyg"), lines, message));
-    const std::optional<TPairing> read = PairingFromLines(lines, message);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->FemalePossible, possible.FemalePossible);
-    EXPECT_TRUE(read->MalePossible.empty());
 
     ASSERT_TRUE(SavePairing(folder.File("p.zyg"), {"", ""}, message));
     EXPECT_EQ(folder.Read("p.zyg"), "\r\n\r\n");
 
     // A pairing file is read up to 16 MB, and refused one byte past it.
+    std::vector<std::string> lines;
     const std::string sixteenMegabytes(size_t(16) << 20, '\n');
     folder.Write("big.zyg", sixteenMegabytes);
     EXPECT_TRUE(ReadPairingLines(folder.File("big.zyg"), lines, message));
+    EXPECT_EQ(lines.size(), size_t(16) << 20);
     folder.Write("big.zyg", sixteenMegabytes + "\n");
     EXPECT_FALSE(ReadPairingLines(folder.File("big.zyg"), lines, message));
     EXPECT_EQ(message.rfind("Cannot open file \"" + folder.File("big.zyg") + "\". ", 0), 0u) << message;
