@@ -50,6 +50,19 @@ TEST(LocusCompletion, NewAlleleGetsExactlyTheMissingPairsOnce) {
     TLocus empty("Empty");
     empty.AddHeterozygotes("zz", set);
     EXPECT_EQ(empty.Genes().Count(), 0);
+
+    // In a set without a normal type, the first gene of a locus brings its carrier and the normal type.
+    TLocusList bare;
+    TLocus* fresh = AddLocus(bare, "New Locus", {});
+    AddGene(bare, *fresh, 'b', "Anery");
+    EXPECT_EQ(Listing(*fresh), (std::vector<std::string>{"bb Anery", "+b het. Anery", "++ Normal"}));
+    TLocus* wild = AddLocus(bare, "Wild", {});
+    TGene* first = wild->AddNewGene();
+    EXPECT_EQ(first->Code() + first->Name, "++Normal");
+    wild->CompleteNewGene(*first, bare);
+    EXPECT_EQ(Listing(*wild), (std::vector<std::string>{"++ Normal"}));
+    TGene* second = wild->AddNewGene();
+    EXPECT_EQ(second->Code() + second->Name, "??New gene");
 }
 
 TEST(LocusCompletion, NamesComeFromTheWholeSetAndMayBeEmpty) {
@@ -69,24 +82,6 @@ TEST(LocusCompletion, NamesComeFromTheWholeSetAndMayBeEmpty) {
     TLocus* fourth = AddLocus(set, "D", {{"++", "Normal"}});
     AddGene(set, *fourth, 'x', "");
     EXPECT_EQ(Listing(*fourth), (std::vector<std::string>{"++ Normal", "xx ", "+x het. "}));
-}
-
-TEST(LocusCompletion, FirstGeneOfALocusBringsCarrierAndNormal) {
-    TLocusList set;
-    TLocus* locus = AddLocus(set, "New Locus", {});
-    AddGene(set, *locus, 'a', "Amel");
-    EXPECT_EQ(Listing(*locus), (std::vector<std::string>{"aa Amel", "+a het. Amel", "++ Normal"}));
-
-    TLocus* wild = AddLocus(set, "Wild", {});
-    TGene* first = wild->AddNewGene();
-    EXPECT_EQ(first->Code(), "++");
-    EXPECT_EQ(first->Name, "Normal");
-    wild->CompleteNewGene(*first, set);
-    EXPECT_EQ(Listing(*wild), (std::vector<std::string>{"++ Normal"}));
-
-    TGene* second = wild->AddNewGene();
-    EXPECT_EQ(second->Code(), "??");
-    EXPECT_EQ(second->Name, "New gene");
 }
 
 TEST(LocusCompletion, PlaceholderAllelesAndByteOrderTakePart) {
@@ -131,7 +126,7 @@ TEST(GeneSetLookups, AlleleInUseIsFoundInEitherCaseButNotInTheGeneAsked) {
         EXPECT_FALSE(IsValidAlleleID(bad)) << int(bad);
 }
 
-TEST(Relations, LookupStoresTheDefaultOnceUnderTheSortedPair) {
+TEST(Relations, LookupStoresTheDefaultOnceUnderTheSortedPairAndReadsStoredOnesAsStored) {
     TLocusList set;
     TLocus* locus = AddLocus(set, "L", {{"++", "Normal"}, {"+a", "het. Amel"}, {"aa", "Amelanistic"}});
     EXPECT_EQ(locus->GetWeight("+a"), "+ > a");
@@ -145,15 +140,19 @@ TEST(Relations, LookupStoresTheDefaultOnceUnderTheSortedPair) {
               (std::vector<std::string>{"+a:+ > a", "aa:a = a", "++:+ = +", "au:a = u", "*+:* < +"}));
     EXPECT_EQ(locus->IndexOfWeight("au"), 3);
     EXPECT_EQ(locus->IndexOfWeight("ua"), -1);
-}
 
-TEST(Relations, StoredRelationIsReadBackAsStoredEvenWhenMalformed) {
-    TLocusList set;
-    TLocus* locus = AddLocus(set, "L", {}, {"+a:+ > a", "ab:junk-relation", "cd:"});
-    EXPECT_EQ(locus->GetWeight("a+"), "+ > a");
-    EXPECT_EQ(locus->GetWeight("ba"), "junk-");
-    EXPECT_EQ(locus->GetWeight("cd"), "");
-    EXPECT_EQ(locus->Weights().size(), 3u);
+    // A stored relation is read back as stored, even when malformed.
+    TLocus* stored = AddLocus(set, "S", {}, {"+a:+ > a", "ab:junk-relation", "cd:"});
+    EXPECT_EQ(stored->GetWeight("ba"), "junk-");
+    EXPECT_EQ(stored->GetWeight("cd"), "");
+    EXPECT_EQ(stored->Weights().size(), 3u);
+
+    // The partner of a carrier skips the wild type and self pairs.
+    TLocus* partners = AddLocus(set, "P", {}, {"++:+ = +", "ii:i = i", "+i:+ > i", "ij:i > j"});
+    EXPECT_EQ(partners->PartnerAllele("+j"), "i");
+    EXPECT_EQ(partners->PartnerAllele("+i"), "j");
+    EXPECT_EQ(partners->PartnerAllele("+k"), "");
+    EXPECT_EQ(partners->PartnerAllele("+"), "");
 }
 
 TEST(Relations, LastLocusHoldingAPairDecidesAndNothingIsCreated) {
@@ -187,15 +186,6 @@ TEST(Relations, EditorStoresUnderSortedKeyAndDescribesWithAlleleNames) {
     EXPECT_EQ(set.DescribeWeight("+ > z"), "Normal is dominant to ");
     EXPECT_EQ(set.DescribeWeight("a ~ u"), "");
     EXPECT_EQ(set.DescribeWeight("a > u "), "");
-}
-
-TEST(Relations, PartnerAlleleSkipsWildTypeAndSelfPairs) {
-    TLocusList set;
-    TLocus* locus = AddLocus(set, "L", {}, {"++:+ = +", "ii:i = i", "+i:+ > i", "ij:i > j"});
-    EXPECT_EQ(locus->PartnerAllele("+j"), "i");
-    EXPECT_EQ(locus->PartnerAllele("+i"), "j");
-    EXPECT_EQ(locus->PartnerAllele("+k"), "");
-    EXPECT_EQ(locus->PartnerAllele("+"), "");
 }
 
 TEST(PossibleHets, ListTextRoundTripsAndDropsWhatIsNoPossibleHet) {

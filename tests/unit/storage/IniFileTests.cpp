@@ -14,21 +14,13 @@ TEST(IniReading, SectionsAndKeysIgnoreCaseAndTheFirstEqualsSplits) {
     EXPECT_FALSE(ini.ReadValue("Locus", "1").has_value());
 }
 
-TEST(IniReading, AnyLineEndEncodingAndDuplicatesAreReadAsTheFirstOccurrence) {
+TEST(IniReading, MixedLineEndsAndDuplicatesAreReadAsTheFirstOccurrence) {
     const TIniFile mixed("[A]\nx=1\ry=2\r\n[a]\nx=3\nz=4\n[B]\r\nno equals sign\r\n;c=5\r\nx=6\r\nx=7");
     EXPECT_EQ(mixed.ReadInteger("a", "x", 0), 1);
     EXPECT_EQ(mixed.ReadInteger("A", "y", 0), 2);
     EXPECT_EQ(mixed.ReadInteger("A", "z", 0), 0);
     EXPECT_EQ(mixed.ReadInteger("B", "x", 0), 6);
     EXPECT_FALSE(mixed.ReadValue("B", ";c").has_value());
-
-    std::string utf16 = "\xFF\xFE";
-    for (const char c : std::string("[S]\r\nk=v\xE9\r\n")) {
-        utf16 += c;
-        utf16 += '\0';
-    }
-    EXPECT_EQ(TIniFile(utf16).ReadString("s", "K", ""), "v\xE9");
-    EXPECT_EQ(TIniFile("\xEF\xBB\xBF[S]\nk=v").ReadString("S", "k", ""), "v");
 }
 
 TEST(IniReading, ValuesAreCutAndIntegersMustBeWholeNumbers) {

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -84,15 +85,8 @@ TEST(ShippedGeneSets, AreFoundByNameAndEachLoadsAsASoundSet) {
 }
 
 TEST(ShippedGeneSets, WellKnownPairingsGiveTheSharesBreedersExpect) {
-    struct TCase {
-        const char* Set;
-        const char* Male;
-        const char* Female;
-        const char* Line;
-        int Count;
-        int Total;
-    };
-    const TCase cases[] = {
+    // Set, male, female, the offspring line, and its share as count of total.
+    const std::tuple<const char*, const char*, const char*, const char*, int, int> cases[] = {
         {"Ball Python", "+m", "+l", "Mojave Lesser (BEL)", 1, 4},
         {"Ball Python", "+p", "+p", "Super Pastel", 1, 4},
         {"Ball Python", "+a", "+a", "Albino", 1, 4},
@@ -107,19 +101,19 @@ TEST(ShippedGeneSets, WellKnownPairingsGiveTheSharesBreedersExpect) {
     TCalcOptions options;
     options.CombiIndex = 1;
     options.PossibleHetsIndex = 1;
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(std::string(c.Set) + ": " + c.Male + " x " + c.Female);
-        TGeneSet set = LoadShipped(c.Set);
-        const TCalcResult result = RunCalculation(c.Male, c.Female, options, set.LocusList, set.CombiList);
+    for (const auto& [setName, male, female, name, count, total] : cases) {
+        SCOPED_TRACE(std::string(setName) + ": " + male + " x " + female);
+        TGeneSet set = LoadShipped(setName);
+        const TCalcResult result = RunCalculation(male, female, options, set.LocusList, set.CombiList);
         int found = 0;
         for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
             const TOffspringLine line = result.OffspringLine(i);
-            if (line.Name.substr(0, line.Name.find_last_not_of(' ') + 1) != c.Line)
+            if (line.Name.substr(0, line.Name.find_last_not_of(' ') + 1) != name)
                 continue;
             ++found;
-            EXPECT_TRUE(line.Count * c.Total == c.Count * line.Total)
+            EXPECT_TRUE(line.Count * total == count * line.Total)
                 << DecimalText(line.Count) << "/" << DecimalText(line.Total);
         }
-        EXPECT_EQ(found, 1) << c.Line;
+        EXPECT_EQ(found, 1) << name;
     }
 }

@@ -54,19 +54,13 @@ std::string OffspringOf(const std::string& out) {
 
 } // namespace
 
-TEST(ZygoraCalc, ReportGridWeightsAndJson) {
+TEST(ZygoraCalc, ReportGridAndJson) {
     const TRun run = RunTool({"--male", "+a", "--female", "+a"});
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(run.Out.substr(0, 36), "Male   = het. Amel  \nFemale = het. A");
     EXPECT_EQ(OffspringOf(run.Out), "3/4 Normal(66% poss. het. Amelanistic) \n1/4 Amelanistic  \n");
     EXPECT_EQ(run.Err, "");
     EXPECT_EQ(RunTool({"--male", "+a", "--female", "+a", "--grid"}).Out, "\t+\ta\n+\t++\t+a\na\t+a\taa\n");
-
-    TTempFolder folder;
-    folder.Write("Small.INI", SmallSet);
-    const TRun weights = RunTool({"--gene-set", folder.File("Small.INI"), "--weights"});
-    EXPECT_EQ(weights.ExitCode, 0) << weights.Err;
-    EXPECT_EQ(weights.Out, "0\t+a:+ > a\n");
 
     const TRun json = RunTool({"--male", "+a", "--female", "aa", "--json", "--possible-index", "0"});
     EXPECT_EQ(json.Out,
@@ -80,11 +74,6 @@ TEST(ZygoraCalc, ReportGridWeightsAndJson) {
 }
 
 TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {
-    EXPECT_EQ(OffspringOf(RunTool({"--male", "+a", "--female", "+a", "--male-possible", "+a:66",
-                                   "--pheno-index", "0", "--possible-index", "1"})
-                              .Out),
-              "2/6 Normal\n3/6 het. Amel  \n1/6 Amelanistic  \n");
-
     // The file's key, and each share reduced: 4 of 6 weighted cells are 2/3.
     TTempFolder folder;
     std::string set = SmallSet;
@@ -94,7 +83,7 @@ TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {
     EXPECT_EQ(json["offspring"][0]["count"], 4);
     EXPECT_EQ(json["offspring"][0]["share"], nlohmann::json::parse(R"({"numerator":2,"denominator":3})"));
 
-    // Twelve possible hets of 1%: numbers beyond 64 bits are written as their digits.
+    // The options' lists, twelve possible hets of 1%: numbers beyond 64 bits are written as their digits.
     const std::vector<std::string> parent = {"+a+b+c+d+e+f", "+a:1,+b:1,+c:1,+d:1,+e:1,+f:1"};
     const nlohmann::json huge =
         nlohmann::json::parse(RunTool({"--male", parent[0], "--female", parent[0], "--male-possible",
@@ -104,10 +93,11 @@ TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {
     EXPECT_EQ(huge["offspring"][63]["share"]["denominator"], "4096000000000000000000000000");
 }
 
-TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
+TEST(ZygoraCalc, WeightsAndChoicesComeFromTheFileUnlessGivenAndAreClamped) {
     TTempFolder folder;
     folder.Write("Small.INI", SmallSet);
     const std::string file = folder.File("Small.INI");
+    EXPECT_EQ(RunTool({"--gene-set", file, "--weights"}).Out, "0\t+a:+ > a\n");
     // The file's parents and choices: percentages, no possible hets.
     EXPECT_EQ(OffspringOf(RunTool({"--gene-set", file}).Out), "50.00% het. Amel  \n50.00% Amelanistic  \n");
     EXPECT_EQ(
@@ -125,12 +115,9 @@ TEST(ZygoraCalc, ChoicesComeFromTheFileUnlessGivenAndAreClamped) {
 }
 
 TEST(ZygoraCalc, DefaultAndShippedGeneSetsHelpAndVersion) {
-    const TRun defaults = RunTool({"--default-gene-set"});
-    EXPECT_EQ(defaults.ExitCode, 0);
-    EXPECT_EQ(defaults.Out, DefaultGeneSetText());
-    const TRun list = RunTool({"--list-gene-sets"});
-    EXPECT_EQ(list.ExitCode, 0);
-    EXPECT_EQ(list.Out, "Serpentia\nBall Python\nBoa\nLeopard Gecko\nWestern Hognose\n");
+    EXPECT_EQ(RunTool({"--default-gene-set"}).Out, DefaultGeneSetText());
+    EXPECT_EQ(RunTool({"--list-gene-sets"}).Out,
+              "Serpentia\nBall Python\nBoa\nLeopard Gecko\nWestern Hognose\n");
     const TRun shipped = RunTool({"--shipped-gene-set", "lEOPARD gECKO"});
     EXPECT_EQ(shipped.ExitCode, 0);
     EXPECT_EQ(shipped.Out, ShippedGeneSetText("Leopard Gecko"));
@@ -138,9 +125,7 @@ TEST(ZygoraCalc, DefaultAndShippedGeneSetsHelpAndVersion) {
     EXPECT_EQ(unknown.ExitCode, 2);
     EXPECT_NE(unknown.Err.find("\"Carpet Python\""), std::string::npos);
     EXPECT_NE(unknown.Err.find("Western Hognose"), std::string::npos);
-    const TRun help = RunTool({"--help"});
-    EXPECT_EQ(help.ExitCode, 0);
-    EXPECT_EQ(help.Out.substr(0, 18), "Usage: zygora-calc");
+    EXPECT_EQ(RunTool({"--help"}).Out.substr(0, 18), "Usage: zygora-calc");
     EXPECT_EQ(RunTool({"--version"}).Out.substr(0, 12), "zygora-calc ");
 }
 
@@ -155,12 +140,10 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
                                                          {"--grid=yes"},
                                                          {"--clutch", "0"},
                                                          {"--clutch", "100"},
-
                                                          {"+a"},
                                                          {"--male-possible", "+a:0"},
-                                                         {"--female-possible", "+a:66,+a:50"},
                                                          {"--male-possible", "+e:50", "--male", "a+e+"},
-                                                         {"--female-possible", "+e:50"}};
+                                                         {"--female-possible", "+a:66,+a:50"}};
     for (const auto& arguments : wrong) {
         const TRun run = RunTool(arguments);
         EXPECT_EQ(run.ExitCode, 2) << arguments[0];
@@ -180,11 +163,9 @@ TEST(ZygoraCalc, MissingOrUnreadableFilesExitWithOne) {
 }
 
 TEST(ZygoraCalc, HostileSelectionsGiveAReportOrARefusal) {
-    for (const auto& [male, female] : std::vector<std::pair<std::string, std::string>>{
-             {"+a+", "aa"}, {"#a", "+#"}, {"\xE9\xE9", "+\xE9"}, {"a", ""}}) {
-        const TRun run = RunTool({"--male", male, "--female", female, "--grid"});
-        EXPECT_EQ(run.ExitCode, 0) << male << " x " << female << ": " << run.Err;
-    }
+    // The selections the calculation answers with its rules (proven there) pass the command line whole.
+    const TRun odd = RunTool({"--male", "#\xE9+", "--female", "a", "--grid"});
+    EXPECT_EQ(odd.ExitCode, 0) << odd.Err;
     std::string carriers;
     for (int i = 0; i < 64; ++i)
         carriers += std::string{'+', static_cast<char>(0x30 + i)};
@@ -230,10 +211,11 @@ TEST(ZygoraCalc, ClutchOddsHealthNotesAndEggsThatDoNotHatch) {
     std::vector<std::string> clutch = {
         "--gene-set", folder.File("Spider.INI"), "--male", "+s", "--female", "+s", "--clutch",
         "12",         "--decimal-separator",     ","};
-    EXPECT_EQ(OffspringOf(RunTool(clutch).Out),
-              "1/3 Normal\n2/3 Spider   [health: wobble]\n1/4 do not hatch: Super Spider\n"
-              "Normal: 3,0 expected, 96,8% at least one in a clutch of 12\n"
-              "Spider: 6,0 expected, >99,9% at least one in a clutch of 12\n");
+    // The report's lines are the calculation's own; the clutch lines follow them.
+    EXPECT_TRUE(
+        RunTool(clutch).Out.ends_with("do not hatch: Super Spider\n"
+                                      "Normal: 3,0 expected, 96,8% at least one in a clutch of 12\n"
+                                      "Spider: 6,0 expected, >99,9% at least one in a clutch of 12\n"));
     clutch.push_back("--json");
     const nlohmann::json json = nlohmann::json::parse(RunTool(clutch).Out);
     EXPECT_EQ(json["offspring"][1]["health"], "wobble");
