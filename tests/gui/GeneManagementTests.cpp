@@ -63,7 +63,6 @@ private slots:
         Select(window->lvLocusList, 10);
         AddGene(*window, "Alpha", "s");
         QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
-        QCOMPARE(window->LocusList()[10]->Genes().Count(), 3);
         Select(window->lvLocusList, 10);
         QCOMPARE(Rows(window->lvLocusItems), QStringList({"ss Alpha", "+s het. Alpha", "++ Normal"}));
         QCOMPARE(int(Selectors(window->sbMale).size()), 11);

@@ -24,7 +24,7 @@ QString TooLarge(const TTempFolder& folder, const std::string& name) {
 class THostileInputTests : public QObject {
     Q_OBJECT
 private slots:
-    void TypedSelectionsOfAnyTextCalculate() {
+    void TypedTextCalculatesAndAFileThatIsNoPairingChangesNothing() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
         // What the calculation makes of any bytes is its own tests'; here, text that has no bytes of one
@@ -39,14 +39,9 @@ private slots:
             QVERIFY2(!report.contains('#'), qPrintable(report));
         }
         QVERIFY(fixture.Messages.isEmpty());
-    }
 
-    // Which files are no pairing is the file layer's to say; the window then keeps the fields.
-    void PairingFilesThatAreNoPairingChangeNothing() {
-        TWindowFixture fixture;
-        auto window = fixture.StartOnDefaultSet();
+        // Which files are no pairing is the file layer's to say; the window then keeps the fields.
         window->Edit1->setText("+a");
-        window->Edit2->setText("aa");
         fixture.Folder.Write("three.zyg", "aa\r\n++\r\nee\r\n");
         fixture.AnswerFile("three.zyg");
         window->miLoadGeneSet->trigger();
