@@ -1,32 +1,5 @@
 #include "BoardKit.h"
 
-TEST_F(TBoardTest, GroupValueGrowsWithTheEdgesInsideTheGroup) {
-    Lay({
-        "00.1.22....", // a pair, a single stone, the top of a 2 x 3 block
-        ".....22....", //
-        ".....22....", //
-        "...........", //
-        "11111......", // a line of five
-        "...........", //
-        "0000000....", // a line of seven
-        "...........", //
-        "22.........", // a 2 x 2 square
-        "22.........", //
-        "..0........", //
-        ".0a0.......", // an empty cell with three single neighbours of its former colour
-    });
-    EXPECT_EQ(Board.GroupValue(At(0, 0)), 3);
-    EXPECT_EQ(Board.GroupValue(At(3, 0)), 1);
-    EXPECT_EQ(Board.GroupValue(At(6, 1)), 15);
-    EXPECT_EQ(Board.GroupValue(At(2, 4)), 9);
-    EXPECT_EQ(Board.GroupValue(At(0, 6)), 13);
-    EXPECT_EQ(Board.GroupValue(At(1, 9)), 9);
-    EXPECT_EQ(Board.GroupValue(At(2, 11)), 3);
-    // Once visited, a stone is worth its own 1, a removed one nothing.
-    EXPECT_EQ(Board.GroupValue(At(1, 0)), 1);
-    EXPECT_EQ(Board.GroupValue(At(2, 11)), 0);
-}
-
 TEST_F(TBoardTest, HintPrefersTheCompactBlockAndTiesGoToTheGroupReachedFirst) {
     Lay(Top({
         "0..........",
@@ -37,6 +10,7 @@ TEST_F(TBoardTest, HintPrefersTheCompactBlockAndTiesGoToTheGroupReachedFirst) {
         "0..........",
         "0..........",
     }));
+    // A group is worth 2 x (adjacent pairs in it) + 1: the 2 x 3 block 15, the line of seven 13.
     Board.ShowHint();
     EXPECT_EQ(Board.SelectedCount(), 6);
     EXPECT_TRUE(At(5, 2).Selected);
