@@ -98,7 +98,7 @@ private slots:
         // Showing a locus completes its relations; a locus of one allele has no editor.
         TLocus* plain = window->LocusList().Add(std::make_unique<TLocus>("Plain"));
         plain->Genes().Add(std::make_unique<TGene>('+', '+', "Normal"));
-        window->RefreshGeneLists();
+        window->btnRefresh->click();
         Select(window->lvLocusList, 10);
         QCOMPARE(plain->Weights(), std::vector<std::string>({"++:+ = +"}));
         QVERIFY(WeightEditors(*window).isEmpty());

@@ -1,5 +1,6 @@
 // A main window started in a fresh application folder, with messages, questions and file dialogs answered by
-// the test, and any other dialog nobody asked for closed at once as a failure.
+// the test, and any other dialog nobody asked for closed at once as a failure; and readers of what the
+// window shows.
 #pragma once
 
 #include "storage/DefaultGeneSet.h"
