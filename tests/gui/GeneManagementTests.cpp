@@ -7,32 +7,7 @@
 
 #include "WindowFixture.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
-#include <QTreeWidget>
-
 namespace {
-
-QStringList Rows(const QTreeWidget* list) {
-    QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        rows << (list->columnCount() > 1 ? item->text(0) + " " + item->text(1) : item->text(0));
-    }
-    return rows;
-}
-
-QString SelectedRow(const QTreeWidget* list) {
-    const auto selected = list->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text(0);
-}
 
 // The weight editors from top to bottom: the relation shown and the sentence next to it.
 QStringList WeightEditors(const TfrmMain& window) {
@@ -88,7 +63,6 @@ private slots:
         Select(window->lvLocusList, 10);
         AddGene(*window, "Alpha", "s");
         QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
-        QCOMPARE(window->LocusList()[10]->Genes().Count(), 3);
         Select(window->lvLocusList, 10);
         QCOMPARE(Rows(window->lvLocusItems), QStringList({"ss Alpha", "+s het. Alpha", "++ Normal"}));
         QCOMPARE(int(Selectors(window->sbMale).size()), 11);
@@ -124,52 +98,10 @@ private slots:
         // Showing a locus completes its relations; a locus of one allele has no editor.
         TLocus* plain = window->LocusList().Add(std::make_unique<TLocus>("Plain"));
         plain->Genes().Add(std::make_unique<TGene>('+', '+', "Normal"));
-        window->RefreshGeneLists();
+        window->btnRefresh->click();
         Select(window->lvLocusList, 10);
         QCOMPARE(plain->Weights(), std::vector<std::string>({"++:+ = +"}));
         QVERIFY(WeightEditors(*window).isEmpty());
-    }
-
-    void CancelLeavesTheModelAndDeleteKeepsWhatWasMadeWithIt() {
-        TWindowFixture fixture;
-        auto window = fixture.StartOnDefaultSet();
-        Select(window->lvLocusList, 8);
-        const std::string before = GeneSetFileContent(window->GeneSet());
-        WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) { dialog.btnCancel->click(); });
-        window->btnAddLocus->click();
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
-        WhenDialogShows<TfrmAddGene>([](TfrmAddGene& dialog) {
-            dialog.edID->setText("z");
-            dialog.btnPrint->click();
-        });
-        window->btnAddGene->click();
-        WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) { dialog.reject(); });
-        window->btnAddCombi->click();
-        Select(window->lvLocusItems, 2);
-        WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
-            dialog.edGeneName->setText("changed");
-            dialog.chkLethal->setChecked(true);
-            dialog.edHealthNote->setText("wobble");
-            dialog.btnCancel->click();
-        });
-        window->btnEditGene->click();
-        QCOMPARE(GeneSetFileContent(window->GeneSet()), before);
-
-        // Deleting the gene aa keeps +a, the relation of aa and the combinations naming aa.
-        Select(window->lvLocusItems, 2);
-        window->btnDeleteGene->click();
-        QCOMPARE(Rows(window->lvLocusItems),
-                 QStringList({"++ Normal", "+a het. Amel", "+u het. ultra", "uu Ultra", "au Ultramel"}));
-        QVERIFY(window->LocusList()[0]->IndexOfWeight("aa") >= 0);
-        QCOMPARE(window->CombiList()[1]->Code, std::string("aaee"));
-
-        Select(window->lvLocusList, 9);
-        window->BtnDeleteLocus->click();
-        QCOMPARE(window->LocusList().Count(), 9);
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
-        Select(window->lvCombiList, 0);
-        window->btnDeleteCombi->click();
-        QCOMPARE(Rows(window->lvCombiList).first(), QString("aaee Blizzard"));
     }
 
     void EditingKeepsTheLocusAndStoresSortedCodes() {
@@ -213,7 +145,7 @@ private slots:
             dialog.edID->setText("K");
             QCOMPARE(fixture.Messages.last(), QString("K already used in Gene Sunkissed"));
             QVERIFY(!dialog.btnOK->isEnabled());
-            for (const QString& bad : QStringList({" ", "?", "=", "[", "*", QString::fromUtf8("é")})) {
+            for (const QString& bad : QStringList({"?", QString::fromUtf8("é")})) {
                 dialog.edID->setText(bad);
                 QCOMPARE(dialog.edID->text(), QString());
             }
@@ -222,7 +154,7 @@ private slots:
             dialog.btnCancel->click();
         });
         window->btnAddGene->click();
-        QCOMPARE(fixture.Messages.size(), 10);
+        QCOMPARE(fixture.Messages.size(), 6);
 
         // A combination opens with its genes ticked and stores them in gene-set order.
         Select(window->lvCombiList, 4);
@@ -246,11 +178,83 @@ private slots:
         QCOMPARE(Rows(window->lvCombiList)[4], QString("uuauhh Golden"));
     }
 
+    // Cancel leaves the set as it was; every change rebuilds the lists, the Images tab and the strip, and no
+    // frame outlives what it shows.
+    void CancelChangesNothingAndEveryChangeRebuildsTheViews() {
+        TWindowFixture fixture;
+        auto window = fixture.StartBesideBoas();
+        Select(window->lvLocusList, 8);
+        const std::string before = GeneSetFileContent(window->GeneSet());
+        WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) { dialog.btnCancel->click(); });
+        window->btnAddLocus->click();
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
+        WhenDialogShows<TfrmAddGene>([](TfrmAddGene& dialog) {
+            dialog.edID->setText("z");
+            dialog.btnPrint->click();
+        });
+        window->btnAddGene->click();
+        WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) { dialog.reject(); });
+        window->btnAddCombi->click();
+        Select(window->lvLocusItems, 2);
+        WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
+            dialog.edGeneName->setText("changed");
+            dialog.chkLethal->setChecked(true);
+            dialog.edHealthNote->setText("wobble");
+            dialog.btnCancel->click();
+        });
+        window->btnEditGene->click();
+        QCOMPARE(GeneSetFileContent(window->GeneSet()), before);
+        QCOMPARE(ImagesTab(*window).size(), 27);
+
+        // A renamed gene shows under its new name, in the strip only once its locus is selected again.
+        WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
+            dialog.edGeneName->setText("Albino");
+            dialog.btnOK->click();
+        });
+        window->btnEditGene->click();
+        QCOMPARE(ImagesTab(*window).last(), QString("pnlImageFrame0a2 Albino"));
+        QCOMPARE(Strip(*window).first(), QString("pnlImageFrame12@0 Amelanistic"));
+
+        // Deleting what the strip shows empties it and takes its frame off the Images tab; deleting the gene
+        // aa keeps +a, the relation of aa and the combinations naming aa.
+        Select(window->lvCombiList, 11);
+        window->btnDeleteCombi->click();
+        QCOMPARE(Strip(*window), QStringList());
+        QCOMPARE(Rows(window->lvCombiList).size(), 12);
+        QCOMPARE(ImagesTab(*window).size(), 26);
+        QCOMPARE(ImagesTab(*window).first(), QString("pnlImageFrameCombi11 Sulfur"));
+        Select(window->lvLocusList, 0);
+        Select(window->lvLocusItems, 2);
+        window->btnDeleteGene->click();
+        QCOMPARE(Rows(window->lvLocusItems),
+                 QStringList({"++ Normal", "+a het. Amel", "+u het. ultra", "uu Ultra", "au Ultramel"}));
+        QVERIFY(window->LocusList()[0]->IndexOfWeight("aa") >= 0);
+        QCOMPARE(window->CombiList()[1]->Code, std::string("aaee"));
+        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame13@0 Ultra", "pnlImageFrame14@222 Ultramel"}));
+        QCOMPARE(ImagesTab(*window).last(), QString("pnlImageFrame0a3 Ultra"));
+        window->BtnDeleteLocus->click();
+        QCOMPARE(SelectedRow(window->lvLocusList), QString("Anery"));
+        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame11@0 Anerythristic"}));
+        QCOMPARE(ImagesTab(*window).last(), QString("pnlImageFrame0a1 Anerythristic"));
+
+        window->btnRestoreDefaults->click();
+        QCOMPARE(ImagesTab(*window).size(), 27);
+        AddGene(*window, "Beta", "z");
+        QCOMPARE(ImagesTab(*window).size(), 30);
+        QVERIFY(ImagesTab(*window).contains("pnlImageFrame0a6 Beta"));
+        PickGeneSet(*window, "Boas");
+        QCOMPARE(ImagesTab(*window), QStringList({"pnlImageFrame0a0 Boa"}));
+        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame10@0 Boa"}));
+
+        // Closing frees the gene set only after every frame is gone.
+        window->close();
+        QVERIFY(ImagesTab(*window).isEmpty());
+        QCOMPARE(Strip(*window), QStringList());
+    }
+
     void RestoreDefaultsBringsBackSerpentia() {
         TWindowFixture fixture;
-        fixture.WriteSerpentiaFolder();
-        fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\n[LOCUS]\r\n0=Boa\r\n");
-        auto window = fixture.Start();
+        auto window = fixture.StartBesideBoas();
         Select(window->lvLocusList, 3);
         window->BtnDeleteLocus->click();
         window->rgCombi->SetItemIndex(0);

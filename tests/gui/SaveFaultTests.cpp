@@ -1,23 +1,16 @@
-// Every operation of the window that writes files, with one of its saves failing: the old files stay
-// byte for byte, no temporary file is left, the message names the file, and the operation stops where it
-// must. Which step of a save fails is the file layer's concern; its own tests try every step.
+// Every operation of the window that writes files, with one of its saves failing: the message names the
+// file, and the operation stops where it must. That the old file stays byte for byte and no temporary file
+// is left, whichever step of a save fails, is the file layer's concern; its own tests try every step.
 #include "storage/FileIO.h"
 #include "storage/GeneSetFile.h"
 #include "ui/RadioGroup.h"
 #include "ui/uFrmEditIniFileName.h"
-#include "ui/uPnlImageFrame.h"
 
 #include "WindowFixture.h"
 
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
 
 #include <filesystem>
-#include <map>
 
 namespace {
 
@@ -42,18 +35,6 @@ private:
     int FSaves = 0;
 };
 
-// Every file below the folder with its bytes, but the backups: a temporary file left behind shows as a name
-// too many.
-std::map<std::string, std::string> Files(const TTempFolder& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
-        const std::string name = entry.path().lexically_relative(folder.Path()).string();
-        if (entry.is_regular_file() && !name.starts_with("Backup/"))
-            files[name] = TTempFolder::ReadFile(entry.path());
-    }
-    return files;
-}
-
 QString Unable(const TTempFolder& folder, const std::string& name) {
     return QString::fromStdString("Unable to write to " + folder.File(name));
 }
@@ -64,14 +45,10 @@ QString CannotCreate(const std::string& path) {
 
 // A window on the built-in set, in both its files, whose parent selection differs from theirs.
 std::unique_ptr<TfrmMain> StartChangedSerpentia(const TWindowFixture& fixture) {
-    fixture.WriteSerpentiaFolder();
-    auto window = fixture.Start();
+    auto window = fixture.StartBesideBoas();
     PickEntry(Selectors(window->sbMale)[0], 2);
     return window;
 }
-
-const char* const BoasSet = "[Statistics]\r\nLocusCount=1\r\nIniFile=Boas\r\nLocus0GeneCount=1\r\n"
-                            "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n";
 
 } // namespace
 
@@ -83,7 +60,6 @@ private slots:
             const QByteArray scenario = "save " + QByteArray::number(failing) + " failing";
             TWindowFixture fixture;
             auto window = StartChangedSerpentia(fixture);
-            const auto before = Files(fixture.Folder);
             int saves = 0;
             {
                 const TFailingSave fault(failing);
@@ -95,37 +71,25 @@ private slots:
             QCOMPARE(
                 fixture.Messages,
                 QStringList({Unable(fixture.Folder, failing == 2 ? "Serpentia.INI" : "GenericZygora.INI")}));
-            const auto after = Files(fixture.Folder);
-            QCOMPARE(after.size(), before.size());
-            QVERIFY2((after.at("GenericZygora.INI") == before.at("GenericZygora.INI")) == (failing == 1),
-                     scenario);
-            QVERIFY2((after.at("Serpentia.INI") == before.at("Serpentia.INI")) == (failing < 3), scenario);
         }
     }
 
     void SwitchKeepsTheSetWhenASaveFails() {
         for (int failing = 1; failing <= 2; ++failing) {
             TWindowFixture fixture;
-            fixture.Folder.Write("Boas.INI", BoasSet);
             auto window = StartChangedSerpentia(fixture);
-            const auto before = Files(fixture.Folder);
-            const std::string iniFile = window->IniFile();
-            const QString male = window->Edit1->text();
             {
+                // The outgoing set is saved to the main settings file, then to its own.
                 const TFailingSave fault(failing);
                 PickGeneSet(*window, "Boas");
+                QCOMPARE(fault.Saves(), failing);
             }
             QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, failing == 1 ? "GenericZygora.INI"
                                                                                         : "Serpentia.INI")}));
-            QCOMPARE(window->IniFile(), iniFile);
+            QCOMPARE(window->IniFile(), std::string("Serpentia"));
             QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
             QCOMPARE(window->LocusList().Count(), 10);
-            QCOMPARE(window->Edit1->text(), male);
-            const auto after = Files(fixture.Folder);
-            QCOMPARE(after.size(), before.size());
-            QCOMPARE(after.at("Boas.INI"), before.at("Boas.INI"));
-            QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
-            QCOMPARE(after.at("GenericZygora.INI") == before.at("GenericZygora.INI"), failing == 1);
+            QCOMPARE(Pairing(*window), QString("aa x ++"));
             fixture.Messages.clear();
             window->close();
         }
@@ -134,7 +98,6 @@ private slots:
     void NewAddsNoNameWhenItsSaveFails() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        const auto before = Files(fixture.Folder);
         const int listed = window->cbxSelectIniFile->count();
         WhenDialogShows<TfrmEditIniFileName>([](TfrmEditIniFileName& dialog) {
             dialog.edInput->setText("Boas");
@@ -147,7 +110,6 @@ private slots:
         QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, "Boas.INI")}));
         QCOMPARE(window->cbxSelectIniFile->count(), listed);
         QCOMPARE(window->cbxSelectIniFile->findText("Boas"), -1);
-        QCOMPARE(Files(fixture.Folder), before);
     }
 
     // Where the writing stops is the file layer's; the window reloads nothing after a failure.
@@ -156,7 +118,6 @@ private slots:
         fixture.Folder.Write("GenericZygora.INI", BoasSet);
         fixture.Folder.Write("Serpentia.INI", BoasSet);
         auto window = fixture.Start();
-        const auto before = Files(fixture.Folder);
         {
             const TFailingSave fault(2);
             window->btnRestoreDefaults->click();
@@ -164,17 +125,12 @@ private slots:
         QCOMPARE(fixture.Messages, QStringList({CannotCreate(fixture.Folder.File("Serpentia.INI"))}));
         QCOMPARE(window->LocusList().Count(), 1);
         QCOMPARE(window->LocusList()[0]->Name, std::string("Boa"));
-        const auto after = Files(fixture.Folder);
-        QCOMPARE(after.size(), before.size());
-        QCOMPARE(after.at("Serpentia.INI"), before.at("Serpentia.INI"));
-        QCOMPARE(after.at("GenericZygora.INI"), DefaultGeneSetText());
         fixture.Messages.clear();
         window->close();
     }
 
     void EveryReplacedFileKeepsItsVersionOfTheRunsStartInBackup() {
         TWindowFixture fixture;
-        fixture.Folder.Write("Boas.INI", BoasSet);
         auto window = StartChangedSerpentia(fixture);
         PickGeneSet(*window, "Boas");
         window->close();
@@ -183,7 +139,7 @@ private slots:
         };
         QCOMPARE(backup("GenericZygora.INI"), DefaultGeneSetText());
         QCOMPARE(backup("Serpentia.INI"), DefaultGeneSetText());
-        QCOMPARE(backup("Boas.INI"), std::string(BoasSet));
+        QCOMPARE(backup("Boas.INI"), BoasSet);
 
         // The next run keeps the files as it found them.
         const std::string boas = fixture.Folder.Read("Boas.INI");
@@ -202,25 +158,19 @@ private slots:
         QVERIFY(fixture.Messages.isEmpty());
     }
 
-    void APairingOrPictureThatCannotBeStoredLeavesTheOldFile() {
+    void APairingOrPictureThatCannotBeStoredIsNamedAndThePictureStaysShown() {
         TWindowFixture fixture;
         std::filesystem::create_directory(fixture.Folder.File("Img"));
         auto window = fixture.StartOnDefaultSet();
         const std::string pairing = fixture.Folder.File("pair.zyg");
-        fixture.Folder.Write("pair.zyg", "aa\r\n++\r\n");
         const std::string picture =
             fixture.Folder.File("Img/" + window->SelectedGeneSet() + "-Amelanistic.jpg");
         QImage old(40, 30, QImage::Format_RGB32);
         old.fill(Qt::darkYellow);
         old.save(QString::fromStdString(picture));
         const QString chosen = QString::fromStdString(fixture.Folder.File("chosen.png"));
-        QImage picked(20, 10, QImage::Format_RGB32);
-        picked.fill(Qt::cyan);
-        picked.save(chosen);
+        old.scaled(20, 10).save(chosen);
         auto* frame = window->sbxImages2->widget()->findChild<TpnlImageFrame*>("pnlImageFrame12");
-        QVERIFY(frame != nullptr);
-        PickEntry(Selectors(window->sbMale)[0], 1);
-        const auto before = Files(fixture.Folder);
         {
             const TFailingSave fault(1);
             fixture.FileAnswers << QString::fromStdString(pairing);
@@ -232,7 +182,6 @@ private slots:
             frame->btnImage->click();
         }
         QCOMPARE(fixture.Messages, QStringList({CannotCreate(pairing), CannotCreate(picture)}));
-        QCOMPARE(Files(fixture.Folder), before);
         // The picture control keeps the picture chosen, though it was not stored.
         QCOMPARE(frame->Image->pixmap().size(), QSize(20, 10));
     }

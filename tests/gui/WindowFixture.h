@@ -1,22 +1,33 @@
 // A main window started in a fresh application folder, with messages, questions and file dialogs answered by
-// the test, and any other dialog nobody asked for closed at once as a failure.
+// the test, and any other dialog nobody asked for closed at once as a failure; and readers of what the
+// window shows.
 #pragma once
 
 #include "storage/DefaultGeneSet.h"
 #include "ui/FileDialogs.h"
 #include "ui/ShowMessage.h"
 #include "ui/uFrmMain.h"
+#include "ui/uPnlImageFrame.h"
 
 #include "TempFolder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -51,6 +62,11 @@ public:
 private:
     QTimer FTimer;
 };
+
+// A second gene set of one locus, whose file names another set and holds a pairing of its own.
+inline const std::string BoasSet =
+    "[Statistics]\r\nLocusCount=1\r\nIniFile=serpentia\r\nLocus0GeneCount=1\r\n"
+    "[LOCUS]\r\n0=Boa\r\n[Gene]\r\n0-0=bb:Boa\r\n[Config]\r\nMale=bb\r\n";
 
 class TWindowFixture {
 public:
@@ -89,6 +105,12 @@ public:
     // A first start on the built-in set, kept as "Serpentia.INI".
     std::unique_ptr<TfrmMain> StartOnDefaultSet() const {
         WriteDefaultSet("Serpentia.INI");
+        return Start();
+    }
+    // Started on the built-in set, with Boas listed beside it.
+    std::unique_ptr<TfrmMain> StartBesideBoas() const {
+        WriteSerpentiaFolder();
+        Folder.Write("Boas.INI", BoasSet);
         return Start();
     }
     // The next file dialog answers with this file of the folder.
@@ -137,4 +159,44 @@ inline void PickGeneSet(TfrmMain& window, const QString& name) {
 inline void Select(QTreeWidget* list, int row) {
     list->clearSelection();
     list->topLevelItem(row)->setSelected(true);
+}
+
+// The rows of a list view; in a list of two columns, both texts of a row.
+inline QStringList Rows(const QTreeWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        rows << (list->columnCount() > 1 ? item->text(0) + " " + item->text(1) : item->text(0));
+    }
+    return rows;
+}
+
+inline QString SelectedRow(const QTreeWidget* list) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text(0);
+}
+
+// The parents as typed into the Male and Female fields.
+inline QString Pairing(const TfrmMain& window) {
+    return window.Edit1->text() + " x " + window.Edit2->text();
+}
+
+// The Images tab from top to bottom: each frame's name and the name it shows.
+inline QStringList ImagesTab(const TfrmMain& window) {
+    QStringList frames;
+    QLayout* rows = window.sbxImages->widget()->layout();
+    for (int i = 0; i < rows->count(); ++i)
+        if (auto* frame = qobject_cast<TpnlImageFrame*>(rows->itemAt(i)->widget()))
+            frames << frame->objectName() + " " + frame->lbDescription->text();
+    return frames;
+}
+
+// The picture strip from left to right: each frame's name, left edge and the name it shows.
+inline QStringList Strip(const TfrmMain& window) {
+    QList<TpnlImageFrame*> frames = window.sbxImages2->widget()->findChildren<TpnlImageFrame*>();
+    std::sort(frames.begin(), frames.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
+    QStringList strip;
+    for (const TpnlImageFrame* frame : frames)
+        strip << frame->objectName() + "@" + QString::number(frame->x()) + " " + frame->lbDescription->text();
+    return strip;
 }

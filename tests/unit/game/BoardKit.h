@@ -39,13 +39,10 @@ inline char Background(int column, int row) {
 }
 
 inline std::vector<std::string> WithBackground(std::vector<std::string> picture) {
-    EXPECT_EQ(picture.size(), static_cast<size_t>(JBRows));
-    for (int r = 0; r < static_cast<int>(picture.size()); ++r) {
-        EXPECT_EQ(picture[r].size(), static_cast<size_t>(JBColumns)) << "row " << r;
+    for (int r = 0; r < static_cast<int>(picture.size()); ++r)
         for (int c = 0; c < static_cast<int>(picture[r].size()); ++c)
             if (picture[r][c] == '.')
                 picture[r][c] = Background(c, r);
-    }
     return picture;
 }
 
@@ -74,8 +71,6 @@ inline TJBLayout Layout(const std::vector<std::string>& picture) {
         for (int c = 0; c < JBColumns && c < static_cast<int>(full[r].size()); ++c) {
             const char ch = full[r][c];
             const bool removed = ch >= 'a' && ch <= 'e';
-            if (!removed && (ch < '0' || ch > '4'))
-                ADD_FAILURE() << "bad cell '" << ch << "'";
             layout[c][r] = {removed ? ch - 'a' : ch - '0', removed};
         }
     return layout;

@@ -1,33 +1,6 @@
 #include "BoardKit.h"
 
-TEST_F(TBoardTest, GroupValueGrowsWithTheEdgesInsideTheGroup) {
-    Lay({
-        "00.1.22....", // a pair, a single stone, the top of a 2 x 3 block
-        ".....22....", //
-        ".....22....", //
-        "...........", //
-        "11111......", // a line of five
-        "...........", //
-        "0000000....", // a line of seven
-        "...........", //
-        "22.........", // a 2 x 2 square
-        "22.........", //
-        "..0........", //
-        ".0a0.......", // an empty cell with three single neighbours of its former colour
-    });
-    EXPECT_EQ(Board.GroupValue(At(0, 0)), 3);
-    EXPECT_EQ(Board.GroupValue(At(3, 0)), 1);
-    EXPECT_EQ(Board.GroupValue(At(6, 1)), 15);
-    EXPECT_EQ(Board.GroupValue(At(2, 4)), 9);
-    EXPECT_EQ(Board.GroupValue(At(0, 6)), 13);
-    EXPECT_EQ(Board.GroupValue(At(1, 9)), 9);
-    EXPECT_EQ(Board.GroupValue(At(2, 11)), 3);
-    // Once visited, a stone is worth its own 1, a removed one nothing.
-    EXPECT_EQ(Board.GroupValue(At(1, 0)), 1);
-    EXPECT_EQ(Board.GroupValue(At(2, 11)), 0);
-}
-
-TEST_F(TBoardTest, HintPrefersTheCompactBlockToTheLongerLine) {
+TEST_F(TBoardTest, HintPrefersTheCompactBlockAndTiesGoToTheGroupReachedFirst) {
     Lay(Top({
         "0..........",
         "0..........",
@@ -37,39 +10,23 @@ TEST_F(TBoardTest, HintPrefersTheCompactBlockToTheLongerLine) {
         "0..........",
         "0..........",
     }));
+    // A group is worth 2 x (adjacent pairs in it) + 1: the 2 x 3 block 15, the line of seven 13.
     Board.ShowHint();
     EXPECT_EQ(Board.SelectedCount(), 6);
     EXPECT_TRUE(At(5, 2).Selected);
-    EXPECT_FALSE(At(0, 0).Selected);
     EXPECT_FALSE(Board.Selecting());
     EXPECT_EQ(Owner.CountLine(), "Count = 0 selected = 30");
-}
 
-TEST_F(TBoardTest, HintTiesGoToTheGroupReachedFirst) {
-    // Stones are created column by column: first the line's, then the block's.
-    Lay(Top({
-        "...22......",
-        "...22......",
-        "...........",
-        "...........",
-        "...........",
-        "..11111....",
-    }));
-    Board.ShowHint();
-    EXPECT_TRUE(At(2, 5).Selected);
-    EXPECT_EQ(Board.SelectedCount(), 5);
-
-    Lay(Top({
-        "22.........",
-        "22.........",
-        "...........",
-        "...........",
-        "...........",
-        "..11111....",
-    }));
-    Board.ShowHint();
-    EXPECT_TRUE(At(0, 0).Selected);
-    EXPECT_EQ(Board.SelectedCount(), 4);
+    // Stones are created column by column: a 2 x 2 block and a line of five are both worth 9.
+    for (const int blockColumn : {3, 0}) {
+        std::vector<std::string> picture =
+            Top({"...........", "...........", "...........", "...........", "...........", "..11111...."});
+        picture[0].replace(blockColumn, 2, "22");
+        picture[1].replace(blockColumn, 2, "22");
+        Lay(picture);
+        Board.ShowHint();
+        EXPECT_EQ(Board.SelectedCount(), blockColumn < 2 ? 4 : 5) << blockColumn;
+    }
 }
 
 TEST_F(TBoardTest, HintTwiceKeepsPickingAndTheNextClickJoinsTheMarking) {
@@ -89,18 +46,6 @@ TEST_F(TBoardTest, HintTwiceKeepsPickingAndTheNextClickJoinsTheMarking) {
     Click(8, 8);
     EXPECT_EQ(Board.Score(), 42);
     EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound1});
-}
-
-TEST_F(TBoardTest, HintWithNoMoveLeftOnlySaysSo) {
-    Lay(Bottom({
-        "0a.........",
-    }));
-    const int repaints = Owner.Repaints;
-    Board.ShowHint();
-    EXPECT_EQ(Owner.Messages, std::vector<std::string>{"No options left"});
-    EXPECT_EQ(Board.SelectedCount(), 0);
-    EXPECT_TRUE(Board.Selecting());
-    EXPECT_EQ(Owner.Repaints, repaints);
 }
 
 TEST_F(TBoardTest, GameEndsWhenNoPairIsLeftAndClicksThenDoNothing) {
@@ -124,6 +69,13 @@ TEST_F(TBoardTest, GameEndsWhenNoPairIsLeftAndClicksThenDoNothing) {
     EXPECT_EQ(Owner.CountLines.size(), lines);
     EXPECT_EQ(Owner.Messages.size(), 1u);
     EXPECT_EQ(Board.UndoScore(), 2);
+
+    const int repaints = Owner.Repaints;
+    Board.ShowHint();
+    EXPECT_EQ(Owner.Messages.back(), "No options left");
+    EXPECT_EQ(Board.SelectedCount(), 0);
+    EXPECT_TRUE(Board.Selecting());
+    EXPECT_EQ(Owner.Repaints, repaints);
 }
 
 TEST_F(TBoardTest, EmptyCellWithThreeNeighboursOfItsColourKeepsTheGameGoing) {

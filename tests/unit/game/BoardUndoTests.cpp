@@ -1,49 +1,41 @@
 #include "BoardKit.h"
 
-TEST_F(TBoardTest, UndoBeforeAnyRemovalLeavesTheBoardAsItIs) {
+TEST_F(TBoardTest, UndoBringsBackTheBoardBeforeTheLastRemovalAndTheScoreOfTheLastClick) {
     Lay(ThreeInTheCorner);
+    const std::vector<std::string> start = Picture(Board);
     Click(0, 0);
-    const std::vector<std::string> before = Picture(Board);
     const int repaints = Owner.Repaints;
-    Board.UndoMove();
-    EXPECT_EQ(Picture(Board), before);
+    Board.UndoMove(); // nothing removed yet: the marking stays
     EXPECT_EQ(Board.SelectedCount(), 3);
     EXPECT_FALSE(Board.Selecting());
     EXPECT_EQ(Owner.Repaints, repaints);
-}
 
-TEST_F(TBoardTest, UndoRightAfterARemovalBringsBackPositionAndScore) {
-    Lay(ThreeInTheCorner);
-    Click(8, 0);
-    Click(8, 0);
-    ASSERT_EQ(Board.Score(), 2);
-    const std::vector<std::string> before = Picture(Board);
+    // A click that marks nothing still records the score for Undo.
     Click(0, 0);
-    Click(0, 0);
-    ASSERT_EQ(Board.Score(), 8);
-
+    Click(5, 5);
     Board.UndoMove();
-    EXPECT_EQ(Picture(Board), before);
-    EXPECT_EQ(Board.Score(), 2);
+    EXPECT_EQ(Picture(Board), start);
+    EXPECT_EQ(Board.Score(), 6);
+
+    Click(8, 0);
+    Click(8, 0);
+    ASSERT_EQ(Board.Score(), 8);
+    for (int twice = 0; twice < 2; ++twice) {
+        Board.UndoMove();
+        EXPECT_EQ(Picture(Board), start);
+        EXPECT_EQ(Board.Score(), 6);
+    }
     EXPECT_TRUE(Board.Selecting());
     EXPECT_EQ(Board.SelectedCount(), 0);
-    EXPECT_EQ(Owner.CountLine(), "Count = 2 selected = 0");
+    EXPECT_EQ(Owner.CountLine(), "Count = 6 selected = 0");
     ExpectLinksMatchCells(Board);
 
+    // A new game forgets the score, not the board.
+    Board.FixSeed(3);
+    Board.StartGame();
     Board.UndoMove();
-    EXPECT_EQ(Picture(Board), before);
-    EXPECT_EQ(Board.Score(), 2);
-}
-
-TEST_F(TBoardTest, UndoAfterAFurtherClickKeepsTheCurrentScore) {
-    Lay(ThreeInTheCorner);
-    const std::vector<std::string> before = Picture(Board);
-    Click(0, 0);
-    Click(0, 0);
-    Click(5, 5); // marks nothing, but records the score for Undo
-    Board.UndoMove();
-    EXPECT_EQ(Picture(Board), before);
-    EXPECT_EQ(Board.Score(), 6);
+    EXPECT_EQ(Picture(Board), start);
+    EXPECT_EQ(Board.Score(), 0);
 }
 
 TEST_F(TBoardTest, UndoAfterTheEndKeepsTheGameOver) {
@@ -68,16 +60,4 @@ TEST_F(TBoardTest, UndoAfterTheEndKeepsTheGameOver) {
     EXPECT_EQ(Board.SelectedCount(), 2);
     Click(5, 11);
     EXPECT_FALSE(At(5, 11).Removed);
-}
-
-TEST_F(TBoardTest, UndoAfterStartBringsBackThePreviousGame) {
-    Lay(ThreeInTheCorner);
-    const std::vector<std::string> before = Picture(Board);
-    Click(0, 0);
-    Click(0, 0);
-    Board.FixSeed(3);
-    Board.StartGame();
-    Board.UndoMove();
-    EXPECT_EQ(Picture(Board), before);
-    EXPECT_EQ(Board.Score(), 0);
 }
