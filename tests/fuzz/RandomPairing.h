@@ -49,7 +49,7 @@ inline void Build(const TGeneSetRecipe& recipe, TLocusList& loci, TCombiList& co
 class TRandomPairing {
 public:
     // `odd`: the alleles a damaged file or a careless breeder brings besides the usual ones.
-    explicit TRandomPairing(TChoices& choices, std::string odd = "ABCaZ09?#* ~")
+    explicit TRandomPairing(TChoices& choices, std::string odd = "ABCaZ09?#* ~\xE9\xC4\xE4\xFF")
         : FChoices(choices), FOdd(std::move(odd)) {}
 
     int Below(int n) { return FChoices.Below(n); }

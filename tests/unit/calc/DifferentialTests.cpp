@@ -76,6 +76,8 @@ void CompareOneCase(TRandomPairing& cases) {
 
     ASSERT_FALSE(fast.Refused()) << fast.RefusalMessage();
     EXPECT_EQ(fast.ReportLines(), literal.Report);
+    for (const std::string& line : fast.ReportLines())
+        EXPECT_EQ(line.find('#'), std::string::npos) << line;
     EXPECT_EQ(WeightEntries(fastLoci), WeightEntries(literalLoci));
     std::vector<std::string> maleGametes, femaleGametes;
     for (uint64_t r = 1; r <= fast.MaleGameteCount(); ++r)

@@ -6,7 +6,6 @@
 #include "storage/JpegFile.h"
 #include "storage/PairingFile.h"
 
-#include "MountedFolder.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -129,34 +128,6 @@ TEST(SaveFaults, ATargetThatIsAFolderOrInAMissingFolderIsRefused) {
         EXPECT_FALSE(saver.Save(folder.File("missing/target"), message));
         EXPECT_EQ(message.rfind(saver.Message(folder.File("missing/target")), 0), 0u) << message;
     }
-}
-
-namespace {
-
-// Every save into a folder whose file system refuses it fails cleanly; skipped where the test cannot
-// have such a folder.
-void ExpectEverySaveRefused(TRefusal refusal) {
-    for (const TSaver& saver : Savers()) {
-        SCOPED_TRACE(saver.What);
-        const TMountedFolder folder(refusal, "target", OldContent);
-        if (!folder.Problem().empty())
-            GTEST_SKIP() << "No folder that refuses writes: " << folder.Problem();
-        std::string message;
-        EXPECT_FALSE(saver.Save(folder.File("target"), message));
-        EXPECT_EQ(message.rfind(saver.Message(folder.File("target")), 0), 0u) << message;
-        EXPECT_TRUE(folder.Read("target") == OldContent);
-        EXPECT_EQ(folder.EntryCount(), 1);
-    }
-}
-
-} // namespace
-
-TEST(SaveFaults, AReadOnlyFolderRefusesEverySave) {
-    ExpectEverySaveRefused(TRefusal::ReadOnly);
-}
-
-TEST(SaveFaults, AFullDiskRefusesEverySave) {
-    ExpectEverySaveRefused(TRefusal::DiskFull);
 }
 
 TEST(SaveFaults, RestoringDefaultsStopsAtTheFirstFileThatFails) {
