@@ -71,11 +71,7 @@ private slots:
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
         QCOMPARE(window->pcMain->currentWidget(), window->tsCalc);
-        QCOMPARE(window->pos(), QPoint(83, 48));
-        QCOMPARE(window->width(), 906);
         QCOMPARE(window->cbxSelectIniFile->currentText(), QString("serpentia"));
-        QCOMPARE(window->LocusList().Count(), 10);
-        QCOMPARE(window->rgCombi->ItemIndex(), 1);
         QCOMPARE(int(Selectors(window->sbMale).size()), 10);
         QVERIFY(fixture.Messages.isEmpty());
 
@@ -130,11 +126,7 @@ private slots:
         QCOMPARE(window->rgRatio->ItemIndex(), 1);
         QCOMPARE(window->rgPheno->ItemIndex(), -1);
         QCOMPARE(window->Edit1->text(), QString("AAee"));
-        const auto male = Selectors(window->sbMale);
-        const auto female = Selectors(window->sbFemale);
-        QCOMPARE(male[0]->currentText(), QString("aa Amelanistic"));
-        QCOMPARE(male[4]->currentText(), QString("ee Charcoal"));
-        QCOMPARE(female[0]->currentText(), QString("+a het. Amel"));
+        QCOMPARE(Selectors(window->sbFemale)[0]->currentText(), QString("+a het. Amel"));
         QCOMPARE(window->reResult->toPlainText(),
                  Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, "."})));
     }

@@ -1,11 +1,14 @@
 #include "LiteralCalculation.h"
 
+#include "calc/Gametes.h"
+#include "calc/GenotypeText.h"
 #include "calc/Naming.h"
 #include "model/Text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -36,18 +39,6 @@ std::vector<std::string> PairsOf(const std::string& s, bool ignoreCase) {
 // The same pairs, each as often, in any order.
 bool SameAnimal(const std::string& a, const std::string& b, bool ignoreCase) {
     return PairsOf(a, ignoreCase) == PairsOf(b, ignoreCase);
-}
-
-bool Blank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string Trim(std::string s) {
-    while (!s.empty() && Blank(s.back()))
-        s.pop_back();
-    while (!s.empty() && Blank(s.front()))
-        s.erase(s.begin());
-    return s;
 }
 
 struct TItem {
@@ -157,43 +148,17 @@ public:
                 gametes.push_back(gamete);
         }
     }
-    std::string CombineGametes(const std::string& m, const std::string& f) {
-        std::string s;
-        if (m > f) {
-            for (size_t i = 0; i < m.size(); ++i) {
-                s += m[i];
-                s += i < f.size() ? f[i] : '+';
-            }
-        } else {
-            for (size_t i = 0; i < f.size(); ++i) {
-                s += f[i];
-                s += i < m.size() ? m[i] : '+';
-            }
-        }
-        return ArrangePairs(s);
-    }
-    std::string ArrangePairs(std::string s) {
-        if (s.size() == 2 && Greater(s[0], s[1]))
-            std::swap(s[0], s[1]);
-        return HetsLast(s);
-    }
-    std::string HetsLast(const std::string& s) {
-        std::string notHet;
-        std::string het;
-        for (size_t i = 0; i < s.size(); i += 2) {
-            if (IsHet(PairOf(s, i)))
-                het += PairOf(s, i);
-            else
-                notHet += PairOf(s, i);
-        }
-        return notHet + het;
+    std::string ArrangePairs(const std::string& s) {
+        std::string arranged;
+        ::ArrangePairs(s, arranged, [this](std::string_view pair) { return IsHet(std::string(pair)); });
+        return arranged;
     }
     // Every cell is combined before any is counted, which decides the order relations are first asked in.
     void CombineCells() {
         for (const std::string& female : FemaleGametes) {
             Cells.emplace_back();
             for (const std::string& male : MaleGametes)
-                Cells.back().push_back(CombineGametes(male, female));
+                Cells.back().push_back(ArrangePairs(CombineGametes(male, female)));
         }
     }
     void CollectCells() {
@@ -242,36 +207,15 @@ public:
             }
         }
         for (std::string& line : Lines)
-            line = CondensePairs(line);
+            CondensePairs(line);
     }
-    static std::string CondensePairs(const std::string& s) {
-        std::vector<std::string> pairs;
-        for (size_t i = 0; i < s.size(); i += 2)
-            if (std::find(pairs.begin(), pairs.end(), PairOf(s, i)) == pairs.end())
-                pairs.push_back(PairOf(s, i));
-        std::string result;
-        for (const std::string& p : pairs)
-            result += p;
-        if (result.size() > 3 && std::find(pairs.begin(), pairs.end(), "++") != pairs.end()) {
-            result.clear();
-            for (const std::string& p : pairs)
-                if (p != "++")
-                    result += p;
-            result = Trim(result);
-        }
-        return result;
-    }
-    long long TotalCount() const {
-        long long total = 0;
-        for (const long long c : Counts)
-            total += c;
-        return total;
-    }
+    long long TotalCount() const { return std::accumulate(Counts.begin(), Counts.end(), 0LL); }
     std::string PhenotypeOf(const std::string& s) {
         std::string out;
         for (size_t i = 0; i < s.size(); i += 2)
             out += IsVisible(PairOf(s, i)) ? PairOf(s, i) : "++";
-        return CondensePairs(out);
+        CondensePairs(out);
+        return out;
     }
     void ToPhenotypes() {
         for (std::string& line : Lines)

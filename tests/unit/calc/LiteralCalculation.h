@@ -1,7 +1,8 @@
 // A deliberately plain offspring calculation for checking the fast one: every step worked as the
 // breeder's rules state it, every cell of the grid a string, one possible-het item per cell, every
 // question walked through the gene set each time it is asked, every lookup a linear search. Only the names
-// of genes and combinations come from the fast calculation's naming, which takes no shortcut of its own.
+// of genes and combinations, the joining of two gametes and the arranging and condensing of a line's pairs
+// come from the fast calculation, which takes no shortcut there.
 #pragma once
 
 #include "calc/Calculation.h"

@@ -130,20 +130,6 @@ TEST(Report, SerpentiaPairingsUnderEveryChoice) {
               "1.56% Amelanistic, Anerythristic, Bloodred  ");
 }
 
-TEST(Report, ParentsWithoutLoci) {
-    TGeneSet set = Serpentia();
-    const TCalcResult separate = RunCalculation("", "", Options(0, 0, 0, 0), set.LocusList, set.CombiList);
-    EXPECT_EQ(separate.ReportLines(), (std::vector<std::string>{"Male   = ", "Female = ", "",
-                                                                "Offspring predicted as: ", "", Banner}));
-    EXPECT_EQ(separate.MaleGameteCount(), 0u);
-    const TCalcResult combis = RunCalculation("", "", Options(0, 1, 0, 0), set.LocusList, set.CombiList);
-    EXPECT_EQ(combis.ReportLines()[0], "Male   = Normal");
-    // One parent without loci: its partner's gametes head the grid, but there is no cell.
-    const TCalcResult oneSided = RunCalculation("++", "", Options(0, 0, 0, 0), set.LocusList, set.CombiList);
-    EXPECT_EQ(Grid(oneSided), (std::vector<std::string>{"", "+"}));
-    EXPECT_EQ(oneSided.ReportLines().size(), 6u);
-}
-
 TEST(Report, PossibleHetsOfOtherRelations) {
     // d dominant to the wild type: the hidden wild type is the possible het.
     TGeneSet dominant = SmallGeneSet({{"++:Normal", "+d:Dom het", "dd:Dominant"}}, {"+d=d > +"});

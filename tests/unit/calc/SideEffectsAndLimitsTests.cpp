@@ -39,8 +39,6 @@ TEST(TooLarge, ParentBeyondTheEnumerationIsRefused) {
     ASSERT_TRUE(result.Refused());
     EXPECT_NE(result.RefusalMessage().find("more than 30 loci"), std::string::npos)
         << result.RefusalMessage();
-    EXPECT_TRUE(result.ReportLines().empty());
-    EXPECT_EQ(result.MaleGameteCount(), 0u);
     EXPECT_FALSE(
         RunCalculation(normal.substr(2), normal.substr(2), {}, set.LocusList, set.CombiList).Refused());
 }
@@ -53,12 +51,11 @@ TEST(TooLarge, TooManyHeterozygousLociAreRefusedNamingTheirNumberAndTheLimit) {
         (i % 2 ? male : female) += std::string{'+', static_cast<char>('A' + i)};
     const TCalcResult result = RunCalculation(male, female, {}, set.LocusList, set.CombiList);
     ASSERT_TRUE(result.Refused());
-    EXPECT_NE(
-        result.RefusalMessage().find("heterozygous at " + std::to_string(MaxHeterozygousLoci + 1) + " loci"),
-        std::string::npos)
+    const std::string limit = std::to_string(MaxHeterozygousLoci);
+    EXPECT_NE(result.RefusalMessage().find("at " + std::to_string(MaxHeterozygousLoci + 1) +
+                                           " loci together, and the limit is " + limit),
+              std::string::npos)
         << result.RefusalMessage();
-    EXPECT_NE(result.RefusalMessage().find("limit is " + std::to_string(MaxHeterozygousLoci)),
-              std::string::npos);
 }
 
 TEST(TooLarge, MoreThanTwelvePossibleHetsAreRefused) {
