@@ -3,6 +3,7 @@
 #include "GeneSets.h"
 
 #include "calc/Calculation.h"
+#include "calc/GenotypeText.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,12 @@ TEST(HostileSelections, SixtyFourLociThatAreFewerThanTheyLookAreCalculated) {
     const TCalcResult twoLoci = RunCalculation(repeated, repeated, {}, set.LocusList, set.CombiList);
     ASSERT_FALSE(twoLoci.Refused());
     EXPECT_EQ(twoLoci.MaleGameteCount(), 4u);
+    // Lines of more pairs than the usual few dozen are compared as sets of pairs all the same.
+    std::string pairs;
+    for (char c = '0'; c < '0' + 65; ++c)
+        pairs += std::string{'+', c};
+    EXPECT_TRUE(SamePairSet(pairs, pairs.substr(2) + pairs.substr(0, 2), false));
+    EXPECT_FALSE(SamePairSet(pairs, pairs.substr(2) + "++", false));
 }
 
 TEST(HostileSelections, PossibleHetsThatAreNoneArePassedOver) {

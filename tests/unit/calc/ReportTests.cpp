@@ -126,8 +126,6 @@ TEST(Report, SerpentiaPairingsUnderEveryChoice) {
          {"cceeff", "cceeff", Options(0, 0, 0, 1), {"1/1 Bloodred, Charcoal, Hypomelanistic  "}}});
     EXPECT_EQ(Offspring(set, "+a+b+c", "aabbcc", Options(1, 0, 0, 1)).front(),
               "12.50% het. Amel, het. Anery, het Bloodred  ");
-    EXPECT_EQ(Offspring(set, "+a+b+c", "+a+b+c", Options(1, 0, 1, 1)).back(),
-              "1.56% Amelanistic, Anerythristic, Bloodred  ");
 }
 
 TEST(Report, PossibleHetsOfOtherRelations) {
