@@ -8,7 +8,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,20 +30,6 @@ std::string Carriers(int count) {
     for (int i = 0; i < count; ++i)
         pairs += std::string{'+', static_cast<char>(0xA0 + i)};
     return pairs;
-}
-
-// The share at the start of an offspring line in percentage mode, "12.50%" or "12,50%".
-double PercentageOf(const std::string& line, const std::string& separator) {
-    const size_t end = line.find('%');
-    FUZZ_CHECK(end != std::string::npos);
-    std::string digits = line.substr(0, end);
-    const size_t point = digits.find(separator);
-    FUZZ_CHECK(point != std::string::npos);
-    digits.replace(point, separator.size(), ".");
-    double value = -1;
-    const auto [last, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    FUZZ_CHECK(error == std::errc() && last == digits.data() + digits.size());
-    return value;
 }
 
 } // namespace
@@ -108,9 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(line.Total == total && line.Eggs == eggs);
         counted += line.Count;
         const std::string& reported = result.OffspringReportLine(i);
-        if (options.RatioIndex != 0)
-            FUZZ_CHECK(PercentageOf(reported, options.DecimalSeparator) <= 100.0);
-        else if (!weighed)
+        if (options.RatioIndex == 0 && !weighed)
             FUZZ_CHECK(reported.starts_with(DecimalText(line.Count) + "/" + DecimalText(total) + " "));
     }
     FUZZ_CHECK(counted == total);

@@ -67,7 +67,6 @@ private slots:
     // line reach it and show it.
     void BoardIsWiredToPaintBoxButtonsAndCountLine() {
         TFunTab tab;
-        QCOMPARE(PaintBox(tab)->size(), QSize(329, 359));
         QCOMPARE(CountLine(tab), QString("Count = 0 selected = 0"));
         // The first game is dealt: a shaded stone on grey in every cell.
         QCOMPARE(tab.Board().Stones().size(), size_t(JBColumns * JBRows));

@@ -142,19 +142,10 @@ private slots:
                      QString("Give just one character that is unique for this Gene within all genes"));
             QCOMPARE(dialog.edID->text(), QString("q"));
             QVERIFY(dialog.btnOK->isEnabled());
-            dialog.edID->setText("K");
-            QCOMPARE(fixture.Messages.last(), QString("K already used in Gene Sunkissed"));
-            QVERIFY(!dialog.btnOK->isEnabled());
-            for (const QString& bad : QStringList({"?", QString::fromUtf8("é")})) {
-                dialog.edID->setText(bad);
-                QCOMPARE(dialog.edID->text(), QString());
-            }
-            dialog.edID->setText("+");
-            QVERIFY(dialog.btnOK->isEnabled());
             dialog.btnCancel->click();
         });
         window->btnAddGene->click();
-        QCOMPARE(fixture.Messages.size(), 6);
+        QCOMPARE(fixture.Messages.size(), 3);
 
         // A combination opens with its genes ticked and stores them in gene-set order.
         Select(window->lvCombiList, 4);

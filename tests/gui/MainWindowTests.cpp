@@ -4,15 +4,12 @@
 #include "ui/ClutchView.h"
 #include "ui/GridModel.h"
 #include "ui/RadioGroup.h"
-#include "ui/ReportPrinter.h"
 #include "ui/uFrmEditIniFileName.h"
 
 #include "WindowFixture.h"
 
 #include <QDesktopServices>
-#include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QSpinBox>
 #include <QTableView>
 
@@ -401,18 +398,6 @@ private slots:
         }
     }
 
-    void ShownWindowCanBeDestroyedWithoutClosing() {
-        TWindowFixture fixture;
-        auto window = fixture.StartOnDefaultSet();
-        window->show();
-        window->activateWindow();
-        window->cbxSelectIniFile->lineEdit()->setFocus();
-        window->cbxSelectIniFile->setEditText("Boa");
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window.reset();
-        QCOMPARE(fixture.Folder.EntryCount(), 1);
-    }
-
     void PrintingAndAbout() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
@@ -420,22 +405,6 @@ private slots:
             window->ToolButton1->click();
             QCOMPARE(fixture.Messages, QStringList({"There is no default printer currently selected"}));
         }
-
-        QStringList report;
-        for (int i = 0; i < 150; ++i)
-            report << QString("line %1 of the report").arg(i);
-        window->reResult->setPlainText(report.join('\n'));
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(QString::fromStdString(fixture.Folder.File("report.pdf")));
-        PrintDocument(*window->reResult->document(), pdf);
-        QProcess text;
-        text.start("pdftotext", {"-layout", pdf.outputFileName(), "-"});
-        if (!text.waitForFinished() || text.exitCode() != 0)
-            QSKIP("pdftotext is not installed");
-        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-        QVERIFY(printed.contains('\f'));
-        QCOMPARE(QString(printed).remove('\f').simplified(), report.join(' '));
 
         QVERIFY(!window->Image1->pixmap().isNull());
         TCapturedMail mail;

@@ -120,11 +120,6 @@ private slots:
     void PickedPicturesAreStoredAsJpeg() {
         TWindowFixture fixture;
         MakeImgFolder(fixture);
-        QString offered;
-        SetFileDialogHandler([&](const QString&, const QString& filter) {
-            offered = filter;
-            return fixture.FileAnswers.isEmpty() ? QString() : fixture.FileAnswers.takeFirst();
-        });
         auto window = fixture.StartOnDefaultSet();
         TpnlImageFrame* frame = Frame(window->sbxImages2, "pnlImageFrame12");
         const std::string stored = PictureOf(fixture, *window, "Amelanistic");
@@ -132,7 +127,6 @@ private slots:
         // A JPEG is copied as it is.
         const QString jpeg = MakePicture(fixture.Folder, "orange.jpg", {150, 90}, QColor(240, 140, 20));
         Pick(fixture, frame, jpeg);
-        QVERIFY(offered.contains("*.png") && offered.contains("*.jpg") && offered.contains("*.bmp"));
         QCOMPARE(TTempFolder::ReadFile(stored), fixture.Folder.Read("orange.jpg"));
         QCOMPARE(Shown(frame), QSize(98, 58));
 

@@ -29,13 +29,6 @@ private:
     std::mt19937 FRandom;
 };
 
-// The pairing of a failing case; its seed, traced beside it, makes the whole case again.
-std::string Describe(const std::string& male, const std::string& female, const TCalcOptions& o) {
-    return "male \"" + male + "\" female \"" + female + "\" options " + std::to_string(o.RatioIndex) +
-           std::to_string(o.CombiIndex) + std::to_string(o.PhenotypeIndex) +
-           std::to_string(o.PossibleHetsIndex);
-}
-
 // Counting in small blocks and with sparse counters gives the same offspring as the usual way.
 void CompareWaysOfCounting(TPunnettGrid& grid, TAlleleQuestions& questions) {
     TResultList usual(questions), blocked(questions);
@@ -54,7 +47,6 @@ void CompareOneCase(TRandomPairing& cases) {
     if (cases.OneIn(2))
         ReduceSelections(male, female);
     const TCalcOptions options = cases.Options();
-    SCOPED_TRACE(Describe(male, female, options));
 
     TLocusList fastLoci, literalLoci;
     TCombiList fastCombis, literalCombis;
@@ -128,8 +120,6 @@ void CompareMixture(TRandomPairing& cases) {
     const TPairingPossibleHets possible{cases.PossibleHets(male), cases.PossibleHets(female)};
     TCalcOptions options = cases.Options();
     options.PossibleHetsIndex = 1;
-    SCOPED_TRACE(Describe(male, female, options) + " possible hets " + PossibleHetsText(possible.Male) +
-                 " / " + PossibleHetsText(possible.Female));
 
     TLocusList loci, mixtureLoci;
     TCombiList combis, mixtureCombis;

@@ -13,7 +13,6 @@
 namespace {
 
 const std::string Banner = "---------------------------------------------------";
-const std::string PhenotypeBanner = "---This is a PHENOTYPE only report-----------------";
 
 TCalcOptions Options(int ratio, int combi, int pheno, int possible, std::string separator = ".") {
     return TCalcOptions{ratio, combi, pheno, possible, separator};
@@ -69,11 +68,6 @@ TEST(Report, SerpentiaPairingsUnderEveryChoice) {
                                         "Offspring predicted as: ", "", Banner,
                                         "3/4 Normal(66% poss. het. Amelanistic) ", "1/4 Amelanistic  "}));
     EXPECT_EQ(Grid(result), (std::vector<std::string>{"|+|a", "+|++|+a", "a|+a|aa"}));
-    // No phenotype choice: the phenotype banner over genotype lines.
-    const TCalcResult noPhenoChoice =
-        RunCalculation("+a", "+a", Options(0, 0, -1, 1), set.LocusList, set.CombiList);
-    EXPECT_EQ(noPhenoChoice.ReportLines()[5], PhenotypeBanner);
-    EXPECT_EQ(OffspringOf(noPhenoChoice).size(), 3u);
 
     const TCalcResult combis =
         RunCalculation("+a+e", "aaee", Options(0, 1, 0, 1), set.LocusList, set.CombiList);
@@ -81,10 +75,6 @@ TEST(Report, SerpentiaPairingsUnderEveryChoice) {
     EXPECT_EQ(combis.ReportLines()[1], "Female = Blizzard  ");
     // The het pair a+ of the third cell goes behind ee.
     EXPECT_EQ(Grid(combis), (std::vector<std::string>{"|ae", "++|a+e+", "a+|aae+", "+e|eea+", "ae|aaee"}));
-    // No combination choice: parents by combinations, offspring by gene names.
-    EXPECT_EQ(
-        RunCalculation("aaee", "aaee", Options(0, -1, 0, 1), set.LocusList, set.CombiList).ReportLines()[0],
-        "Male   = Blizzard  ");
 
     set.CombiList.Add(std::make_unique<TCombi>("cceeffhh", "Chain"));
     ExpectOffspring(
@@ -122,8 +112,6 @@ TEST(Report, SerpentiaPairingsUnderEveryChoice) {
          {"cceeffhh", "cceeffhh", Options(0, 1, 0, 1), {"1/1 Chain  "}},
          {"cceeff", "cceeff", Options(0, 1, 0, 1), {"1/1 Phantom  "}},
          {"cceeff", "cceeff", Options(0, 0, 0, 1), {"1/1 Bloodred, Charcoal, Hypomelanistic  "}}});
-    EXPECT_EQ(Offspring(set, "+a+b+c", "aabbcc", Options(1, 0, 0, 1)).front(),
-              "12.50% het. Amel, het. Anery, het Bloodred  ");
 }
 
 TEST(Report, PossibleHetsOfOtherRelations) {

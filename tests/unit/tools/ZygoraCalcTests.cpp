@@ -109,7 +109,7 @@ TEST(ZygoraCalc, WeightsAndChoicesComeFromTheFileUnlessGivenAndAreClamped) {
     EXPECT_EQ(RunTool({"--male=", "--female="}).Out.substr(0, 17), "Male   = Normal\nF");
 }
 
-TEST(ZygoraCalc, DefaultAndShippedGeneSetsHelpAndVersion) {
+TEST(ZygoraCalc, DefaultAndShippedGeneSets) {
     EXPECT_EQ(RunTool({"--default-gene-set"}).Out, DefaultGeneSetText());
     EXPECT_EQ(RunTool({"--list-gene-sets"}).Out,
               "Serpentia\nBall Python\nBoa\nLeopard Gecko\nWestern Hognose\n");
@@ -120,8 +120,6 @@ TEST(ZygoraCalc, DefaultAndShippedGeneSetsHelpAndVersion) {
     EXPECT_EQ(unknown.ExitCode, 2);
     EXPECT_NE(unknown.Err.find("\"Carpet Python\""), std::string::npos);
     EXPECT_NE(unknown.Err.find("Western Hognose"), std::string::npos);
-    EXPECT_EQ(RunTool({"--help"}).Out.substr(0, 18), "Usage: zygora-calc");
-    EXPECT_EQ(RunTool({"--version"}).Out.substr(0, 12), "zygora-calc ");
 }
 
 TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
