@@ -68,6 +68,7 @@ private slots:
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
         QCOMPARE(window->pcMain->currentWidget(), window->tsCalc);
+        QCOMPARE(window->width(), 906);
         QCOMPARE(window->cbxSelectIniFile->currentText(), QString("serpentia"));
         QCOMPARE(int(Selectors(window->sbMale).size()), 10);
         QVERIFY(fixture.Messages.isEmpty());
