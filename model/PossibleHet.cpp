@@ -1,7 +1,8 @@
 #include "model/PossibleHet.h"
 
+#include "model/Text.h"
+
 #include <algorithm>
-#include <charconv>
 #include <numeric>
 
 namespace {
@@ -18,12 +19,10 @@ std::string_view TrimBlanks(std::string_view s) {
 bool ReadEntry(std::string_view entry, TPossibleHet& het) {
     if (entry.size() < 4 || entry[0] != '+' || entry[1] == '+' || entry[2] != ':')
         return false;
-    const std::string_view digits = entry.substr(3);
-    int percent = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), percent);
-    if (error != std::errc() || end != digits.data() + digits.size() || percent < 1 || percent > 99)
+    const std::optional<int> percent = ReadBoundedNumber(entry.substr(3), 1, 99);
+    if (!percent)
         return false;
-    het = TPossibleHet{std::string(entry.substr(0, 2)), percent};
+    het = TPossibleHet{std::string(entry.substr(0, 2)), *percent};
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "model/Text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 namespace {
@@ -57,7 +58,45 @@ void AppendWindows1252(std::string& out, unsigned char byte) {
     }
 }
 
+// The code point of the well-formed sequence of `length` bytes at the start of `text`.
+unsigned CodePointOf(std::string_view text, size_t length) {
+    constexpr unsigned LeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    unsigned code = static_cast<unsigned char>(text[0]) & LeadBits[length];
+    for (size_t k = 1; k < length; ++k)
+        code = code << 6 | (static_cast<unsigned char>(text[k]) & 0x3F);
+    return code;
+}
+
+// The Windows-1252 byte of a code point, as AppendWindows1252 reads that byte back; -1 for none.
+int Windows1252Byte(unsigned code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return static_cast<int>(code);
+    const auto found = std::find(std::begin(Windows1252High), std::end(Windows1252High), code);
+    return found == std::end(Windows1252High) ? -1 : static_cast<int>(0x80 + (found - Windows1252High));
+}
+
 } // namespace
+
+TTextEncoding EncodingOf(std::string_view fileText) {
+    return IsUtf8(fileText) ? TTextEncoding::Utf8 : TTextEncoding::Windows1252;
+}
+
+std::optional<std::string> EncodedText(std::string_view utf8, TTextEncoding encoding) {
+    if (!IsUtf8(utf8))
+        return std::nullopt;
+    if (encoding == TTextEncoding::Utf8)
+        return std::string(utf8);
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t length = SequenceLength(utf8.substr(i));
+        const int byte = Windows1252Byte(CodePointOf(utf8.substr(i), length));
+        if (byte < 0)
+            return std::nullopt;
+        out += static_cast<char>(byte);
+        i += length;
+    }
+    return out;
+}
 
 bool IsUtf8(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
@@ -108,4 +147,14 @@ char LowerCaseWindows1252(char c) {
     if (byte == 0x8A || byte == 0x8C || byte == 0x8E)
         return static_cast<char>(byte + 0x10);
     return byte == 0x9F ? static_cast<char>(0xFF) : c;
+}
+
+std::optional<int> ReadBoundedNumber(std::string_view text, int low, int high) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
 }

@@ -1,10 +1,10 @@
 #include "storage/GeneSetFile.h"
 
+#include "model/Text.h"
 #include "storage/FileIO.h"
 #include "storage/IniFile.h"
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -133,29 +133,29 @@ std::string HealthMarkText(const TGene& gene) {
     return gene.HealthNote.empty() ? "Lethal" : "Lethal:" + gene.HealthNote;
 }
 
-// Locus and gene index of a key as the Gene section writes it ("2-1"); false for any other text.
-bool ReadGeneKey(const std::string& key, int& locus, int& gene) {
+// The gene a key names as the Gene section writes it ("2-1"); nullptr for any other text and for a key
+// past the set's loci or its locus's genes.
+TGene* GeneOfKey(std::string_view key, const TLocusList& loci) {
     const size_t dash = key.find('-');
-    if (dash == std::string::npos)
-        return false;
-    const char* end = key.data() + key.size();
-    const auto [locusEnd, locusError] = std::from_chars(key.data(), key.data() + dash, locus);
-    const auto [geneEnd, geneError] = std::from_chars(key.data() + dash + 1, end, gene);
-    return locusError == std::errc() && locusEnd == key.data() + dash && geneError == std::errc() &&
-           geneEnd == end && key == GeneKey(locus, gene);
+    if (dash == std::string_view::npos)
+        return nullptr;
+    const std::optional<int> locus = ReadBoundedNumber(key.substr(0, dash), 0, loci.Count() - 1);
+    if (!locus)
+        return nullptr;
+    const TGeneList& genes = loci[*locus]->Genes();
+    const std::optional<int> gene = ReadBoundedNumber(key.substr(dash + 1), 0, genes.Count() - 1);
+    if (!gene || key != GeneKey(*locus, *gene))
+        return nullptr;
+    return genes[*gene];
 }
 
 // The health marks, keyed like the genes. A mark the set cannot hold is passed over and named.
 void ReadHealth(const TIniFile& ini, TCountReader& damage, TGeneSet& set) {
     for (const auto& [key, value] : ini.ReadSection(HealthSection)) {
-        int locus = -1;
-        int gene = -1;
-        if (!ReadGeneKey(key, locus, gene) || locus >= set.LocusList.Count() ||
-            gene >= set.LocusList[locus]->Genes().Count()) {
+        TGene* gene = GeneOfKey(key, set.LocusList);
+        if (gene == nullptr)
             damage.Damaged("the health mark " + Shown(key) + " belongs to no gene");
-            continue;
-        }
-        if (!ReadHealthMark(value, *set.LocusList[locus]->Genes()[gene]))
+        else if (!ReadHealthMark(value, *gene))
             damage.Damaged("the health mark " + key + "=" + Shown(value) + " is not understood");
     }
 }
@@ -164,9 +164,8 @@ int ReadClutchSize(const TIniFile& ini, TCountReader& damage) {
     const std::optional<std::string> value = ini.ReadValue(Statistics, ClutchSizeKey);
     if (!value)
         return DefaultClutchSize;
-    const int size = ini.ReadInteger(Statistics, ClutchSizeKey, 0);
-    if (size >= MinClutchSize && size <= MaxClutchSize)
-        return size;
+    if (const std::optional<int> size = ReadBoundedNumber(*value, MinClutchSize, MaxClutchSize))
+        return *size;
     damage.Damaged(std::string(ClutchSizeKey) + "=" + Shown(*value) + " is out of range");
     return DefaultClutchSize;
 }
@@ -275,6 +274,7 @@ std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::
     TCountReader counts(ini, fileName);
     set.CombiList.Clear();
     set.LocusList.Clear();
+    set.Encoding = ini.Encoding();
 
     set.Left = ini.ReadInteger(Config, "Left", 0);
     set.Top = ini.ReadInteger(Config, "Top", 0);

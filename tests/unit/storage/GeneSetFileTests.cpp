@@ -188,12 +188,13 @@ TEST(GeneSetFiles, HealthMarksAndClutchSizeReadBackExactlyAndHostileOnesAreNamed
 
     const std::string message = LoadGeneSetText(
         Crlf("[Statistics]\nLocusCount=1\nLocus0GeneCount=3\nClutchSize=100\n[Health]\n0-0=NOTE: fine\n"
-             "0-1=Sick:x\n0-2=Note:\n3-0=Lethal\n01-1=Lethal\n"),
+             "0-1=Sick:x\n0-2=Note:\n3-0=Lethal\n01-1=Lethal\n0--1=Lethal\n0--100000=Note:x\n-1-0=Lethal\n"
+             "0-+1=Lethal\n0-3=Lethal\n1-0=Lethal\n0-1 x=Lethal\n0-99999999999=Lethal\n"),
         loaded, "B.INI");
     EXPECT_EQ(message,
               "The gene-set file \"B.INI\" is damaged and was read only in part: ClutchSize=100 is out "
               "of range; the health mark 0-1=Sick:x is not understood; the health mark 0-2=Note: is "
-              "not understood (and 2 more).");
+              "not understood (and 10 more).");
     const TGeneList& genes = loaded.LocusList[0]->Genes();
     EXPECT_EQ(genes[0]->HealthNote, "fine");
     EXPECT_FALSE(genes[0]->Lethal || genes[1]->HasHealthMark() || genes[2]->HasHealthMark());
