@@ -9,8 +9,9 @@ THealthMarks::THealthMarks(const TLocusList& loci) {
         const TGeneList& genes = loci[i]->Genes();
         for (int j = 0; j < genes.Count(); ++j) {
             const TGene& gene = *genes[j];
+            // A hand-edited file may store a code high byte first ("s+"); the gene is the same.
             const auto [slot, first] =
-                FMarkOfPair.try_emplace(PairIndex(gene.Allele1.ID, gene.Allele2.ID), -1);
+                FMarkOfPair.try_emplace(SortedPairIndex(gene.Allele1.ID, gene.Allele2.ID), -1);
             // "++" is the wild type of every locus alike: a mark on one locus's Normal cannot be told apart.
             if (!first || !gene.HasHealthMark() || gene.Code() == "++")
                 continue;

@@ -177,6 +177,10 @@ TEST(Report, LethalGenesAndHealthNotes) {
               (std::vector<std::string>{"1/1 Spider   [health: wobble]", "1/2 do not hatch: Super Spider"}));
     EXPECT_EQ(Offspring(set, "ss", "ss", Options(0, 0, 0, 1)),
               (std::vector<std::string>{"No egg hatches: Super Spider"}));
+    // A mark belongs to its gene whichever byte of the code a hand-edited file stores first.
+    TGeneSet highFirst = SmallGeneSet({{"++:Normal", "s+:Spider"}}, {"+s=+ = s"}, {}, {"0-1=Lethal"});
+    EXPECT_EQ(Offspring(highFirst, "+s", "++", Options(0, 0, 0, 1)),
+              (std::vector<std::string>{"1/1 Normal", "1/2 do not hatch: Spider"}));
 
     // A phenotype carries the notes of every genotype merged into it; several notes join.
     EXPECT_EQ(Offspring(set, "+s+a", "++aa", Options(0, 0, 1, 1)),
