@@ -65,6 +65,21 @@ const CLI::Validator WholeNumber(
     },
     "N");
 
+// The number of eggs, named as typed when it is out of range: a clamped number would name what nobody typed.
+const CLI::Validator EggCount(
+    [](std::string& text) -> std::string {
+        std::string_view digits = text;
+        if (digits.starts_with('+'))
+            digits.remove_prefix(1);
+        if (const std::optional<int> eggs = ReadBoundedNumber(digits, MinClutchSize, MaxClutchSize)) {
+            text = std::to_string(*eggs);
+            return {};
+        }
+        return "needs a whole number of eggs from " + std::to_string(MinClutchSize) + " to " +
+               std::to_string(MaxClutchSize) + ", not \"" + text + "\"";
+    },
+    "N");
+
 const CLI::Validator OneCharacter(
     [](const std::string& text) -> std::string {
         return CharacterCount(text) == 1
@@ -118,9 +133,7 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
     app.add_option("--pheno-index", commandLine.PhenotypeIndex)->transform(WholeNumber);
     app.add_option("--possible-index", commandLine.PossibleHetsIndex)->transform(WholeNumber);
     app.add_option("--decimal-separator", commandLine.DecimalSeparator)->check(OneCharacter);
-    app.add_option("--clutch", commandLine.Clutch)
-        ->transform(WholeNumber)
-        ->check(CLI::Range(MinClutchSize, MaxClutchSize));
+    app.add_option("--clutch", commandLine.Clutch)->transform(EggCount);
     CLI::Option_group* outputs = app.add_option_group("output");
     const std::pair<const char*, TOutput> outputFlags[] = {
         {"--grid", TOutput::Grid}, {"--weights", TOutput::Weights}, {"--json", TOutput::Json}};

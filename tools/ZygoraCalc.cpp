@@ -145,8 +145,8 @@ void WriteWeights(const TLocusList& loci, TOutputStream& out) {
             out << std::to_string(i) << "\t" << entry << "\n";
 }
 
-// Every text as UTF-8 by the rule the window reads it with, so that the strict dump never meets bytes it
-// refuses.
+// Every text as UTF-8 by the rule the window reads it with, each string on its own: a decimal separator
+// typed as one byte of Windows-1252 reads as that character.
 // A line's health note and clutch odds, and the eggs that do not hatch, are there only when the pairing
 // has them and the odds were asked for.
 void WriteJson(const TCalcResult& result, std::optional<int> clutch, const std::string& separator,
@@ -171,8 +171,8 @@ void WriteJson(const TCalcResult& result, std::optional<int> clutch, const std::
         if (clutch) {
             const TClutchOdds odds = ClutchOddsOf(line.EggShare(), *clutch);
             item["clutch"] = {{"eggs", *clutch},
-                              {"expected", ExpectedText(odds, separator)},
-                              {"atLeastOne", ChanceText(odds, separator)}};
+                              {"expected", Utf8Of(ExpectedText(odds, separator))},
+                              {"atLeastOne", Utf8Of(ChanceText(odds, separator))}};
         }
         offspring.push_back(std::move(item));
     }
@@ -186,7 +186,9 @@ void WriteJson(const TCalcResult& result, std::optional<int> clutch, const std::
                              {"denominator", JsonCount(unhatched.Denominator)},
                              {"lethal", std::move(lethal)}};
     }
-    out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::strict) << "\n";
+    // Every text above is UTF-8 already; should one ever slip through, a replacement character is a far
+    // smaller harm than a run that ends without its answer.
+    out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
 }
 
 } // namespace

@@ -133,6 +133,7 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
                                                          {"--grid=yes"},
                                                          {"--clutch", "0"},
                                                          {"--clutch", "100"},
+                                                         {"--clutch", "99999999999999999999"},
                                                          {"+a"},
                                                          {"--male-possible", "+a:0"},
                                                          {"--male-possible", "+e:50", "--male", "a+e+"},
@@ -143,6 +144,9 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
         EXPECT_NE(run.Err.find("Usage: zygora-calc"), std::string::npos) << arguments[0];
         EXPECT_EQ(run.Out, "");
     }
+    // A number out of range is named as typed, not as the number it was clamped to.
+    const TRun huge = RunTool({"--clutch", "99999999999999999999"});
+    EXPECT_NE(huge.Err.find("\"99999999999999999999\""), std::string::npos) << huge.Err;
 }
 
 TEST(ZygoraCalc, MissingOrUnreadableFilesAndRefusalsExitWithOne) {
@@ -205,4 +209,9 @@ TEST(ZygoraCalc, ClutchOddsHealthNotesAndEggsThatDoNotHatch) {
     EXPECT_EQ(json["offspring"][1]["health"], "wobble");
     EXPECT_EQ(json["offspring"][0]["clutch"].dump(), R"({"atLeastOne":"96,8%","eggs":12,"expected":"3,0"})");
     EXPECT_EQ(json["unhatched"].dump(), R"({"denominator":4,"lethal":["Super Spider"],"numerator":1})");
+    // A separator of one Windows-1252 byte reaches the odds' texts as its character, in valid UTF-8.
+    clutch[clutch.size() - 2] = "\xE9";
+    const TRun oneByte = RunTool(clutch);
+    EXPECT_EQ(oneByte.ExitCode, 0) << oneByte.Err;
+    EXPECT_EQ(nlohmann::json::parse(oneByte.Out)["offspring"][0]["clutch"]["expected"], "3\xC3\xA9" "0");
 }
