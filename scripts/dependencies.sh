@@ -9,7 +9,8 @@ packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-s
 
 missing=()
 for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
 done
 
 if ((${#missing[@]})); then

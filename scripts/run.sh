@@ -8,7 +8,7 @@ cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build-release -j "$(nproc)" --target GenericZygora zygora-calc
 
 app=build-release/ui
-if ! ls "$app" | grep -qi '\.ini$'; then
+if [ -z "$(find "$app" -maxdepth 1 -iname '*.ini' -print)" ]; then
   build-release/tools/zygora-calc --default-gene-set > "$app/Serpentia.INI"
 fi
 exec "$app/GenericZygora"

@@ -27,7 +27,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = zygora ] || fail "package name is '$(field Package)'"
 [ "$(field Section)" = science ] || fail "section is '$(field Section)'"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
-summary=$(field Description | head -n 1)
+# Whole fields are read and cut here: a pipe into `head` would end dpkg-deb by SIGPIPE at random.
+description=$(field Description)
+summary=${description%%$'\n'*}
 [[ $summary == *"snake breeders"* ]] || fail "description: $summary"
 depends=$(field Depends | sed 's/ ([^)]*)//g; s/, */\n/g')
 for package in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins libjpeg62-turbo libasound2 libstdc++6; do
@@ -42,6 +44,7 @@ expect -rwxr-xr-x bin/zygora-calc
 expect -rw-r--r-- share/applications/zygora.desktop
 expect -rw-r--r-- share/icons/hicolor/scalable/apps/zygora.svg
 expect -rw-r--r-- share/doc/zygora/README.md
+expect -rw-r--r-- share/doc/zygora/copyright
 sizes=(16 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
   expect -rw-r--r-- "share/icons/hicolor/${size}x${size}/apps/zygora.png"
