@@ -4,6 +4,7 @@
 #include "model/Combi.h"
 #include "model/Locus.h"
 #include "model/PossibleHet.h"
+#include "model/Text.h"
 
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ struct TGeneSet {
     int PossibleHetsIndex = 0;
     std::string IniFile = "serpentia";
     int ClutchSize = DefaultClutchSize;
+    // How the file writes its names and notes; what the breeder types into the set is stored the same way.
+    TTextEncoding Encoding = TTextEncoding::Utf8;
 };
 
 // No gene set comes near this many loci, combinations or genes of one locus; larger counts mean damage.

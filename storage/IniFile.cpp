@@ -49,7 +49,9 @@ std::string Decode(std::string_view content) {
 } // namespace
 
 TIniFile::TIniFile(std::string_view content) {
-    ForEachLine(Decode(content), [this](std::string_view line) { AddLine(line); });
+    const std::string text = Decode(content);
+    FEncoding = EncodingOf(text);
+    ForEachLine(text, [this](std::string_view line) { AddLine(line); });
 }
 
 void TIniFile::AddLine(std::string_view line) {

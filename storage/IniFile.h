@@ -1,6 +1,8 @@
 // Our INI profile reader and writer: sections and keys matched ignoring letter case, CR LF lines.
 #pragma once
 
+#include "model/Text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +36,8 @@ public:
 
     // The whole file, every line ended by CR LF.
     std::string Content() const;
+    // The encoding of the text read, once a UTF-16 text is read as 8-bit characters.
+    TTextEncoding Encoding() const { return FEncoding; }
 
 private:
     struct TLine {
@@ -53,6 +57,7 @@ private:
     const TSection* FindSection(std::string_view name) const;
     TSection& SectionForWriting(std::string_view name);
 
+    TTextEncoding FEncoding = TTextEncoding::Utf8;
     std::vector<TSection> FSections;                       // the first one holds lines before any header
     std::unordered_map<std::string, size_t> FSectionIndex; // lower-case name -> first section of that name
 };

@@ -23,7 +23,24 @@ void SetCoreText(QLineEdit* edit, const std::string& text) {
 }
 
 std::string CoreTextOf(const QLineEdit* edit) {
+    return CoreTextOf(edit, TTextEncoding::Utf8).value_or(ToCore(edit->text()));
+}
+
+std::optional<std::string> CoreTextOf(const QLineEdit* edit, TTextEncoding encoding) {
     const QByteArray stored = edit->property("coreText").toByteArray();
     const std::string bytes(stored.constData(), static_cast<size_t>(stored.size()));
-    return FromCore(bytes) == edit->text() ? bytes : ToCore(edit->text());
+    if (FromCore(bytes) == edit->text())
+        return bytes;
+    return EncodedText(ToCore(edit->text()), encoding);
+}
+
+QString FirstCharacterNotHeld(const QString& text, TTextEncoding encoding) {
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!EncodedText(ToCore(character), encoding))
+            return character;
+        i += length;
+    }
+    return {};
 }

@@ -1,7 +1,11 @@
 // Strings cross between the core (8-bit std::string) and the widgets (QString) only here.
 #pragma once
 
+#include "model/Text.h"
+
 #include <QString>
+
+#include <optional>
 
 #include <string>
 
@@ -17,3 +21,8 @@ class QLineEdit;
 // byte for byte even where the bytes were not UTF-8.
 void SetCoreText(QLineEdit* edit, const std::string& text);
 std::string CoreTextOf(const QLineEdit* edit);
+// The same for a text stored into a gene set, in the set's encoding; nothing when the encoding has no byte
+// for one of its characters.
+std::optional<std::string> CoreTextOf(const QLineEdit* edit, TTextEncoding encoding);
+// The first character of `text` the encoding cannot hold, or an empty string when it holds them all.
+QString FirstCharacterNotHeld(const QString& text, TTextEncoding encoding);

@@ -1,9 +1,12 @@
 #include "ui/EditDialog.h"
 
+#include "ui/CoreText.h"
 #include "ui/ImageLists.h"
+#include "ui/ShowMessage.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
@@ -44,12 +47,22 @@ TEditDialog::TEditDialog(QWidget* owner, const QString& name, const QString& cap
 
     connect(btnPrint, &QToolButton::clicked, this, &TEditDialog::btnPrintClick);
     connect(btnOK, &QPushButton::clicked, this, [this] {
-        btnOKClick();
-        accept();
+        if (btnOKClick())
+            accept();
     });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TEditDialog::btnPrintClick() {
     reject();
+}
+
+std::optional<std::string> TEditDialog::StoredText(QLineEdit* field) const {
+    std::optional<std::string> text = CoreTextOf(field, FEncoding);
+    if (!text) {
+        ShowMessage("This gene set's file is written in Windows-1252, which has no \"" +
+                    FirstCharacterNotHeld(field->text(), FEncoding) + "\": please type the text without it.");
+        field->setFocus();
+    }
+    return text;
 }

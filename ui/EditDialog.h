@@ -1,9 +1,15 @@
 // The frame the edit dialogs share: a "Close window" tool button on top, fields, OK and Cancel at the bottom.
 #pragma once
 
+#include "model/Text.h"
+
 #include <QDialog>
 
+#include <optional>
+#include <string>
+
 class QFormLayout;
+class QLineEdit;
 class QPushButton;
 class QToolButton;
 class QVBoxLayout;
@@ -15,15 +21,22 @@ public:
     QPushButton* btnOK;
     QPushButton* btnCancel;
 
+    // Texts typed here are stored as the gene set's file writes its texts.
+    void SetTextEncoding(TTextEncoding encoding) { FEncoding = encoding; }
+
 public slots:
     // The "Close window" tool button: closes the dialog with Cancel.
     void btnPrintClick();
 
 protected:
-    // OK runs `btnOKClick` of the dialog and then closes it with OK.
+    // OK runs `btnOKClick` of the dialog and then closes it with OK, unless it answers false.
     TEditDialog(QWidget* owner, const QString& name, const QString& caption, bool okIsDefault);
 
-    virtual void btnOKClick() = 0;
+    virtual bool btnOKClick() = 0;
+
+    // The field's text as the gene set stores it; nothing, with a message and the field focused, when the
+    // set's encoding has no byte for one of its characters.
+    std::optional<std::string> StoredText(QLineEdit* field) const;
 
     QFormLayout* Fields() const { return FFields; }
     QVBoxLayout* Body() const { return FBody; }
@@ -31,4 +44,5 @@ protected:
 private:
     QFormLayout* FFields;
     QVBoxLayout* FBody;
+    TTextEncoding FEncoding = TTextEncoding::Utf8;
 };

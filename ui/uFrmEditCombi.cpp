@@ -59,8 +59,11 @@ void TfrmEditCombi::FillGeneList() {
     }
 }
 
-void TfrmEditCombi::btnOKClick() {
-    Combi->Name = CoreTextOf(edCombiName);
+bool TfrmEditCombi::btnOKClick() {
+    std::optional<std::string> name = StoredText(edCombiName);
+    if (!name)
+        return false;
+    Combi->Name = std::move(*name);
     std::string code;
     for (int i = 0; i < lvGenes->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = lvGenes->topLevelItem(i);
@@ -68,4 +71,5 @@ void TfrmEditCombi::btnOKClick() {
             code += GeneOf(item)->Code();
     }
     Combi->Code = code;
+    return true;
 }

@@ -21,7 +21,7 @@ public:
     QTreeWidget* lvGenes;
 
 protected:
-    void btnOKClick() override;
+    bool btnOKClick() override;
 
 private:
     const TLocusList& FGeneSet;

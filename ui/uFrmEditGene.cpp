@@ -94,10 +94,14 @@ void TfrmAddGene::edIDChange() {
     btnOK->setEnabled(text.size() == 1);
 }
 
-void TfrmAddGene::btnOKClick() {
-    Gene->Name = CoreTextOf(edGeneName);
+bool TfrmAddGene::btnOKClick() {
+    std::optional<std::string> name = StoredText(edGeneName);
+    if (!name)
+        return false;
+    Gene->Name = std::move(*name);
     const char id = static_cast<char>(edID->text()[0].unicode());
     Gene->SetAlleles(id, id);
+    return true;
 }
 
 TfrmEditGene::TfrmEditGene(QWidget* owner, const TLocusList& geneSet)
@@ -138,14 +142,21 @@ void TfrmEditGene::edIDChange() {
     btnOK->setEnabled(text.size() == 2);
 }
 
-void TfrmEditGene::btnOKClick() {
-    Gene->Name = CoreTextOf(edGeneName);
+bool TfrmEditGene::btnOKClick() {
+    // One line without blanks at its ends, as the gene-set file reads it back; a note left as it was keeps
+    // its bytes.
+    const QString note = edHealthNote->text();
+    if (note != note.simplified())
+        edHealthNote->setText(note.simplified());
+    std::optional<std::string> name = StoredText(edGeneName);
+    std::optional<std::string> healthNote = name ? StoredText(edHealthNote) : std::nullopt;
+    if (!healthNote)
+        return false;
+    Gene->Name = std::move(*name);
     const std::string code = ToCore(edID->text());
     const std::string sorted = SortPair(code);
     Gene->SetAlleles(sorted[0], sorted[1]);
     Gene->Lethal = chkLethal->isChecked();
-    // One line without blanks at its ends, as the gene-set file reads it back; a note left as it was keeps
-    // its bytes.
-    const QString note = edHealthNote->text();
-    Gene->HealthNote = note == note.simplified() ? CoreTextOf(edHealthNote) : ToCore(note.simplified());
+    Gene->HealthNote = std::move(*healthNote);
+    return true;
 }

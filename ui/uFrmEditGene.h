@@ -41,7 +41,7 @@ public:
     void edIDChange() override;
 
 protected:
-    void btnOKClick() override;
+    bool btnOKClick() override;
 };
 
 // An existing gene: its name, its two-character code and its health marks.
@@ -57,5 +57,5 @@ public:
     void edIDChange() override;
 
 protected:
-    void btnOKClick() override;
+    bool btnOKClick() override;
 };

@@ -17,6 +17,9 @@ void TfrmEditLocus::SetLocus(TLocus* locus) {
     SetCoreText(edLocusName, locus->Name);
 }
 
-void TfrmEditLocus::btnOKClick() {
-    Locus->Name = CoreTextOf(edLocusName);
+bool TfrmEditLocus::btnOKClick() {
+    std::optional<std::string> name = StoredText(edLocusName);
+    if (name)
+        Locus->Name = std::move(*name);
+    return name.has_value();
 }

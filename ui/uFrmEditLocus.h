@@ -17,5 +17,5 @@ public:
     QLineEdit* edLocusName;
 
 protected:
-    void btnOKClick() override;
+    bool btnOKClick() override;
 };

@@ -307,6 +307,7 @@ void TfrmMain::btnAddLocusClick() {
     TLocus* locus = LocusList().Add(std::make_unique<TLocus>("New Locus"));
     {
         TfrmEditLocus dialog(this);
+        dialog.SetTextEncoding(FGeneSet.Encoding);
         dialog.SetLocus(locus);
         if (dialog.exec() != QDialog::Accepted)
             LocusList().Remove(locus);
@@ -319,6 +320,7 @@ void TfrmMain::lvLocusListDblClick() {
     if (locus == nullptr)
         return;
     TfrmEditLocus dialog(this);
+    dialog.SetTextEncoding(FGeneSet.Encoding);
     dialog.SetLocus(locus);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -341,6 +343,7 @@ void TfrmMain::btnAddGeneClick() {
     TGene* gene = locus->AddNewGene();
     {
         TfrmAddGene dialog(this, LocusList());
+        dialog.SetTextEncoding(FGeneSet.Encoding);
         dialog.SetGene(gene);
         if (dialog.exec() == QDialog::Accepted)
             locus->CompleteNewGene(*gene, LocusList());
@@ -356,6 +359,7 @@ void TfrmMain::lvLocusItemsDblClick() {
     if (gene == nullptr)
         return;
     TfrmEditGene dialog(this, LocusList());
+    dialog.SetTextEncoding(FGeneSet.Encoding);
     dialog.SetGene(gene);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -375,6 +379,7 @@ void TfrmMain::btnDeleteGeneClick() {
 
 void TfrmMain::btnAddCombiClick() {
     TfrmEditCombi dialog(this, LocusList());
+    dialog.SetTextEncoding(FGeneSet.Encoding);
     TCombi* combi = CombiList().Add(std::make_unique<TCombi>());
     dialog.SetCombi(combi);
     if (dialog.exec() != QDialog::Accepted)
@@ -387,6 +392,7 @@ void TfrmMain::btnEditCombiClick() {
     if (combi == nullptr)
         return;
     TfrmEditCombi dialog(this, LocusList());
+    dialog.SetTextEncoding(FGeneSet.Encoding);
     dialog.SetCombi(combi);
     dialog.exec();
     RebuildCombiViews();

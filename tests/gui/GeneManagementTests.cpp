@@ -169,6 +169,47 @@ private slots:
         QCOMPARE(Rows(window->lvCombiList)[4], QString("uuauhh Golden"));
     }
 
+    // A set written in Windows-1252 stores what is typed into it in Windows-1252, so that a report line
+    // joining an old gene name and a new note reads right; a character it has no byte for is refused.
+    void TypedTextIsStoredInTheEncodingOfTheSetsFile() {
+        TWindowFixture fixture;
+        const std::string spiders = "[Statistics]\r\nLocusCount=1\r\nIniFile=Spiders\r\nLocus0GeneCount=2\r\n"
+                                    "[LOCUS]\r\n0=Spider\r\n[Gene]\r\n0-0=++:Normal\r\n0-1=+s:Ara\xF1" "a\r\n"
+                                    "[Weight]\r\n+s=+ = s\r\n";
+        fixture.Folder.Write("GenericZygora.INI", spiders);
+        fixture.Folder.Write("Spiders.INI", spiders);
+        fixture.WriteDefaultSet("Serpentia.INI");
+        auto window = fixture.Start();
+        Select(window->lvLocusList, 0);
+        const auto typeNote = [&window](const QString& note, bool accepted) {
+            WhenDialogShows<TfrmEditGene>([note, accepted](TfrmEditGene& dialog) {
+                dialog.edHealthNote->setText(note);
+                dialog.btnOK->click();
+                QCOMPARE(dialog.isVisible(), !accepted);
+                if (!accepted)
+                    dialog.btnCancel->click();
+            });
+            Select(window->lvLocusItems, 1);
+            window->btnEditGene->click();
+        };
+        typeNote("l\u00E9g\u00E8re \u2013 mild", true);
+        typeNote("\u0151", false);
+        QCOMPARE(fixture.Messages, QStringList({"This gene set's file is written in Windows-1252, which has no "
+                                                "\"\u0151\": please type the text without it."}));
+        const TGene& spider = *window->LocusList()[0]->Genes()[1];
+        QCOMPARE(spider.HealthNote, std::string("l\xE9g\xE8re \x96 mild"));
+        window->Edit1->setText("+s");
+        window->Edit2->setText("++");
+        window->btnCalc->click();
+        QVERIFY(window->reResult->toPlainText().contains("Ara\u00F1a   [health: l\u00E9g\u00E8re \u2013 mild]"));
+
+        // A set whose file is UTF-8 takes any character.
+        PickGeneSet(*window, "Serpentia");
+        Select(window->lvLocusList, 0);
+        typeNote("\u0151", true);
+        QCOMPARE(window->LocusList()[0]->Genes()[1]->HealthNote, std::string("\xC5\x91"));
+    }
+
     // Cancel leaves the set as it was; every change rebuilds the lists, the Images tab and the strip, and no
     // frame outlives what it shows.
     void CancelChangesNothingAndEveryChangeRebuildsTheViews() {
