@@ -11,6 +11,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
        "and combinations, and a picture per morph; it starts on the Serpentia gene set"
        "of corn snakes. The command-line tool zygora-calc prints the same report for"
        "scripts.")
+set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_SOURCE_DIR}/COPYING")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
