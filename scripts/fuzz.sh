@@ -16,14 +16,14 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYGORA_FUZ
 cmake --build build-fuzz -j "$(nproc)"
 
 # The working corpus grows run by run; it starts from the committed cases and the gene sets, pictures and
-# sounds we ship.
+# sounds we ship. Each target reads with the dictionary of its format's words (tests/fuzz/dictionaries/).
 seed_corpus() {
   local target=$1 corpus=build-fuzz/corpus/$1
   mkdir -p "$corpus"
   cp -n tests/fuzz/corpus/"$target"/* "$corpus"/ 2>/dev/null || true
   case $target in
     gene_set_file)
-      cp -n bench/TwelveLoci.INI "$corpus"/
+      cp -n bench/TwelveLoci.INI resources/genesets/*.INI "$corpus"/
       if [ -x build/tools/zygora-calc ]; then
         build/tools/zygora-calc --default-gene-set > "$corpus"/Serpentia.INI
       fi ;;
@@ -43,7 +43,8 @@ for target in "${targets[@]}"; do
   log=build-fuzz/$target.log
   echo "== fuzzing $target for ${seconds}s"
   if build-fuzz/tests/fuzz/${target}_fuzzer build-fuzz/corpus/"$target" -max_total_time="$seconds" \
-       -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" > "$log" 2>&1; then
+       -dict=tests/fuzz/dictionaries/"$target".dict -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+       -artifact_prefix="$findings/" > "$log" 2>&1; then
     passed=$((passed + 1))
     grep -E '^stat::(number_of_executed_units|new_units_added)' "$log" | tr '\n' ' '
     echo "corpus: $(ls build-fuzz/corpus/"$target" | wc -l) files"
