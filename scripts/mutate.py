@@ -12,6 +12,8 @@ same set can be run on two versions of the code (before and after a change of th
     python3 scripts/mutate.py --build build --sample 150 --seed 1 --out before.json
     python3 scripts/mutate.py --build build --mutants before.json --out after.json
 
+`--since REV` draws only from the lines written after commit REV, to measure the tests of newer code.
+
 The build folder must be configured (Ninja) and built; the working tree is restored after each mutant.
 """
 import argparse
@@ -55,11 +57,19 @@ def product_files():
             yield path.relative_to(ROOT).as_posix()
 
 
-def candidates(relpath):
+def lines_changed_since(relpath, revision):
+    """Numbers (0-based) of the lines of the file written by commits after `revision`."""
+    blame = subprocess.run(["git", "blame", "-s", f"{revision}..", "--", relpath], cwd=ROOT,
+                           stdout=subprocess.PIPE, check=True).stdout.decode("utf-8", "surrogateescape")
+    return {number for number, row in enumerate(blame.split("\n")) if row and not row.startswith("^")}
+
+
+def candidates(relpath, since=None):
     lines = (ROOT / relpath).read_text(encoding="utf-8", errors="surrogateescape").split("\n")
+    changed = lines_changed_since(relpath, since) if since else None
     for number, line in enumerate(lines):
         code = line.split("//")[0]
-        if not code.strip() or SKIP_LINE.search(line):
+        if not code.strip() or SKIP_LINE.search(line) or (changed is not None and number not in changed):
             continue
         for name, pattern, replacement in OPERATORS:
             if name == "drop-statement":
@@ -151,6 +161,7 @@ def main():
     parser.add_argument("--sample", type=int, default=100, help="number of mutants to draw")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--files", nargs="*", help="product files to mutate (default: all)")
+    parser.add_argument("--since", help="mutate only lines written after this commit (the newer code)")
     parser.add_argument("--mutants", help="run the mutants of an earlier result file instead of drawing")
     parser.add_argument("--out", required=True)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
@@ -160,7 +171,7 @@ def main():
     if args.mutants:
         mutants = [entry["mutant"] for entry in json.loads(pathlib.Path(args.mutants).read_text())["results"]]
     else:
-        pool = [m for f in (args.files or product_files()) for m in candidates(f)]
+        pool = [m for f in (args.files or product_files()) for m in candidates(f, args.since)]
         mutants = random.Random(args.seed).sample(pool, min(args.sample, len(pool)))
 
     results = []
