@@ -4,10 +4,14 @@
 #include "ui/ClutchView.h"
 #include "ui/GridModel.h"
 #include "ui/RadioGroup.h"
+#include "ui/uFrmEditCombi.h"
+#include "ui/uFrmEditGene.h"
 #include "ui/uFrmEditIniFileName.h"
+#include "ui/uFrmEditLocus.h"
 
 #include "WindowFixture.h"
 
+#include <QAbstractSpinBox>
 #include <QDesktopServices>
 #include <QPrinterInfo>
 #include <QSpinBox>
@@ -49,6 +53,37 @@ void NewGeneSet(TfrmMain& window, const QString& name, bool cancelAfter = false,
             dialog.btnCancel->click();
     });
     window.btnNewIniFile->click();
+}
+
+// What a breeder sees of a widget, in the coordinates of its window: its rectangle cut by every parent's.
+QRect SeenRect(const QWidget* widget) {
+    QRect seen(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+    for (const QWidget* parent = widget->parentWidget(); parent != nullptr && !parent->isWindow();
+         parent = parent->parentWidget())
+        seen &= QRect(parent->mapTo(parent->window(), QPoint(0, 0)), parent->size());
+    return seen;
+}
+
+// Every control a breeder sees lies clear of every other one: a control left out of its layout stands
+// over another at its parent's corner.
+QStringList ControlsOverOthers(QWidget* window) {
+    window->show();
+    QApplication::processEvents();
+    QList<const QWidget*> controls;
+    for (const QWidget* widget : window->findChildren<QWidget*>())
+        if (widget->isVisible() && !SeenRect(widget).isEmpty() &&
+            (qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+             qobject_cast<const QComboBox*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget) ||
+             qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+             (qobject_cast<const QLabel*>(widget) && !qobject_cast<const QLabel*>(widget)->text().isEmpty())))
+            controls << widget;
+    QStringList overlaps;
+    for (const QWidget* a : controls)
+        for (const QWidget* b : controls)
+            if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a) && SeenRect(a).intersects(SeenRect(b)))
+                overlaps << a->objectName() + "/" + a->metaObject()->className() + " over " + b->objectName() +
+                                "/" + b->metaObject()->className();
+    return overlaps;
 }
 
 class TCapturedMail : public QObject {
@@ -396,6 +431,32 @@ private slots:
             QTRY_VERIFY(window->frameGeometry() != window->geometry());
             QTRY_COMPARE(window->frameGeometry(), QRect(120, 90, 960, 700));
             window->close();
+        }
+    }
+
+    void EveryControlStandsClearOfTheOthers() {
+        TWindowFixture fixture;
+        auto window = fixture.StartOnDefaultSet();
+        // The possible-het label and the grid's note shown too.
+        QComboBox* amel = Selectors(window->sbMale)[0];
+        PickEntry(amel, amel->findText("+a 66% poss. het. Amelanistic"));
+        for (int tab = 0; tab < window->pcMain->count(); ++tab) {
+            window->pcMain->setCurrentIndex(tab);
+            QCOMPARE(ControlsOverOthers(window.get()), QStringList());
+        }
+        TfrmEditLocus locus(window.get());
+        locus.SetLocus(window->LocusList()[0]);
+        TGene gene('?', '?', "New gene");
+        TfrmAddGene newGene(window.get(), window->LocusList());
+        newGene.SetGene(&gene);
+        TfrmEditGene editGene(window.get(), window->LocusList());
+        editGene.SetGene(window->LocusList()[0]->Genes()[1]);
+        TfrmEditCombi combi(window.get(), window->LocusList());
+        combi.SetCombi(window->CombiList()[0]);
+        TfrmEditIniFileName newSet(window.get());
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&locus, &newGene, &editGene, &combi, &newSet}) {
+            QCOMPARE(ControlsOverOthers(dialog), QStringList());
+            dialog->close();
         }
     }
 

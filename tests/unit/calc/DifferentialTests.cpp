@@ -107,6 +107,61 @@ std::multiset<std::string> PairsOf(const std::string& line) {
     return pairs;
 }
 
+// The items of a list in any order.
+std::string SortedItems(const std::string& list, const std::string& separator) {
+    std::multiset<std::string> items;
+    for (size_t begin = 0; begin < list.size();) {
+        const size_t end = std::min(list.find(separator, begin), list.size());
+        items.insert(list.substr(begin, end - begin));
+        begin = end + separator.size();
+    }
+    std::string text;
+    for (const std::string& item : items)
+        text += item + "|";
+    return text;
+}
+
+// A line as the report lists it, whatever its place among the others: the grid meets a line's pairs, its
+// names and its possible hets in another order when the parents change places.
+std::string LineText(const TOffspringLine& line) {
+    std::string pairs;
+    for (const std::string& pair : PairsOf(line.Line))
+        pairs += pair;
+    const std::string& hets = line.PossibleText;
+    return pairs + "|" + SortedItems(line.Name.substr(0, line.Name.find("  ")), ", ") + line.HealthNote +
+           "|" + DecimalText(line.Count) + "/" + DecimalText(line.Total) + "/" + DecimalText(line.Eggs) + "|" +
+           SortedItems(hets.empty() ? hets : hets.substr(1, hets.size() - 3), ", ");
+}
+
+// Swapping the parents, their possible hets with them, swaps the report's parent lines and gives the same
+// offspring.
+void CompareSwappedParents(const TGeneSetRecipe& recipe, const std::string& male, const std::string& female,
+                           const TPairingPossibleHets& possible, const TCalcOptions& options) {
+    TLocusList loci, swappedLoci;
+    TCombiList combis, swappedCombis;
+    Build(recipe, loci, combis);
+    Build(recipe, swappedLoci, swappedCombis);
+    const TCalcResult result = RunCalculation(male, female, options, loci, combis, possible);
+    const TCalcResult swapped = RunCalculation(female, male, options, swappedLoci, swappedCombis,
+                                               {possible.Female, possible.Male});
+    ASSERT_EQ(result.Refused(), swapped.Refused());
+    if (result.Refused())
+        return;
+    const std::vector<std::string>& report = result.ReportLines();
+    const std::vector<std::string>& swappedReport = swapped.ReportLines();
+    ASSERT_TRUE(report.size() > 2 && swappedReport.size() > 2);
+    EXPECT_EQ(report[0].substr(9), swappedReport[1].substr(9));
+    EXPECT_EQ(report[1].substr(9), swappedReport[0].substr(9));
+    std::multiset<std::string> lines, swappedLines;
+    for (size_t i = 0; i < result.OffspringLineCount(); ++i)
+        lines.insert(LineText(result.OffspringLine(i)));
+    for (size_t i = 0; i < swapped.OffspringLineCount(); ++i)
+        swappedLines.insert(LineText(swapped.OffspringLine(i)));
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()),
+              std::vector<std::string>(swappedLines.begin(), swappedLines.end()))
+        << male << " x " << female;
+}
+
 void CompareMixture(TRandomPairing& cases) {
     const TGeneSetRecipe recipe = cases.GeneSet();
     int hets = 0;
@@ -119,6 +174,7 @@ void CompareMixture(TRandomPairing& cases) {
             return;
     const TPairingPossibleHets possible{cases.PossibleHets(male), cases.PossibleHets(female)};
     TCalcOptions options = cases.Options();
+    CompareSwappedParents(recipe, male, female, possible, options);
     options.PossibleHetsIndex = 1;
 
     TLocusList loci, mixtureLoci;
