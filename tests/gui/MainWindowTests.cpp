@@ -12,6 +12,7 @@
 #include "WindowFixture.h"
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QPrinterInfo>
 #include <QSpinBox>
@@ -256,6 +257,9 @@ private slots:
         // Of the eggs laid: 1/4 Normal, 1/2 het. Amel, 1/4 lost.
         QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("3.0"));
         QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("96.8%"));
+        // The field is named by its label, for screen readers too.
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->pnlClutch->spnEggs)->text(QAccessible::Name),
+                 QString("Eggs"));
         window->pnlClutch->spnEggs->setValue(2);
         QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("0.5"));
         QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("43.8%"));
@@ -444,6 +448,8 @@ private slots:
             window->pcMain->setCurrentIndex(tab);
             QCOMPARE(ControlsOverOthers(window.get()), QStringList());
         }
+        // The line of possible hets reads as the field's own, directly under it.
+        QCOMPARE(window->lblMalePossible->geometry().top(), window->Edit1->geometry().bottom() + 1);
         TfrmEditLocus locus(window.get());
         locus.SetLocus(window->LocusList()[0]);
         TGene gene('?', '?', "New gene");

@@ -189,6 +189,8 @@ TEST(ZygoraCalc, JsonTextIsUtf8ReadAsWindows1252WhereTheBytesAreNot) {
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
     const nlohmann::json json = nlohmann::json::parse(run.Out); // refuses any text that is not UTF-8
     EXPECT_EQ(json["offspring"][1]["name"], "\xC3\xAD\xC2\xA0\xE2\x82\xAC  ");
+    // Written as the characters themselves, not as \u escapes.
+    EXPECT_NE(run.Out.find("\"\xC3\xAD\xC2\xA0\xE2\x82\xAC  \""), std::string::npos);
 }
 
 TEST(ZygoraCalc, ClutchOddsHealthNotesAndEggsThatDoNotHatch) {
