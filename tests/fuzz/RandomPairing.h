@@ -4,6 +4,7 @@
 
 #include "calc/Calculation.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -33,6 +34,12 @@ struct TGeneSetRecipe {
     std::vector<std::vector<std::pair<std::string, std::string>>> Genes; // per locus: code, name
     std::vector<std::vector<std::string>> Weights;                       // per locus: entries
     std::vector<std::pair<std::string, std::string>> Combis;             // code, name
+    struct TMark {
+        size_t Locus, Gene;
+        bool Lethal;
+        std::string Note;
+    };
+    std::vector<TMark> Marks;
 };
 
 inline void Build(const TGeneSetRecipe& recipe, TLocusList& loci, TCombiList& combis) {
@@ -41,6 +48,11 @@ inline void Build(const TGeneSetRecipe& recipe, TLocusList& loci, TCombiList& co
         for (const auto& [code, name] : recipe.Genes[i])
             locus->Genes().Add(std::make_unique<TGene>(code[0], code[1], name));
         locus->Weights() = recipe.Weights[i];
+    }
+    for (const TGeneSetRecipe::TMark& mark : recipe.Marks) {
+        TGene& gene = *loci[static_cast<int>(mark.Locus)]->Genes()[static_cast<int>(mark.Gene)];
+        gene.Lethal = mark.Lethal;
+        gene.HealthNote = mark.Note;
     }
     for (const auto& [code, name] : recipe.Combis)
         combis.Add(std::make_unique<TCombi>(code, name));
@@ -102,7 +114,11 @@ public:
                         continue; // a deleted gene
                     const std::string code =
                         OneIn(15) ? std::string{alleles[b], alleles[a]} : Sorted(alleles[a], alleles[b]);
-                    genes.emplace_back(code, OneIn(10) ? "" : "N" + code);
+                    // Named by the code, '#' aside: no report may show the hidden allele, and a name is
+                    // shown as it stands.
+                    std::string name = "N" + code;
+                    std::replace(name.begin(), name.end(), '#', '_');
+                    genes.emplace_back(code, OneIn(10) ? "" : name);
                     if (OneIn(3))
                         weights.push_back(Sorted(alleles[a], alleles[b]) + ":" +
                                           Relation(alleles[a], alleles[b]));
@@ -111,6 +127,11 @@ public:
                 genes.emplace_back("??", "");
             FChoices.Shuffle(genes);
             FChoices.Shuffle(weights);
+            // Now and then genes that die in the egg or live with a problem, notes shared among genes too.
+            static const std::vector<std::string> notes = {"wobble", "blind", "kinked"};
+            for (size_t g = 0; g < genes.size() && OneIn(2); ++g)
+                if (OneIn(3))
+                    recipe.Marks.push_back({recipe.Genes.size() - 1, g, OneIn(3), OneIn(2) ? FChoices.Pick(notes) : ""});
         }
         const int combiCount = Below(5);
         for (int c = 0; c < combiCount; ++c) {

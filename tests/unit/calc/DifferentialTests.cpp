@@ -107,13 +107,16 @@ std::multiset<std::string> PairsOf(const std::string& line) {
     return pairs;
 }
 
-// The items of a list in any order.
-std::string SortedItems(const std::string& list, const std::string& separator) {
+// The items of a list, blanks around them and empty ones left out, in any order.
+std::string SortedItems(const std::string& list) {
     std::multiset<std::string> items;
     for (size_t begin = 0; begin < list.size();) {
-        const size_t end = std::min(list.find(separator, begin), list.size());
-        items.insert(list.substr(begin, end - begin));
-        begin = end + separator.size();
+        const size_t end = std::min(list.find(',', begin), list.size());
+        const std::string item = list.substr(begin, end - begin);
+        const size_t first = item.find_first_not_of(' ');
+        if (first != std::string::npos)
+            items.insert(item.substr(first, item.find_last_not_of(' ') - first + 1));
+        begin = end + 1;
     }
     std::string text;
     for (const std::string& item : items)
@@ -124,13 +127,17 @@ std::string SortedItems(const std::string& list, const std::string& separator) {
 // A line as the report lists it, whatever its place among the others: the grid meets a line's pairs, its
 // names and its possible hets in another order when the parents change places.
 std::string LineText(const TOffspringLine& line) {
+    // Shown and carried names stand apart by two blanks.
+    std::string names = line.Name;
+    for (size_t at = names.find("  "); at != std::string::npos; at = names.find("  ", at))
+        names.replace(at, 2, ",");
     std::string pairs;
     for (const std::string& pair : PairsOf(line.Line))
         pairs += pair;
     const std::string& hets = line.PossibleText;
-    return pairs + "|" + SortedItems(line.Name.substr(0, line.Name.find("  ")), ", ") + line.HealthNote +
-           "|" + DecimalText(line.Count) + "/" + DecimalText(line.Total) + "/" + DecimalText(line.Eggs) + "|" +
-           SortedItems(hets.empty() ? hets : hets.substr(1, hets.size() - 3), ", ");
+    return pairs + "|" + SortedItems(names) + line.HealthNote + "|" + DecimalText(line.Count) + "/" +
+           DecimalText(line.Total) + "/" + DecimalText(line.Eggs) + "|" +
+           SortedItems(hets.empty() ? hets : hets.substr(1, hets.size() - 3));
 }
 
 // Swapping the parents, their possible hets with them, swaps the report's parent lines and gives the same
@@ -212,7 +219,7 @@ void CompareMixture(TRandomPairing& cases) {
         }
         const TCalcResult pair = RunCalculation(pairMale, pairFemale, options, loci, combis);
         if (hetTotal == 0) {
-            hetTotal = pair.OffspringLineCount() ? pair.OffspringLine(0).Total : 1;
+            hetTotal = pair.OffspringLineCount() ? pair.OffspringLine(0).Eggs : 1;
             // Lines, their order and names, and the relations stored are those of the het pair.
             EXPECT_EQ(WeightEntries(mixtureLoci), WeightEntries(loci));
             ASSERT_EQ(mixture.OffspringLineCount(), pair.OffspringLineCount());
@@ -222,7 +229,7 @@ void CompareMixture(TRandomPairing& cases) {
         }
         for (size_t i = 0; i < pair.OffspringLineCount(); ++i)
             summed[PairsOf(pair.OffspringLine(i).Line)] +=
-                weight * pair.OffspringLine(i).Count * (hetTotal / pair.OffspringLine(i).Total);
+                weight * pair.OffspringLine(i).Count * (hetTotal / pair.OffspringLine(i).Eggs);
     }
     // Both over the same denominator: the het pair's cells times the chances' denominators.
     EXPECT_TRUE(mixed == summed);

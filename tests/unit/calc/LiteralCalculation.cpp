@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -59,6 +60,10 @@ public:
     TNaming Naming;
     std::vector<std::string> Lines;
     std::vector<long long> Counts;
+    std::vector<std::set<size_t>> Notes; // per line: its notes, by their place in NoteTexts
+    std::vector<std::string> NoteTexts;  // every different note of the set, in gene-set order
+    std::vector<std::string> LethalNames;
+    long long Unhatched = 0;
     std::vector<TItem> PossibleList;
     std::vector<std::string> MaleGametes;
     std::vector<std::string> FemaleGametes;
@@ -122,18 +127,21 @@ public:
     }
 
     // ---- lines
-    void AddGenotype(const std::string& s) {
+    void AddGenotype(const std::string& s, const std::set<size_t>& notes = {}) {
         for (size_t i = 0; i < Lines.size(); ++i)
             if (Lines[i] == s && s != "++") {
                 Counts[i] += 1;
+                Notes[i].insert(notes.begin(), notes.end());
                 return;
             }
         Lines.push_back(s);
         Counts.push_back(1);
+        Notes.push_back(notes);
     }
     void SplitParent(const std::string& selection) {
         Lines.clear();
         Counts.clear();
+        Notes.clear();
         for (size_t k = 0; k < selection.size() / 2; ++k)
             AddGenotype(selection.substr(2 * k, 2));
     }
@@ -161,12 +169,69 @@ public:
                 Cells.back().push_back(ArrangePairs(CombineGametes(male, female)));
         }
     }
+    // ---- health marks: a pair's gene is the first of the set whose code holds the same two alleles
+    const TGene* GeneOfPair(char a, char b) const {
+        for (int l = 0; l < Loci.Count(); ++l)
+            for (int g = 0; g < Loci[l]->Genes().Count(); ++g) {
+                const TGene& gene = *Loci[l]->Genes()[g];
+                if ((gene.Allele1.ID == a && gene.Allele2.ID == b) || (gene.Allele1.ID == b && gene.Allele2.ID == a))
+                    return &gene;
+            }
+        return nullptr;
+    }
+    const TGene* MarkedGeneOfPair(char a, char b) const {
+        const TGene* gene = GeneOfPair(a, b);
+        return gene && gene->HasHealthMark() && gene->Code() != "++" ? gene : nullptr;
+    }
+    void GatherNoteTexts() {
+        for (int l = 0; l < Loci.Count(); ++l)
+            for (int g = 0; g < Loci[l]->Genes().Count(); ++g) {
+                const TGene& gene = *Loci[l]->Genes()[g];
+                if (MarkedGeneOfPair(gene.Allele1.ID, gene.Allele2.ID) == &gene && !gene.HealthNote.empty() &&
+                    std::find(NoteTexts.begin(), NoteTexts.end(), gene.HealthNote) == NoteTexts.end())
+                    NoteTexts.push_back(gene.HealthNote);
+            }
+    }
+    // Whether the offspring of a cell dies in the egg; `notes` gets the notes of its genes.
+    bool CellLethal(const std::string& raw, std::set<size_t>& notes, std::set<const TGene*>& lethal) const {
+        bool dies = false;
+        for (size_t i = 0; i < raw.size(); i += 2) {
+            const TGene* gene = MarkedGeneOfPair(At(raw, i), At(raw, i + 1));
+            if (gene && gene->Lethal)
+                lethal.insert(gene);
+            dies = dies || (gene && gene->Lethal);
+            if (gene && !gene->HealthNote.empty())
+                notes.insert(static_cast<size_t>(
+                    std::find(NoteTexts.begin(), NoteTexts.end(), gene->HealthNote) - NoteTexts.begin()));
+        }
+        return dies;
+    }
     void CollectCells() {
         Lines.clear();
         Counts.clear();
+        Notes.clear();
+        GatherNoteTexts();
+        std::set<const TGene*> lethal;
         for (size_t c = 0; c < FemaleGametes.size(); ++c)
-            for (size_t r = 0; r < MaleGametes.size(); ++r)
-                AddGenotype(ExpandDominance(ArrangePairs(Cells[c][r])));
+            for (size_t r = 0; r < MaleGametes.size(); ++r) {
+                // The questions of a cell are asked whether or not its offspring hatches.
+                const std::string expanded = ExpandDominance(ArrangePairs(Cells[c][r]));
+                std::set<size_t> notes;
+                if (CellLethal(CombineGametes(MaleGametes[r], FemaleGametes[c]), notes, lethal))
+                    ++Unhatched;
+                else
+                    AddGenotype(expanded, notes);
+            }
+        for (int l = 0; l < Loci.Count(); ++l)
+            for (int g = 0; g < Loci[l]->Genes().Count(); ++g)
+                if (lethal.count(Loci[l]->Genes()[g]))
+                    LethalNames.push_back(Loci[l]->Genes()[g]->Name);
+    }
+    std::string NotesTextOf(size_t i) const {
+        std::string text;
+        for (const size_t note : Notes[i])
+            text += (text.empty() ? "" : "; ") + NoteTexts[note];
+        return text.empty() ? text : " [health: " + text + "]";
     }
     std::string ExpandDominance(const std::string& s) {
         std::string out;
@@ -188,8 +253,10 @@ public:
     void NormaliseLines() {
         const std::vector<std::string> tempLines = std::move(Lines);
         const std::vector<long long> tempCounts = std::move(Counts);
+        const std::vector<std::set<size_t>> tempNotes = std::move(Notes);
         Lines.clear();
         Counts.clear();
+        Notes.clear();
         for (size_t t = 0; t < tempLines.size(); ++t) {
             std::string s = ArrangePairs(tempLines[t]);
             for (size_t i = 0; i + 1 < s.size(); i += 2)
@@ -199,11 +266,13 @@ public:
             for (size_t i = 0; i < Lines.size() && !merged; ++i)
                 if (SameAnimal(Lines[i], s, true)) {
                     Counts[i] += tempCounts[t];
+                    Notes[i].insert(tempNotes[t].begin(), tempNotes[t].end());
                     merged = true;
                 }
             if (!merged) {
                 Lines.push_back(s);
                 Counts.push_back(tempCounts[t]);
+                Notes.push_back(tempNotes[t]);
             }
         }
         for (std::string& line : Lines)
@@ -252,13 +321,10 @@ public:
                         }
             }
         }
-        Lines.clear();
-        Counts.clear();
-        for (size_t i = 0; i < tempLines.size(); ++i) {
-            Lines.push_back(tempLines[i]);
-            Counts.push_back(tempCounts[i]);
+        Lines = std::move(tempLines);
+        Counts = std::move(tempCounts);
+        for (size_t i = 0; i < Lines.size(); ++i)
             PossibleText(i);
-        }
         NormaliseLines();
     }
     std::string PossibleText(size_t i) {
@@ -373,8 +439,18 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
         const std::string share = options.RatioIndex == 0
                                       ? std::to_string(calc.Counts[i]) + "/" + std::to_string(total)
                                       : Percentage(calc.Counts[i], total, options.DecimalSeparator) + "%";
-        report.push_back(share + " " + name + extra);
+        report.push_back(share + " " + name + extra + calc.NotesTextOf(i));
     }
+    std::string lethalNames;
+    for (const std::string& name : calc.LethalNames)
+        lethalNames += (lethalNames.empty() ? "" : ", ") + name;
+    const long long eggs = total + calc.Unhatched;
+    if (calc.Unhatched > 0 && total == 0)
+        report.push_back("No egg hatches: " + lethalNames);
+    else if (calc.Unhatched > 0)
+        report.push_back((options.RatioIndex == 0 ? std::to_string(calc.Unhatched) + "/" + std::to_string(eggs)
+                                                  : Percentage(calc.Unhatched, eggs, options.DecimalSeparator) + "%") +
+                         " do not hatch: " + lethalNames);
     result.MaleGametes = calc.MaleGametes;
     result.FemaleGametes = calc.FemaleGametes;
     result.Cells = calc.Cells;
