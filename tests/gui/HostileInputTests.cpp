@@ -1,6 +1,8 @@
 // What a breeder may bring to the window: a pairing file that is no pairing, a damaged or unreadable
 // gene-set file. The window reports, never crashes, and never saves over a file it could not read.
 
+#include "ui/RadioGroup.h"
+
 #include "WindowFixture.h"
 
 #include <filesystem>
@@ -52,8 +54,13 @@ private slots:
         QCOMPARE(window->IniFile(), std::string("Damaged"));
         QCOMPARE(window->LocusList().Count(), 0);
         QVERIFY(fixture.Messages.last().contains(QString::fromStdString(fixture.Folder.File("Damaged.INI"))));
-        window->close();
         QCOMPARE(std::filesystem::file_size(fixture.Folder.File("Boas.INI")), std::uintmax_t(300) << 20);
+        // Once it can be read again, the file is its set's own like any other: read, changed, saved.
+        fixture.Folder.Write("Boas.INI", BoasSet);
+        PickGeneSet(*window, "Boas");
+        window->rgRatio->SetItemIndex(1);
+        window->close();
+        QVERIFY(fixture.Folder.Read("Boas.INI").find("RatioIndex=1") != std::string::npos);
 
         // An unreadable main settings file leaves the window without a set; neither it nor the set named
         // beside it is written over at exit.

@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QPrinterInfo>
 #include <QSpinBox>
+#include <QHeaderView>
 #include <QTableView>
 
 namespace {
@@ -244,6 +245,7 @@ private slots:
         const TClutchModel& clutch = window->pnlClutch->Model();
         const TCalcResult& result = *window->Result();
         QCOMPARE(clutch.rowCount(), 2);
+        QCOMPARE(window->pnlClutch->tvClutch->verticalHeader()->count(), 2);
         const auto cell = [&clutch](int row, int column, int role = Qt::DisplayRole) {
             return clutch.data(clutch.index(row, column), role);
         };

@@ -173,8 +173,6 @@ TEST(Report, LethalGenesAndHealthNotes) {
     EXPECT_EQ(Grid(spiders)[2], "s|+s|ss");
     EXPECT_TRUE(spiders.CellLethal(2, 2) && !spiders.CellLethal(1, 2) && !spiders.CellLethal(2, 1));
     EXPECT_EQ(Offspring(set, "+s", "+s", Options(1, 0, 0, 1)).back(), "25.00% do not hatch: Super Spider");
-    EXPECT_EQ(Offspring(set, "ss", "+s", Options(0, 0, 0, 1)),
-              (std::vector<std::string>{"1/1 Spider   [health: wobble]", "1/2 do not hatch: Super Spider"}));
     EXPECT_EQ(Offspring(set, "ss", "ss", Options(0, 0, 0, 1)),
               (std::vector<std::string>{"No egg hatches: Super Spider"}));
     // A mark belongs to its gene whichever byte of the code a hand-edited file stores first.
@@ -187,9 +185,6 @@ TEST(Report, LethalGenesAndHealthNotes) {
               (std::vector<std::string>{
                   "1/4 Normal [health: carrier]", "1/4 Spider   [health: wobble; carrier]",
                   "1/4 Amel   [health: blind]", "1/4 Spider, Amel   [health: wobble; blind]"}));
-    EXPECT_EQ(Offspring(set, "+a", "+a", Options(0, 0, 0, 0)),
-              (std::vector<std::string>{"3/4 Normal(66% poss. het. Amel)  [health: carrier]",
-                                        "1/4 Amel   [health: blind]"}));
 
     // A possibly het parent: the eggs that do not hatch are exact, the rest share the hatchlings.
     set.LocusList[1]->Genes()[2]->Lethal = true;
