@@ -41,8 +41,11 @@ void PrepareUserFolder(const std::string& folder) {
 } // namespace
 
 std::string ApplicationFolder() {
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return ApplicationFolderFor(QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+std::string ApplicationFolderFor(const QString& executableFolder, const QString& userFolder) {
     if (QFileInfo(executableFolder).isWritable() || userFolder.isEmpty())
         return LocalPath(executableFolder);
     const std::string folder = LocalPath(userFolder);

@@ -1,6 +1,8 @@
 // Where the program keeps its gene sets, its main settings file and its pictures.
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 // The folder of the running executable while it can be written (a program started where it was built
@@ -9,3 +11,5 @@
 // no main settings file yet) finds the built-in gene set as Serpentia.INI. A folder that cannot be
 // prepared is named in a message and still returned: the window then opens on an empty set.
 std::string ApplicationFolder();
+// The same for a program in `executableFolder` whose user's data folder for Zygora is `userFolder`.
+std::string ApplicationFolderFor(const QString& executableFolder, const QString& userFolder);

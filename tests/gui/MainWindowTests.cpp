@@ -1,6 +1,7 @@
 #include "calc/Calculation.h"
 #include "storage/GeneSetFile.h"
 #include "storage/ShippedGeneSets.h"
+#include "ui/ApplicationFolder.h"
 #include "ui/ClutchView.h"
 #include "ui/GridModel.h"
 #include "ui/RadioGroup.h"
@@ -18,6 +19,8 @@
 #include <QSpinBox>
 #include <QHeaderView>
 #include <QTableView>
+
+#include <filesystem>
 
 namespace {
 
@@ -114,6 +117,31 @@ private slots:
         const std::string saved = fixture.Folder.Read("Serpentia.INI");
         QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), saved);
         QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string("serpentia"));
+    }
+
+    // An installed program cannot write its own folder: its first start in the user's folder places
+    // Serpentia, and a folder that has a set or a main settings file is never given one.
+    void AnInstalledProgramStartsInTheUsersFolder() {
+        TTempFolder user;
+        const QString cannotWrite = QString::fromStdString(user.File("no such folder"));
+        const std::string folder = user.File("Zygora");
+        const auto start = [&] {
+            return ApplicationFolderFor(cannotWrite, QString::fromStdString(folder));
+        };
+        QCOMPARE(start(), folder);
+        QCOMPARE(user.Read("Zygora/Serpentia.INI"), DefaultGeneSetText());
+        user.Write("Zygora/Serpentia.INI", BoasSet);
+        start();
+        QCOMPARE(user.Read("Zygora/Serpentia.INI"), BoasSet);
+        for (const std::string name : {"Boas.INI", "GenericZygora.INI"}) {
+            std::filesystem::remove(user.File("Zygora/Serpentia.INI"));
+            user.Write("Zygora/" + name, BoasSet);
+            start();
+            QVERIFY(!std::filesystem::exists(user.File("Zygora/Serpentia.INI")));
+            std::filesystem::remove(user.File("Zygora/" + name));
+        }
+        QCOMPARE(ApplicationFolderFor(QString::fromStdString(user.Path()), QString::fromStdString(folder)),
+                 user.Path());
     }
 
     void EmptyFolderStartsEmptyAndWritesNoNamelessSet() {
