@@ -131,7 +131,8 @@ public:
             static const std::vector<std::string> notes = {"wobble", "blind", "kinked"};
             for (size_t g = 0; g < genes.size() && OneIn(2); ++g)
                 if (OneIn(3))
-                    recipe.Marks.push_back({recipe.Genes.size() - 1, g, OneIn(3), OneIn(2) ? FChoices.Pick(notes) : ""});
+                    recipe.Marks.push_back(
+                        {recipe.Genes.size() - 1, g, OneIn(3), OneIn(2) ? FChoices.Pick(notes) : ""});
         }
         const int combiCount = Below(5);
         for (int c = 0; c < combiCount; ++c) {

@@ -174,7 +174,8 @@ private slots:
     void TypedTextIsStoredInTheEncodingOfTheSetsFile() {
         TWindowFixture fixture;
         const std::string spiders = "[Statistics]\r\nLocusCount=1\r\nIniFile=Spiders\r\nLocus0GeneCount=2\r\n"
-                                    "[LOCUS]\r\n0=Spider\r\n[Gene]\r\n0-0=++:Normal\r\n0-1=+s:Ara\xF1" "a\r\n"
+                                    "[LOCUS]\r\n0=Spider\r\n[Gene]\r\n0-0=++:Normal\r\n0-1=+s:Ara\xF1"
+                                    "a\r\n"
                                     "[Weight]\r\n+s=+ = s\r\n";
         fixture.Folder.Write("GenericZygora.INI", spiders);
         fixture.Folder.Write("Spiders.INI", spiders);
@@ -194,14 +195,16 @@ private slots:
         };
         typeNote("l\u00E9g\u00E8re \u2013 mild", true);
         typeNote("\u0151", false);
-        QCOMPARE(fixture.Messages, QStringList({"This gene set's file is written in Windows-1252, which has no "
-                                                "\"\u0151\": please type the text without it."}));
+        QCOMPARE(fixture.Messages,
+                 QStringList({"This gene set's file is written in Windows-1252, which has no "
+                              "\"\u0151\": please type the text without it."}));
         const TGene& spider = *window->LocusList()[0]->Genes()[1];
         QCOMPARE(spider.HealthNote, std::string("l\xE9g\xE8re \x96 mild"));
         window->Edit1->setText("+s");
         window->Edit2->setText("++");
         window->btnCalc->click();
-        QVERIFY(window->reResult->toPlainText().contains("Ara\u00F1a   [health: l\u00E9g\u00E8re \u2013 mild]"));
+        QVERIFY(
+            window->reResult->toPlainText().contains("Ara\u00F1a   [health: l\u00E9g\u00E8re \u2013 mild]"));
 
         // A set whose file is UTF-8 takes any character.
         PickGeneSet(*window, "Serpentia");

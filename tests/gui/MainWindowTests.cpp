@@ -15,9 +15,9 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QHeaderView>
 #include <QPrinterInfo>
 #include <QSpinBox>
-#include <QHeaderView>
 #include <QTableView>
 
 #include <filesystem>
@@ -86,8 +86,8 @@ QStringList ControlsOverOthers(QWidget* window) {
     for (const QWidget* a : controls)
         for (const QWidget* b : controls)
             if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a) && SeenRect(a).intersects(SeenRect(b)))
-                overlaps << a->objectName() + "/" + a->metaObject()->className() + " over " + b->objectName() +
-                                "/" + b->metaObject()->className();
+                overlaps << a->objectName() + "/" + a->metaObject()->className() + " over " +
+                                b->objectName() + "/" + b->metaObject()->className();
     return overlaps;
 }
 
@@ -125,9 +125,7 @@ private slots:
         TTempFolder user;
         const QString cannotWrite = QString::fromStdString(user.File("no such folder"));
         const std::string folder = user.File("Zygora");
-        const auto start = [&] {
-            return ApplicationFolderFor(cannotWrite, QString::fromStdString(folder));
-        };
+        const auto start = [&] { return ApplicationFolderFor(cannotWrite, QString::fromStdString(folder)); };
         QCOMPARE(start(), folder);
         QCOMPARE(user.Read("Zygora/Serpentia.INI"), DefaultGeneSetText());
         user.Write("Zygora/Serpentia.INI", BoasSet);
@@ -490,7 +488,8 @@ private slots:
         TfrmEditCombi combi(window.get(), window->LocusList());
         combi.SetCombi(window->CombiList()[0]);
         TfrmEditIniFileName newSet(window.get());
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&locus, &newGene, &editGene, &combi, &newSet}) {
+        for (QDialog* dialog :
+             std::initializer_list<QDialog*>{&locus, &newGene, &editGene, &combi, &newSet}) {
             QCOMPARE(ControlsOverOthers(dialog), QStringList());
             dialog->close();
         }

@@ -149,8 +149,8 @@ void CompareSwappedParents(const TGeneSetRecipe& recipe, const std::string& male
     Build(recipe, loci, combis);
     Build(recipe, swappedLoci, swappedCombis);
     const TCalcResult result = RunCalculation(male, female, options, loci, combis, possible);
-    const TCalcResult swapped = RunCalculation(female, male, options, swappedLoci, swappedCombis,
-                                               {possible.Female, possible.Male});
+    const TCalcResult swapped =
+        RunCalculation(female, male, options, swappedLoci, swappedCombis, {possible.Female, possible.Male});
     ASSERT_EQ(result.Refused(), swapped.Refused());
     if (result.Refused())
         return;

@@ -170,18 +170,13 @@ public:
         }
     }
     // ---- health marks: a pair's gene is the first of the set whose code holds the same two alleles
-    const TGene* GeneOfPair(char a, char b) const {
-        for (int l = 0; l < Loci.Count(); ++l)
-            for (int g = 0; g < Loci[l]->Genes().Count(); ++g) {
-                const TGene& gene = *Loci[l]->Genes()[g];
-                if ((gene.Allele1.ID == a && gene.Allele2.ID == b) || (gene.Allele1.ID == b && gene.Allele2.ID == a))
-                    return &gene;
-            }
-        return nullptr;
-    }
     const TGene* MarkedGeneOfPair(char a, char b) const {
-        const TGene* gene = GeneOfPair(a, b);
-        return gene && gene->HasHealthMark() && gene->Code() != "++" ? gene : nullptr;
+        for (int l = 0; l < Loci.Count(); ++l)
+            for (int g = 0; g < Loci[l]->Genes().Count(); ++g)
+                if (const TGene& gene = *Loci[l]->Genes()[g];
+                    gene.Code() == std::string{a, b} || gene.Code() == std::string{b, a})
+                    return gene.HasHealthMark() && gene.Code() != "++" ? &gene : nullptr;
+        return nullptr;
     }
     void GatherNoteTexts() {
         for (int l = 0; l < Loci.Count(); ++l)
@@ -197,9 +192,10 @@ public:
         bool dies = false;
         for (size_t i = 0; i < raw.size(); i += 2) {
             const TGene* gene = MarkedGeneOfPair(At(raw, i), At(raw, i + 1));
-            if (gene && gene->Lethal)
+            if (gene && gene->Lethal) {
                 lethal.insert(gene);
-            dies = dies || (gene && gene->Lethal);
+                dies = true;
+            }
             if (gene && !gene->HealthNote.empty())
                 notes.insert(static_cast<size_t>(
                     std::find(NoteTexts.begin(), NoteTexts.end(), gene->HealthNote) - NoteTexts.begin()));
@@ -448,8 +444,9 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
     if (calc.Unhatched > 0 && total == 0)
         report.push_back("No egg hatches: " + lethalNames);
     else if (calc.Unhatched > 0)
-        report.push_back((options.RatioIndex == 0 ? std::to_string(calc.Unhatched) + "/" + std::to_string(eggs)
-                                                  : Percentage(calc.Unhatched, eggs, options.DecimalSeparator) + "%") +
+        report.push_back((options.RatioIndex == 0
+                              ? std::to_string(calc.Unhatched) + "/" + std::to_string(eggs)
+                              : Percentage(calc.Unhatched, eggs, options.DecimalSeparator) + "%") +
                          " do not hatch: " + lethalNames);
     result.MaleGametes = calc.MaleGametes;
     result.FemaleGametes = calc.FemaleGametes;

@@ -215,5 +215,6 @@ TEST(ZygoraCalc, ClutchOddsHealthNotesAndEggsThatDoNotHatch) {
     clutch[clutch.size() - 2] = "\xE9";
     const TRun oneByte = RunTool(clutch);
     EXPECT_EQ(oneByte.ExitCode, 0) << oneByte.Err;
-    EXPECT_EQ(nlohmann::json::parse(oneByte.Out)["offspring"][0]["clutch"]["expected"], "3\xC3\xA9" "0");
+    EXPECT_EQ(nlohmann::json::parse(oneByte.Out)["offspring"][0]["clutch"]["expected"], "3\xC3\xA9"
+                                                                                        "0");
 }
