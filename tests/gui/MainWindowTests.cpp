@@ -120,26 +120,28 @@ private slots:
     }
 
     // An installed program cannot write its own folder: its first start in the user's folder places
-    // Serpentia, and a folder that has a set or a main settings file is never given one.
+    // Serpentia, never over a set nor beside a set or a main settings file; a folder it cannot make is named.
     void AnInstalledProgramStartsInTheUsersFolder() {
-        TTempFolder user;
-        const QString cannotWrite = QString::fromStdString(user.File("no such folder"));
-        const std::string folder = user.File("Zygora");
-        const auto start = [&] { return ApplicationFolderFor(cannotWrite, QString::fromStdString(folder)); };
-        QCOMPARE(start(), folder);
-        QCOMPARE(user.Read("Zygora/Serpentia.INI"), DefaultGeneSetText());
-        user.Write("Zygora/Serpentia.INI", BoasSet);
-        start();
-        QCOMPARE(user.Read("Zygora/Serpentia.INI"), BoasSet);
-        for (const std::string name : {"Boas.INI", "GenericZygora.INI"}) {
-            std::filesystem::remove(user.File("Zygora/Serpentia.INI"));
-            user.Write("Zygora/" + name, BoasSet);
-            start();
-            QVERIFY(!std::filesystem::exists(user.File("Zygora/Serpentia.INI")));
-            std::filesystem::remove(user.File("Zygora/" + name));
+        TWindowFixture fixture;
+        const auto start = [&fixture](const std::string& folder) {
+            return ApplicationFolderFor("/no such folder",
+                                        QString::fromStdString(fixture.Folder.File(folder)));
+        };
+        QCOMPARE(start("Zygora"), fixture.Folder.File("Zygora"));
+        QCOMPARE(fixture.Folder.Read("Zygora/Serpentia.INI"), DefaultGeneSetText());
+        for (const std::string name : {"Serpentia.INI", "Boas.INI", "GenericZygora.INI"}) {
+            std::filesystem::remove(fixture.Folder.File("Zygora/Serpentia.INI"));
+            fixture.Folder.Write("Zygora/" + name, BoasSet);
+            start("Zygora");
+            QCOMPARE(fixture.Folder.Read("Zygora/Serpentia.INI"), name == "Serpentia.INI" ? BoasSet : "");
+            std::filesystem::remove(fixture.Folder.File("Zygora/" + name));
         }
-        QCOMPARE(ApplicationFolderFor(QString::fromStdString(user.Path()), QString::fromStdString(folder)),
-                 user.Path());
+        QCOMPARE(ApplicationFolderFor(QString::fromStdString(fixture.Folder.Path()), "/x"),
+                 fixture.Folder.Path());
+        fixture.Folder.Write("Zygora/Boas.INI", BoasSet);
+        start("Zygora/Boas.INI/x");
+        QCOMPARE(fixture.Messages.size(), 1);
+        QVERIFY(fixture.Messages[0].startsWith("Cannot create folder"));
     }
 
     void EmptyFolderStartsEmptyAndWritesNoNamelessSet() {
