@@ -282,6 +282,18 @@ private slots:
                         .starts_with(cell(row, TClutchModel::ShareColumn).toString().toStdString() + " " +
                                      cell(row, TClutchModel::NameColumn).toString().toStdString()));
         QCOMPARE(cell(1, TClutchModel::ShareColumn, TClutchModel::ShareRole).toDouble(), 2.0 / 3);
+        // The bar fills that share of the room beside its text.
+        window->show();
+        QTableView* table = window->pnlClutch->tvClutch;
+        const QImage shot = table->viewport()->grab().toImage();
+        const QRect shareCell = table->visualRect(clutch.index(1, TClutchModel::ShareColumn));
+        int bar = 0, room = 0;
+        for (int x = shareCell.left(); x <= shareCell.right(); ++x) {
+            const QColor colour = shot.pixelColor(x, shareCell.center().y());
+            bar += colour == QColor(70, 140, 70);
+            room += colour == QColor(70, 140, 70) || colour == QColor(230, 230, 230);
+        }
+        QVERIFY2(room > 20 && std::abs(double(bar) / room - 2.0 / 3) < 0.02, qPrintable(QString::number(bar)));
         QCOMPARE(cell(1, TClutchModel::HealthColumn).toString(), QString("wobble"));
         QCOMPARE(cell(0, TClutchModel::HealthColumn).toString(), QString());
         // Of the eggs laid: 1/4 Normal, 1/2 het. Amel, 1/4 lost.
