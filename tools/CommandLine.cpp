@@ -14,6 +14,7 @@
 const char* const Usage =
     "Usage: zygora-calc [--gene-set FILE] [--male CODES] [--female CODES]\n"
     "                   [--male-possible LIST] [--female-possible LIST]\n"
+    "                   [--male-morph TEXT] [--female-morph TEXT]\n"
     "                   [--ratio-index N] [--combi-index N] [--pheno-index N] [--possible-index N]\n"
     "                   [--decimal-separator C] [--clutch N] [--grid | --weights | --json]\n"
     "                   [--default-gene-set] [--list-gene-sets] [--shipped-gene-set NAME]\n"
@@ -26,6 +27,11 @@ const char* const Usage =
     "                         the genes of that parent's selection string that are only possible\n"
     "                         hets, with their chances in percent, e.g. +a:66,+e:50\n"
     "                         (66 and 33 are two and one thirds; default: the file's)\n"
+    "  --male-morph, --female-morph TEXT\n"
+    "                         the parent described in words, in place of its codes and\n"
+    "                         possible hets: \"Pastel Spider het Clown\", \"Bumblebee 66% poss\n"
+    "                         het Piebald\" (names of the gene set in any letter case; het,\n"
+    "                         poss het or ph = 50%, NN% poss het)\n"
     "  --ratio-index N        0 Ratio, 1 Percentage\n"
     "  --combi-index N        0 Seperate genes, 1 Combi\n"
     "  --pheno-index N        0 Genotype, 1 Phenotype\n"
@@ -124,10 +130,14 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
     app.add_flag("--list-gene-sets", commandLine.ListGeneSets);
     app.add_option("--shipped-gene-set", commandLine.ShippedGeneSet);
     app.add_option("--gene-set", commandLine.GeneSet);
-    app.add_option("--male", commandLine.Male);
-    app.add_option("--female", commandLine.Female);
-    app.add_option("--male-possible", commandLine.MalePossible)->check(PossibleHetList);
-    app.add_option("--female-possible", commandLine.FemalePossible)->check(PossibleHetList);
+    CLI::Option* male = app.add_option("--male", commandLine.Male);
+    CLI::Option* female = app.add_option("--female", commandLine.Female);
+    CLI::Option* malePossible =
+        app.add_option("--male-possible", commandLine.MalePossible)->check(PossibleHetList);
+    CLI::Option* femalePossible =
+        app.add_option("--female-possible", commandLine.FemalePossible)->check(PossibleHetList);
+    app.add_option("--male-morph", commandLine.MaleMorph)->excludes(male)->excludes(malePossible);
+    app.add_option("--female-morph", commandLine.FemaleMorph)->excludes(female)->excludes(femalePossible);
     app.add_option("--ratio-index", commandLine.RatioIndex)->transform(WholeNumber);
     app.add_option("--combi-index", commandLine.CombiIndex)->transform(WholeNumber);
     app.add_option("--pheno-index", commandLine.PhenotypeIndex)->transform(WholeNumber);

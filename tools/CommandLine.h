@@ -14,6 +14,9 @@ struct TCommandLine {
     // The parents' possible hets as a list "+a:66,+e:50", each entry well formed and each gene once.
     std::optional<std::string> MalePossible;
     std::optional<std::string> FemalePossible;
+    // The parents described in words ("Pastel Spider het Clown"), in place of their codes and possible hets.
+    std::optional<std::string> MaleMorph;
+    std::optional<std::string> FemaleMorph;
     std::optional<int> RatioIndex;
     std::optional<int> CombiIndex;
     std::optional<int> PhenotypeIndex;

@@ -2,6 +2,7 @@
 // engine.
 #include "calc/Calculation.h"
 #include "calc/ClutchOdds.h"
+#include "calc/MorphText.h"
 #include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
@@ -111,6 +112,22 @@ std::vector<TPossibleHet> PossibleHetsOf(const std::optional<std::string>& optio
             problem = "--" + parent + "-possible: " + het.Code + " is not a gene of the " + parent +
                       "'s selection string \"" + selection + "\"";
     return hets;
+}
+
+// A parent described in words takes the place of its codes and possible hets; words the set does not know
+// are a usage error that names them.
+bool ReadMorphOption(const std::optional<std::string>& option, const char* name, const TGeneSet& set,
+                     std::string& selection, std::vector<TPossibleHet>& possible) {
+    if (!option)
+        return true;
+    const TMorphReading reading = ReadMorph(*option, set.LocusList, set.CombiList);
+    if (!reading.Understood()) {
+        std::fprintf(stderr, "zygora-calc: %s: %s\n", name, reading.Message().c_str());
+        return false;
+    }
+    selection = reading.Selection;
+    possible = reading.PossibleHets;
+    return true;
 }
 
 void WriteReport(const TCalcResult& result, TOutputStream& out) {
@@ -235,16 +252,22 @@ int main(int argc, char** argv) {
     options.PossibleHetsIndex = ChoiceItem(commandLine.PossibleHetsIndex.value_or(set.PossibleHetsIndex), 2);
     options.DecimalSeparator = commandLine.DecimalSeparator.value_or(localeSeparator);
 
-    const std::string male = commandLine.Male.value_or(set.Male);
-    const std::string female = commandLine.Female.value_or(set.Female);
+    std::string male = commandLine.Male.value_or(set.Male);
+    std::string female = commandLine.Female.value_or(set.Female);
     std::string wrongGene;
-    const TPairingPossibleHets possibleHets{
+    TPairingPossibleHets possibleHets{
         PossibleHetsOf(commandLine.MalePossible, set.MalePossible, male, "male", wrongGene),
         PossibleHetsOf(commandLine.FemalePossible, set.FemalePossible, female, "female", wrongGene)};
     if (!wrongGene.empty()) {
         std::fprintf(stderr, "zygora-calc: %s\n%s", wrongGene.c_str(), Usage);
         return ExitUsage;
     }
+    if (!ReadMorphOption(commandLine.MaleMorph, "--male-morph", set, male, possibleHets.Male) ||
+        !ReadMorphOption(commandLine.FemaleMorph, "--female-morph", set, female, possibleHets.Female))
+        return ExitUsage;
+    // Words give every locus; as in the window, loci where both parents are normal take no part.
+    if (commandLine.MaleMorph || commandLine.FemaleMorph)
+        ReduceSelections(male, female);
 
     const TCalcResult result =
         RunCalculation(male, female, options, set.LocusList, set.CombiList, possibleHets);

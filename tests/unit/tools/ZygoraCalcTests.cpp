@@ -144,6 +144,13 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
         EXPECT_NE(run.Err.find("Usage: zygora-calc"), std::string::npos) << arguments[0];
         EXPECT_EQ(run.Out, "");
     }
+    // Parents in words: each unknown word named; known ones give the report of their codes.
+    const TRun fog = RunTool({"--male-morph", "het Amel fog", "--female-morph", "x"});
+    EXPECT_EQ(fog.ExitCode, 2);
+    EXPECT_NE(fog.Err.find("--male-morph: These words name no gene or combination of the gene set: \"fog\""),
+              std::string::npos);
+    EXPECT_EQ(RunTool({"--male-morph", "het amel", "--female-morph", "Amelanistic", "--grid"}).Out,
+              RunTool({"--male", "+a", "--female", "aa", "--grid"}).Out);
     // A number out of range is named as typed, not as the number it was clamped to.
     const TRun huge = RunTool({"--clutch", "99999999999999999999"});
     EXPECT_NE(huge.Err.find("\"99999999999999999999\""), std::string::npos) << huge.Err;
