@@ -209,6 +209,9 @@ TEST(Report, ClutchOddsByHand) {
     EXPECT_EQ(odds({1, 100000}, 12), "0.0 <0,1%");
     EXPECT_EQ(odds({1, 20}, 2), "0.1 9,8%");    // exactly 9.75% and 0.1
     EXPECT_EQ(odds({1, 1000}, 99), "0.1 9,4%"); // 0.999^99 is beyond 128 bits
+    // Exact while the product fits: 3/20 of an egg over a denominator of 70 bits, where long double reads 0.1.
+    const TCount large = (TCount(1) << 64) + 1;
+    EXPECT_EQ(odds({3 * large, 20 * large}, 1).substr(0, 4), "0.2 ");
     // A possibly het parent: Amelanistic is one egg in six; with Normal, one in two.
     TGeneSet set = Serpentia();
     const TCalcResult result =

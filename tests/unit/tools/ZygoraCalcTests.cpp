@@ -154,6 +154,8 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
     // A number out of range is named as typed, not as the number it was clamped to.
     const TRun huge = RunTool({"--clutch", "99999999999999999999"});
     EXPECT_NE(huge.Err.find("\"99999999999999999999\""), std::string::npos) << huge.Err;
+    EXPECT_NE(RunTool({"--male-possible", "+a:100"}).Err.find("a chance from 1 to 99, not \"+a:100\""),
+              std::string::npos);
 }
 
 TEST(ZygoraCalc, MissingOrUnreadableFilesAndRefusalsExitWithOne) {
