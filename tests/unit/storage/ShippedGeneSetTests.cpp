@@ -93,7 +93,6 @@ TEST(ShippedGeneSets, WellKnownPairingsGiveTheSharesBreedersExpect) {
         {"Ball Python", "+p+s", "++++", "Bumblebee", 1, 4},
         {"Ball Python", "+p+s+i", "++++++", "Spinner Blast", 1, 8},
         {"Ball Python", "+j", "+j", "Super Leopard", 1, 4},
-        // Candy is an allele of Albino: one of each makes a Toffino, not a double het.
         {"Ball Python", "nn", "aa", "Toffino", 1, 1},
         {"Leopard Gecko", "+t+e", "+t+e", "RAPTOR", 1, 16},
         {"Leopard Gecko", "+mttee", "++ttee", "Mack Snow RAPTOR", 1, 2},
