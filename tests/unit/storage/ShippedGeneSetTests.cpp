@@ -91,12 +91,19 @@ TEST(ShippedGeneSets, WellKnownPairingsGiveTheSharesBreedersExpect) {
         {"Ball Python", "+p", "+p", "Super Pastel", 1, 4},
         {"Ball Python", "+a", "+a", "Albino", 1, 4},
         {"Ball Python", "+p+s", "++++", "Bumblebee", 1, 4},
+        {"Ball Python", "+p+s+i", "++++++", "Spinner Blast", 1, 8},
+        {"Ball Python", "+j", "+j", "Super Leopard", 1, 4},
+        {"Ball Python", "nn", "aa", "Toffino", 1, 1},
         {"Leopard Gecko", "+t+e", "+t+e", "RAPTOR", 1, 16},
+        {"Leopard Gecko", "+mttee", "++ttee", "Mack Snow RAPTOR", 1, 2},
         // The albino strains are not allelic: crossed, they give normal-looking double hets.
         {"Leopard Gecko", "tt++", "++bb", "het. Tremper Albino, het. Bell Albino", 1, 1},
         {"Western Hognose", "+c", "+c", "Superconda", 1, 4},
         // Hypo and Motley are allelic: one animal carries at most two of them.
         {"Boa", "+h", "+m", "Hypo Motley", 1, 4},
+        {"Boa", "cc", "ss", "Paradigm", 1, 1},
+        {"Boa", "+h+jaa", "++++aa", "Junglow", 1, 4},
+        {"Boa", "+haann", "+haann", "Super Moonglow", 1, 4},
     };
     TCalcOptions options;
     options.CombiIndex = 1;
