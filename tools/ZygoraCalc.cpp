@@ -3,6 +3,7 @@
 #include "calc/Calculation.h"
 #include "calc/ClutchOdds.h"
 #include "calc/MorphText.h"
+#include "calc/SelectionCheck.h"
 #include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
@@ -268,6 +269,10 @@ int main(int argc, char** argv) {
     // Words give every locus; as in the window, loci where both parents are normal take no part.
     if (commandLine.MaleMorph || commandLine.FemaleMorph)
         ReduceSelections(male, female);
+    if (const std::string notGenes = SelectionProblem(male, female, set.LocusList); !notGenes.empty()) {
+        std::fprintf(stderr, "zygora-calc: %s\n", notGenes.c_str());
+        return ExitUsage;
+    }
 
     const TCalcResult result =
         RunCalculation(male, female, options, set.LocusList, set.CombiList, possibleHets);

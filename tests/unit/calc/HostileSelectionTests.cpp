@@ -4,6 +4,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/GenotypeText.h"
+#include "calc/SelectionCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -64,4 +65,17 @@ TEST(HostileSelections, PossibleHetsThatAreNoneArePassedOver) {
     // A mutant that shows over the wild type is no possible het.
     TGeneSet dominant = SmallGeneSet({{"++:Normal", "+d:Dom het", "dd:Dominant"}}, {"+d=d > +"});
     EXPECT_EQ(offspring(dominant, "+d", {{"+d", 50}}), offspring(dominant, "+d", {}));
+}
+
+TEST(HostileSelections, CodesThatAreNoGenesOfTheSetAreNamed) {
+    const TGeneSet set = Serpentia();
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {"a+", "au+b", ""},
+        {"", "++bb", ""},
+        {"Amel", "", "\"Am\" in the male's codes is no gene of this gene set."},
+        {"+a", "+a+", "The female's codes end in \"+\": every gene is written as two characters."},
+        {"+a", "+b", "The male's \"+a\" and the female's \"+b\" stand at the same place but are genes of "
+                     "different loci."}};
+    for (const auto& [male, female, problem] : cases)
+        EXPECT_EQ(SelectionProblem(male, female, set.LocusList), problem) << male << " x " << female;
 }

@@ -149,6 +149,7 @@ TEST(ZygoraCalc, UsageErrorsExitWithTwo) {
     EXPECT_EQ(fog.ExitCode, 2);
     EXPECT_NE(fog.Err.find("--male-morph: These words name no gene or combination of the gene set: \"fog\""),
               std::string::npos);
+    EXPECT_EQ(RunTool({"--male", "+a", "--female", "+b"}).ExitCode, 2); // genes of two loci at one place
     EXPECT_EQ(RunTool({"--male-morph", "het amel", "--female-morph", "Amelanistic", "--grid"}).Out,
               RunTool({"--male", "+a", "--female", "aa", "--grid"}).Out);
     // A number out of range is named as typed, not as the number it was clamped to.
