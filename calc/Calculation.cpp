@@ -91,7 +91,7 @@ std::string Share(TCount count, TCount total, const TCalcOptions& options) {
     return text + "%";
 }
 
-// "1/4 do not hatch: Super Spider", in the share style of the report's lines; with possible hets the
+// "1/4 of the eggs do not hatch: Super Spider", in the share style of the report's lines; with possible hets the
 // share in lowest terms.
 std::string UnhatchedText(TCount unhatched, TCount hatched, bool weighed, const TPunnettGrid& grid,
                           const TCalcOptions& options) {
@@ -102,7 +102,7 @@ std::string UnhatchedText(TCount unhatched, TCount hatched, bool weighed, const 
         return "No egg hatches: " + names;
     const TCount eggs = unhatched + hatched;
     const TCount divisor = weighed ? GreatestCommonDivisor(unhatched, eggs) : 1;
-    return Share(unhatched / divisor, eggs / divisor, options) + " do not hatch: " + names;
+    return Share(unhatched / divisor, eggs / divisor, options) + " of the eggs do not hatch: " + names;
 }
 
 // The notes of a line as its report line ends with them, "neurological wobble; skin tumours".

@@ -447,7 +447,7 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
         report.push_back((options.RatioIndex == 0
                               ? std::to_string(calc.Unhatched) + "/" + std::to_string(eggs)
                               : Percentage(calc.Unhatched, eggs, options.DecimalSeparator) + "%") +
-                         " do not hatch: " + lethalNames);
+                         " of the eggs do not hatch: " + lethalNames);
     result.MaleGametes = calc.MaleGametes;
     result.FemaleGametes = calc.FemaleGametes;
     result.Cells = calc.Cells;

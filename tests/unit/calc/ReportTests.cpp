@@ -166,19 +166,19 @@ TEST(Report, LethalGenesAndHealthNotes) {
         {"0-0=Lethal", "0-1=Note:wobble", "0-2=lethal", "1-1=Note:carrier", "1-2=Note:blind"});
     const TCalcResult spiders = RunCalculation("+s", "+s", Options(0, 0, 0, 1), set.LocusList, set.CombiList);
     EXPECT_EQ(OffspringOf(spiders), (std::vector<std::string>{"1/3 Normal", "2/3 Spider   [health: wobble]",
-                                                              "1/4 do not hatch: Super Spider"}));
+                                                              "1/4 of the eggs do not hatch: Super Spider"}));
     const TOffspringLine spider = spiders.OffspringLine(1);
     EXPECT_EQ(spider.Name + "|" + spider.PossibleText + "|" + spider.HealthNote, "Spider  ||wobble");
     EXPECT_TRUE(spider.EggShare().Numerator == 1 && spider.EggShare().Denominator == 2);
     EXPECT_EQ(Grid(spiders)[2], "s|+s|ss");
     EXPECT_TRUE(spiders.CellLethal(2, 2) && !spiders.CellLethal(1, 2) && !spiders.CellLethal(2, 1));
-    EXPECT_EQ(Offspring(set, "+s", "+s", Options(1, 0, 0, 1)).back(), "25.00% do not hatch: Super Spider");
+    EXPECT_EQ(Offspring(set, "+s", "+s", Options(1, 0, 0, 1)).back(), "25.00% of the eggs do not hatch: Super Spider");
     EXPECT_EQ(Offspring(set, "ss", "ss", Options(0, 0, 0, 1)),
               (std::vector<std::string>{"No egg hatches: Super Spider"}));
     // A mark belongs to its gene whichever byte of the code a hand-edited file stores first.
     TGeneSet highFirst = SmallGeneSet({{"++:Normal", "s+:Spider"}}, {"+s=+ = s"}, {}, {"0-1=Lethal"});
     EXPECT_EQ(Offspring(highFirst, "+s", "++", Options(0, 0, 0, 1)),
-              (std::vector<std::string>{"1/1 Normal", "1/2 do not hatch: Spider"}));
+              (std::vector<std::string>{"1/1 Normal", "1/2 of the eggs do not hatch: Spider"}));
 
     // A phenotype carries the notes of every genotype merged into it; several notes join.
     EXPECT_EQ(Offspring(set, "+s+a", "++aa", Options(0, 0, 1, 1)),
@@ -192,7 +192,7 @@ TEST(Report, LethalGenesAndHealthNotes) {
         RunCalculation("+a", "+a", Options(0, 0, 0, 1), set.LocusList, set.CombiList, {{{"+a", 66}}, {}});
     EXPECT_EQ(OffspringOf(possible),
               (std::vector<std::string>{"2/5 Normal", "3/5 het. Amel   [health: carrier]",
-                                        "1/6 do not hatch: Amel"}));
+                                        "1/6 of the eggs do not hatch: Amel"}));
     EXPECT_TRUE(possible.UnhatchedShare().Numerator == 1 && possible.UnhatchedShare().Denominator == 6);
     EXPECT_EQ(possible.LethalGeneNames(), (std::vector<std::string>{"Amel"}));
 }

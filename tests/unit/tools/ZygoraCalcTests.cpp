@@ -213,7 +213,7 @@ TEST(ZygoraCalc, ClutchOddsHealthNotesAndEggsThatDoNotHatch) {
         "12",         "--decimal-separator",     ","};
     // The report's lines are the calculation's own; the clutch lines follow them.
     EXPECT_TRUE(
-        RunTool(clutch).Out.ends_with("do not hatch: Super Spider\n"
+        RunTool(clutch).Out.ends_with("of the eggs do not hatch: Super Spider\n"
                                       "Normal: 3,0 expected, 96,8% at least one in a clutch of 12\n"
                                       "Spider: 6,0 expected, >99,9% at least one in a clutch of 12\n"));
     clutch.push_back("--json");
