@@ -1,9 +1,11 @@
 #include "storage/PictureFolder.h"
 
 #include "model/Gene.h"
+#include "storage/FileIO.h"
 #include "storage/GeneSetFolder.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -16,6 +18,16 @@ std::string FileNamePart(std::string name) {
 
 std::string PictureFolderPath(const std::string& appDir) {
     return ResolveInFolder(appDir, "Img");
+}
+
+bool MakePictureFolder(const std::string& appDir, std::string& message) {
+    const std::string folder = PictureFolderPath(appDir);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!error)
+        return true;
+    message = "Cannot create folder \"" + folder + "\". " + SystemReason(error.value());
+    return false;
 }
 
 std::string PictureFilePath(const std::string& appDir, const std::string& geneSetName,

@@ -5,8 +5,11 @@
 
 class TGene;
 
-// The folder "Img" of the application directory; the program never creates it.
+// The folder "Img" of the application directory.
 std::string PictureFolderPath(const std::string& appDir);
+// Makes that folder when it is missing, before a picture is stored and at a first start; false with
+// "Cannot create folder "<path>". <reason>" when it cannot be made.
+bool MakePictureFolder(const std::string& appDir, std::string& message);
 
 // appDir/Img/<gene set>-<name>.jpg. Both names are kept as typed, except that a character no file name
 // can hold here (a path separator, a control character) becomes '_': a name such as "../x" still names a

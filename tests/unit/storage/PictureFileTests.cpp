@@ -163,6 +163,15 @@ TEST(PictureFolder, OneFilePerGeneSetAndNameInsideImg) {
     EXPECT_EQ(PictureFilePath(folder.Path(), "serpentia", "Amelanistic"),
               folder.File("IMG/SERPENTIA-amelanistic.jpg"));
     EXPECT_EQ(PictureFilePath(folder.Path(), "serpentia", "Anery"), folder.File("IMG/serpentia-Anery.jpg"));
+    // The folder is made where it is missing, and found whatever its letter case where it is there.
+    std::string message;
+    EXPECT_TRUE(MakePictureFolder(folder.Path(), message));
+    EXPECT_EQ(folder.EntryCount(), 1);
+    TTempFolder fresh;
+    EXPECT_TRUE(MakePictureFolder(fresh.Path(), message) && std::filesystem::is_directory(fresh.File("Img")));
+    fresh.Write("Serpentia.INI", "");
+    EXPECT_FALSE(MakePictureFolder(fresh.File("Serpentia.INI"), message));
+    EXPECT_EQ(message, "Cannot create folder \"" + fresh.File("Serpentia.INI/Img") + "\". Not a directory");
 }
 
 TEST(PictureFolder, HetsAndTheNormalTypeBearNoPicture) {
