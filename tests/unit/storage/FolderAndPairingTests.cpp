@@ -74,7 +74,7 @@ TEST(PairingFile, TwoLinesWithAnyLineEnd) {
     EXPECT_EQ(damage.substr(0, 91), "The pairing file is damaged and was read only in part: 3 possible hets "
                                     "of the male left out");
     EXPECT_NE(damage.find("; 1 possible het of the female left out"), std::string::npos) << damage;
-    PairingFromLines({"aa", "", "+a:66", ""}, damage);
+    PairingFromLines({"+a", "", "+a:66", ""}, damage);
     EXPECT_EQ(damage, ""); // a whole file says nothing of the one read before
 }
 
