@@ -293,9 +293,12 @@ private slots:
             bar += colour == QColor(70, 140, 70);
             room += colour == QColor(70, 140, 70) || colour == QColor(230, 230, 230);
         }
-        QVERIFY2(room > 20 && std::abs(double(bar) / room - 2.0 / 3) < 0.02, qPrintable(QString::number(bar)));
+        QVERIFY2(room > 20 && std::abs(double(bar) / room - 2.0 / 3) < 0.02,
+                 qPrintable(QString::number(bar)));
         QCOMPARE(cell(1, TClutchModel::HealthColumn).toString(), QString("wobble"));
         QCOMPARE(cell(0, TClutchModel::HealthColumn).toString(), QString());
+        QCOMPARE(cell(1, TClutchModel::HealthColumn, Qt::DecorationRole).value<QPixmap>().toImage(),
+                 QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16).toImage());
         // Of the eggs laid: 1/4 Normal, 1/2 het. Amel, 1/4 lost.
         QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("3.0"));
         QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("96.8%"));

@@ -1,5 +1,7 @@
 #include "storage/JpegFile.h"
+#include "ui/ClutchView.h"
 #include "ui/Pictures.h"
+#include "ui/RadioGroup.h"
 
 #include "WindowFixture.h"
 
@@ -129,6 +131,15 @@ private slots:
         Pick(fixture, frame, jpeg);
         QCOMPARE(TTempFolder::ReadFile(stored), fixture.Folder.Read("orange.jpg"));
         QCOMPARE(Shown(frame), QSize(98, 58));
+        // The clutch view finds it by a line's whole name, or by the one name in it that is no het's.
+        window->Edit1->setText("aa++");
+        window->Edit2->setText("aa+b");
+        window->rgPossible->SetItemIndex(1);
+        window->btnCalc->click();
+        const TClutchModel& clutch = window->pnlClutch->Model();
+        QCOMPARE(clutch.rowCount(), 2);
+        for (int row = 0; row < 2; ++row)
+            QVERIFY(!clutch.data(clutch.index(row, 0), Qt::DecorationRole).value<QPixmap>().isNull());
 
         // Other formats are converted; transparent parts turn white.
         const QString png = MakePicture(fixture.Folder, "green.png", {120, 80}, QColor(20, 160, 40));
