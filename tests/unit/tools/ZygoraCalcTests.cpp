@@ -174,17 +174,21 @@ TEST(ZygoraCalc, MissingOrUnreadableFilesAndRefusalsExitWithOne) {
 }
 
 TEST(ZygoraCalc, DecimalSeparatorFollowsTheLocaleUnlessGiven) {
-    // A Pashto locale, whose separator is the Arabic one, built for this test alone where the system has
-    // the locale sources.
+    // A Pashto locale, whose separator is the Arabic one of two bytes, and a German one, whose comma is one
+    // byte, built for this test alone where the system has the locale sources.
     TTempFolder locales;
-    const std::string build =
-        "localedef -i ps_AF -f UTF-8 " + Quoted(locales.File("ps_AF.UTF-8")) + " >/dev/null 2>&1";
-    if (std::system(build.c_str()) != 0)
-        GTEST_SKIP() << "the system cannot build a Pashto locale";
+    for (const std::string locale : {"ps_AF", "de_DE"}) {
+        const std::string build = "localedef -i " + locale + " -f UTF-8 " +
+                                  Quoted(locales.File(locale + ".UTF-8")) + " >/dev/null 2>&1";
+        if (std::system(build.c_str()) != 0)
+            GTEST_SKIP() << "the system cannot build the locale " << locale;
+    }
     const std::string pashto = "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=ps_AF.UTF-8";
     std::vector<std::string> percentages = {"--male", "+a", "--female", "aa", "--ratio-index", "1"};
     EXPECT_EQ(OffspringOf(RunTool(percentages, pashto).Out),
               "50" + ArabicPoint + "00% Normal(het. Amelanistic) \n50" + ArabicPoint + "00% Amelanistic  \n");
+    const std::string german = "LOCPATH=" + Quoted(locales.Path()) + " LC_ALL=de_DE.UTF-8";
+    EXPECT_EQ(OffspringOf(RunTool(percentages, german).Out).substr(0, 7), "50,00% ");
     percentages.insert(percentages.end(), {"--decimal-separator", "."});
     EXPECT_EQ(OffspringOf(RunTool(percentages, pashto).Out).substr(0, 7), "50.00% ");
 }
