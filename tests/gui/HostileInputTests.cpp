@@ -46,12 +46,12 @@ private slots:
         PickGeneSet(*window, "Boas");
         QCOMPARE(fixture.Messages, QStringList({TooLarge(fixture.Folder, "Boas.INI")}));
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Serpentia"));
-        QCOMPARE(window->IniFile(), std::string("Serpentia"));
+        QCOMPARE(window->GeneSetName(), std::string("Serpentia"));
         QCOMPARE(window->LocusList().Count(), 10);
         QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("aa"));
         // A damaged set, by contrast, loads as far as it can and is named.
         PickGeneSet(*window, "Damaged");
-        QCOMPARE(window->IniFile(), std::string("Damaged"));
+        QCOMPARE(window->GeneSetName(), std::string("Damaged"));
         QCOMPARE(window->LocusList().Count(), 0);
         QVERIFY(fixture.Messages.last().contains(QString::fromStdString(fixture.Folder.File("Damaged.INI"))));
         QCOMPARE(std::filesystem::file_size(fixture.Folder.File("Boas.INI")), std::uintmax_t(300) << 20);

@@ -117,7 +117,7 @@ private slots:
         window->close();
         const std::string saved = fixture.Folder.Read("Serpentia.INI");
         QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), saved);
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string("serpentia"));
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Name, std::string("serpentia"));
     }
 
     // An installed program cannot write its own folder: its first start in the user's folder places
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString());
         window->close();
         QCOMPARE(fixture.Folder.EntryCount(), 2);
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string());
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Name, std::string());
     }
 
     void TheSelectorNamesOnlyTheSetInMemory() {
@@ -319,7 +319,7 @@ private slots:
         Find<QComboBox>(*window, "GeneSetSelector")->setEditText("BOAS");
         Find<QComboBox>(*window, "GeneSetSelector")->lineEdit()->setFocus();
         QTest::keyClick(Find<QComboBox>(*window, "GeneSetSelector")->lineEdit(), Qt::Key_Return);
-        QCOMPARE(window->IniFile(), std::string("Boas"));
+        QCOMPARE(window->GeneSetName(), std::string("Boas"));
         QCOMPARE(window->LocusList().Count(), 1);
         QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("bb"));
         QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(), QString("bb Boa"));
@@ -353,7 +353,7 @@ private slots:
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->itemText(0), QString("Boas"));
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("serpentia"));
         const TGeneSet copy = ReadSet(fixture.Folder.File("Boas.INI"));
-        QCOMPARE(copy.IniFile, std::string("Boas"));
+        QCOMPARE(copy.Name, std::string("Boas"));
         QCOMPARE(copy.LocusList.Count(), 10);
 
         NewGeneSet(*window, "", true);
@@ -375,7 +375,7 @@ private slots:
         LoadGeneSetText(ShippedGeneSetText("Ball Python").value(), ballPython, "Ball Python.INI");
         PickGeneSet(*window, "Pythons");
         QCOMPARE(window->LocusList()[0]->Name, ballPython.LocusList[0]->Name);
-        QCOMPARE(window->IniFile(), std::string("Pythons"));
+        QCOMPARE(window->GeneSetName(), std::string("Pythons"));
     }
 
     void PairingsAreSavedAndLoaded() {
@@ -390,7 +390,7 @@ private slots:
         fixture.AnswerFile("pair.zyg");
         Find<QAction>(*window, "LoadCalculationAction")->trigger();
         QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(), QString("aa Amelanistic"));
-        QCOMPARE(window->CurrentGeneSet(), fixture.Folder.File("pair.zyg"));
+        QCOMPARE(window->PairingFile(), fixture.Folder.File("pair.zyg"));
 
         // A file that cannot be read is reported and still recorded as the pairing loaded last.
         fixture.AnswerFile("gone.zyg");
@@ -398,7 +398,7 @@ private slots:
         QCOMPARE(fixture.Messages.size(), 1);
         Find<QAction>(*window, "LoadCalculationAction")->trigger();
         window->close();
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).CurrentGeneSet,
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).PairingFile,
                  fixture.Folder.File("gone.zyg"));
     }
 

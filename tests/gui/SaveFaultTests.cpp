@@ -86,7 +86,7 @@ private slots:
             }
             QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, failing == 1 ? "GenericZygora.INI"
                                                                                         : "Serpentia.INI")}));
-            QCOMPARE(window->IniFile(), std::string("Serpentia"));
+            QCOMPARE(window->GeneSetName(), std::string("Serpentia"));
             QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Serpentia"));
             QCOMPARE(window->LocusList().Count(), 10);
             QCOMPARE(Pairing(*window), QString("aa x ++"));

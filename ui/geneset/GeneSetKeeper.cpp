@@ -30,7 +30,7 @@ bool TGeneSetKeeper::Load() {
     FGeneSet = std::move(loaded);
     // The set in memory is the one picked, whatever name its file recorded.
     if (!name.empty())
-        FGeneSet.IniFile = name;
+        FGeneSet.Name = name;
     emit SetReplaced();
     if (!load.Message.empty())
         ShowMessage(FromCore(load.Message));
@@ -64,23 +64,23 @@ bool TGeneSetKeeper::SaveAutomatically(const std::string& path) {
 
 // A name that is no file of this folder has no file of its own.
 bool TGeneSetKeeper::SaveSetToItsFile() {
-    return !IsValidGeneSetName(FGeneSet.IniFile) || SaveAutomatically(GeneSetPath(FAppDir, FGeneSet.IniFile));
+    return !IsValidGeneSetName(FGeneSet.Name) || SaveAutomatically(GeneSetPath(FAppDir, FGeneSet.Name));
 }
 
 // The copy records its own name, so that it is never taken for the set it was copied from.
 bool TGeneSetKeeper::SaveNewGeneSet(const std::string& name, const QString& startFrom) {
     const std::string path = GeneSetPath(FAppDir, name);
     if (startFrom.isEmpty()) {
-        const std::string current = FGeneSet.IniFile;
-        FGeneSet.IniFile = name;
+        const std::string current = FGeneSet.Name;
+        FGeneSet.Name = name;
         const bool saved = Save(path);
-        FGeneSet.IniFile = current;
+        FGeneSet.Name = current;
         return saved;
     }
     const std::string shippedName = ToCore(startFrom);
     TGeneSet shipped;
     LoadGeneSetText(ShippedGeneSetText(shippedName).value_or(""), shipped, shippedName + ".INI");
-    shipped.IniFile = name;
+    shipped.Name = name;
     return Store(path, shipped);
 }
 

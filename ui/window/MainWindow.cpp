@@ -186,7 +186,7 @@ void TMainWindow::StartUp() {
     // A main settings file that cannot be read leaves the window without a set, and so without a name that
     // the selector could show.
     if (!FKeeper.Load())
-        FKeeper.GeneSet().IniFile.clear();
+        FKeeper.GeneSet().Name.clear();
     ListGeneSets();
     // Without a main settings file the set in memory is empty; take the set the selector shows instead,
     // so that the exit does not save an empty set over it.
@@ -252,8 +252,8 @@ void TMainWindow::ListGeneSets() {
     QString selected;
     for (const std::string& name : ::ListGeneSets(AppDir())) {
         InsertSorted(FGeneSetSelector, FromCore(name));
-        if (SameTextIgnoringCase(name, IniFile()))
-            selected = FromCore(IniFile());
+        if (SameTextIgnoringCase(name, GeneSetName()))
+            selected = FromCore(GeneSetName());
     }
     ShowSelectedGeneSet(selected);
 }
@@ -266,7 +266,7 @@ void TMainWindow::SwitchToChosenGeneSet() {
             name = FGeneSetSelector->itemText(i);
             break;
         }
-    if (SameTextIgnoringCase(name, FromCore(IniFile()))) {
+    if (SameTextIgnoringCase(name, FromCore(GeneSetName()))) {
         ShowSelectedGeneSet(name);
         return;
     }
@@ -320,7 +320,7 @@ void TMainWindow::LoadCalculation() {
     if (path.isEmpty())
         return;
     const std::string file = QFile::encodeName(path).toStdString();
-    FKeeper.GeneSet().CurrentGeneSet = file;
+    FKeeper.GeneSet().PairingFile = file;
     std::vector<std::string> lines;
     std::string message;
     if (!ReadPairingLines(file, lines, message)) {

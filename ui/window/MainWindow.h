@@ -33,8 +33,8 @@ public:
     TCombiList& CombiList() { return FKeeper.CombiList(); }
     const std::string& AppDir() const { return FKeeper.AppDir(); }
     // Name of the gene set in memory, and the path of the saved pairing loaded last.
-    const std::string& IniFile() const { return GeneSet().IniFile; }
-    const std::string& CurrentGeneSet() const { return GeneSet().CurrentGeneSet; }
+    const std::string& GeneSetName() const { return GeneSet().Name; }
+    const std::string& PairingFile() const { return GeneSet().PairingFile; }
     // The gene-set name the selector shows, as last picked or confirmed (typing alone changes nothing).
     std::string SelectedGeneSet() const { return FKeeper.SelectedGeneSet(); }
     // The last calculation's result.
