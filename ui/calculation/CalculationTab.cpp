@@ -9,10 +9,10 @@
 #include "ui/geneset/GeneSetKeeper.h"
 #include "ui/kit/CoreText.h"
 #include "ui/kit/GridColumnSizer.h"
-#include "ui/kit/ImageLists.h"
 #include "ui/kit/RadioGroup.h"
 #include "ui/kit/ReportPrinter.h"
 #include "ui/kit/ShowMessage.h"
+#include "ui/kit/ToolPictures.h"
 #include "ui/kit/WidgetKit.h"
 
 #include <QCheckBox>
@@ -102,9 +102,10 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent)
     top->addWidget(femaleLabel, 2, 0);
     top->addLayout(fieldWithPossibleHets(FFemaleCodesEdit, FFemalePossibleHetsLabel), 3, 0);
 
-    auto* calculateButton =
-        MakeToolButton(pairingPanel, "CalculateButton", "Calculate predicted offspring", iiCalculate);
-    auto* clearAllButton = MakeToolButton(pairingPanel, "ClearAllButton", "Clear all genes", iiClearAll);
+    auto* calculateButton = MakeToolButton(pairingPanel, "CalculateButton", "Calculate predicted offspring",
+                                           TToolPicture::Calculate);
+    auto* clearAllButton =
+        MakeToolButton(pairingPanel, "ClearAllButton", "Clear all genes", TToolPicture::ClearAll);
     top->addWidget(MakeToolBar(pairingPanel, "CalculateToolBar", {calculateButton, clearAllButton}), 0, 1, 4,
                    1);
 
@@ -130,8 +131,8 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent)
     int column = 3;
     top->setColumnStretch(column++, 1);
 
-    auto* printButton = MakeToolButton(pairingPanel, "PrintButton", "Print results", iiPrint);
-    auto* closeButton = MakeToolButton(pairingPanel, "CloseButton", "Close program", iiClose);
+    auto* printButton = MakeToolButton(pairingPanel, "PrintButton", "Print results", TToolPicture::Print);
+    auto* closeButton = MakeToolButton(pairingPanel, "CloseButton", "Close program", TToolPicture::Close);
     top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, closeButton}), 0, column, 4, 1,
                    Qt::AlignRight);
     leftLayout->addWidget(pairingPanel);

@@ -3,7 +3,7 @@
 #include "calc/AlleleQuestions.h"
 #include "model/Text.h"
 #include "ui/kit/CoreText.h"
-#include "ui/kit/ImageLists.h"
+#include "ui/kit/ToolPictures.h"
 #include "ui/kit/WidgetKit.h"
 
 #include <QComboBox>
@@ -111,7 +111,7 @@ void TParentColumns::BuildPage(const QString& side, TColumn& column, const QStri
     bottom->setObjectName(side + "BottomBar");
     auto* bottomLayout = new QHBoxLayout(bottom);
     bottomLayout->setContentsMargins(2, 2, 2, 2);
-    QToolButton* clearButton = MakeToolButton(bottom, "Clear" + side + "Button", hint, iiClear);
+    QToolButton* clearButton = MakeToolButton(bottom, "Clear" + side + "Button", hint, TToolPicture::Clear);
     bottomLayout->addWidget(clearButton);
     bottomLayout->addStretch();
     layout->addWidget(bottom);

@@ -1,8 +1,8 @@
 #include "ui/genes/EditDialog.h"
 
 #include "ui/kit/CoreText.h"
-#include "ui/kit/ImageLists.h"
 #include "ui/kit/ShowMessage.h"
+#include "ui/kit/ToolPictures.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,7 +22,7 @@ TEditDialog::TEditDialog(QWidget* owner, const QString& name, const QString& cap
     auto* bar = new QToolBar(this);
     bar->setObjectName("CloseWindowToolBar");
     bar->setIconSize(QSize(40, 40));
-    CloseWindowButton = MakeToolButton(bar, "CloseWindowButton", "Close window", iiCloseWindow);
+    CloseWindowButton = MakeToolButton(bar, "CloseWindowButton", "Close window", TToolPicture::CloseWindow);
     CloseWindowButton->setIconSize(QSize(40, 40));
     bar->addWidget(CloseWindowButton);
     layout->addWidget(bar);

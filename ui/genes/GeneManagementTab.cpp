@@ -8,8 +8,8 @@
 #include "ui/genes/LocusDialog.h"
 #include "ui/geneset/GeneSetKeeper.h"
 #include "ui/kit/CoreText.h"
-#include "ui/kit/ImageLists.h"
 #include "ui/kit/ShowMessage.h"
+#include "ui/kit/ToolPictures.h"
 #include "ui/kit/WidgetKit.h"
 #include "ui/pictures/PictureFrame.h"
 #include "ui/pictures/PictureStrip.h"
@@ -103,21 +103,21 @@ TGeneManagementTab::TGeneManagementTab(TGeneSetKeeper& keeper, const TFramePictu
         column->addWidget(list, 1);
         columns->addLayout(column, stretch);
     };
-    const auto button = [this](const QString& name, const QString& hint, int image) {
+    const auto button = [this](const QString& name, const QString& hint, TToolPicture image) {
         return MakeToolButton(this, name, hint, image);
     };
 
-    auto* addLocusButton = button("AddLocusButton", "Add locus", iiAdd);
-    auto* editLocusButton = button("EditLocusButton", "Edit Locus", iiEdit);
-    auto* deleteLocusButton = button("DeleteLocusButton", "Delete locus", iiDelete);
+    auto* addLocusButton = button("AddLocusButton", "Add locus", TToolPicture::Add);
+    auto* editLocusButton = button("EditLocusButton", "Edit Locus", TToolPicture::Edit);
+    auto* deleteLocusButton = button("DeleteLocusButton", "Delete locus", TToolPicture::Delete);
     FLocusListView = MakeListView(this, "LocusListView", {"Name"});
     addColumn("LociHeading", "List of locus",
               MakeToolBar(this, "LocusToolBar", {addLocusButton, editLocusButton, deleteLocusButton}),
               FLocusListView, 2);
 
-    auto* addGeneButton = button("AddGeneButton", "Add Gene to locus", iiAdd);
-    auto* editGeneButton = button("EditGeneButton", "Edit gene", iiEdit);
-    auto* deleteGeneButton = button("DeleteGeneButton", "Delete gene from locus", iiDelete);
+    auto* addGeneButton = button("AddGeneButton", "Add Gene to locus", TToolPicture::Add);
+    auto* editGeneButton = button("EditGeneButton", "Edit gene", TToolPicture::Edit);
+    auto* deleteGeneButton = button("DeleteGeneButton", "Delete gene from locus", TToolPicture::Delete);
     FGeneListView = MakeListView(this, "GeneListView", {"ID", "Name"});
     FGeneListView->setColumnWidth(0, 35);
     addColumn("GenesHeading", "Genes on that locus",
@@ -125,18 +125,18 @@ TGeneManagementTab::TGeneManagementTab(TGeneSetKeeper& keeper, const TFramePictu
               FGeneListView, 2);
 
     auto* restoreDefaultsButton =
-        button("RestoreDefaultsButton", "Restore defaults (serpentia only)", iiClear);
-    auto* refreshButton = button("RefreshButton", "Refresh", iiRefresh);
+        button("RestoreDefaultsButton", "Restore defaults (serpentia only)", TToolPicture::Clear);
+    auto* refreshButton = button("RefreshButton", "Refresh", TToolPicture::Refresh);
     FGeneStrengthBox = MakeRowBox(this, "GeneStrengthBox");
     addColumn("GeneStrengthHeading", "Gene strength",
               MakeToolBar(this, "GeneStrengthToolBar", {restoreDefaultsButton, refreshButton}),
               FGeneStrengthBox, 3);
 
-    auto* addCombiButton = button("AddCombiButton", "Add Combi", iiAdd);
-    auto* editCombiButton = button("EditCombiButton", "Edit Combi", iiEdit);
-    auto* deleteCombiButton = button("DeleteCombiButton", "Delete Combi", iiDelete);
-    auto* genesCloseButton = button("GenesCloseButton", "Close program", iiClose);
-    auto* genesPrintButton = button("GenesPrintButton", "Print results", iiPrint);
+    auto* addCombiButton = button("AddCombiButton", "Add Combi", TToolPicture::Add);
+    auto* editCombiButton = button("EditCombiButton", "Edit Combi", TToolPicture::Edit);
+    auto* deleteCombiButton = button("DeleteCombiButton", "Delete Combi", TToolPicture::Delete);
+    auto* genesCloseButton = button("GenesCloseButton", "Close program", TToolPicture::Close);
+    auto* genesPrintButton = button("GenesPrintButton", "Print results", TToolPicture::Print);
     FCombiListView = MakeListView(this, "CombiListView", {"ID", "Name"});
     addColumn(
         "CombisHeading", "Combinations",

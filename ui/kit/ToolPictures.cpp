@@ -1,20 +1,20 @@
-#include "ui/kit/ImageLists.h"
+#include "ui/kit/ToolPictures.h"
 
 #include <QToolButton>
 
-QIcon ToolIcon(int index) {
-    const QString file = QString::number(index) + ".svg";
+QIcon ToolIcon(TToolPicture picture) {
+    const QString file = QString::number(static_cast<int>(picture)) + ".svg";
     QIcon icon;
     icon.addFile(":/icons/images/" + file, QSize(34, 34), QIcon::Normal);
     icon.addFile(":/icons/hot/" + file, QSize(34, 34), QIcon::Active);
     return icon;
 }
 
-QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint, int imageIndex) {
+QToolButton* MakeToolButton(QWidget* parent, const QString& name, const QString& hint, TToolPicture picture) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setToolTip(hint);
-    button->setIcon(ToolIcon(imageIndex));
+    button->setIcon(ToolIcon(picture));
     button->setIconSize(QSize(34, 34));
     button->setAutoRaise(true);
     return button;
