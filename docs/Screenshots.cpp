@@ -33,6 +33,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QWindow>
 
 #include <clocale>
@@ -75,7 +76,7 @@ TBoardLayout FourDigitGame() {
 // breeder picks them, shown with the share of possible hets.
 bool SavePossibleHets(TMainWindow& window, const QString& file) {
     Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "CalculationTab"));
-    window.ClearAll();
+    Find<QToolButton>(window, "ClearAllButton")->click();
     Find<TRadioGroup>(window, "CombiChoice")->SetItemIndex(0);
     Find<TRadioGroup>(window, "PhenotypeChoice")->SetItemIndex(0);
     Find<TRadioGroup>(window, "PossibleHetsChoice")->SetItemIndex(0);
@@ -165,7 +166,7 @@ bool SaveGuidePictures(TMainWindow& window, const QDir& pictures, const QDir& fo
     Find<QLineEdit>(window, "MaleCodesEdit")->setText("+a+e");
     Find<QLineEdit>(window, "FemaleCodesEdit")->setText("aaee");
     window.RestoreParentSelection();
-    window.Calculate();
+    Find<QToolButton>(window, "CalculateButton")->click();
     QPdfWriter page(pictures.filePath("printed-report.pdf"));
     page.setPageSize(QPageSize(QPageSize::A4));
     page.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
@@ -196,7 +197,7 @@ bool SaveClutchView(TMainWindow& window, const QDir& pictures) {
     Find<QLineEdit>(window, "MaleCodesEdit")->setText("+p+s++");
     Find<QLineEdit>(window, "FemaleCodesEdit")->setText("+++s+a");
     window.RestoreParentSelection();
-    window.Calculate();
+    Find<QToolButton>(window, "CalculateButton")->click();
     QTableView* view = Find<QTableView>(window, "ClutchTable");
     view->selectionModel()->select(view->model()->index(1, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -228,7 +229,7 @@ int main(int argc, char* argv[]) {
         Find<QLineEdit>(window, "MaleCodesEdit")->setText(male);
         Find<QLineEdit>(window, "FemaleCodesEdit")->setText(female);
         window.RestoreParentSelection();
-        window.Calculate();
+        Find<QToolButton>(window, "CalculateButton")->click();
     };
 
     pair("+a+e", "aaee");

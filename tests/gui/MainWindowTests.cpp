@@ -150,7 +150,7 @@ private slots:
         auto window = fixture.Start();
         QCOMPARE(window->LocusList().Count(), 0);
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString());
-        window->ClearAll();
+        Find<QToolButton>(*window, "ClearAllButton")->click();
         QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString());
         // The first name in the list is not the set in memory.
         NewGeneSet(*window, "Boas");

@@ -111,7 +111,8 @@ private slots:
         TLocus* plain = window->LocusList().Add(std::make_unique<TLocus>("Plain"));
         plain->Genes().Add(std::make_unique<TGene>('+', '+', "Normal"));
         plain->Genes().Add(std::make_unique<TGene>('+', 'z', "het. Zebra"));
-        window->ShowLocusImages(plain);
+        Find<QToolButton>(*window, "RefreshButton")->click();
+        Select(Find<QTreeWidget>(*window, "LocusListView"), window->LocusList().Count() - 1);
         QCOMPARE(Strip(*window), QStringList());
         QCOMPARE(strip->width(), 234);
         // A shown window is closed before it is destroyed, as the application does.

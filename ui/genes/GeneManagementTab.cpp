@@ -181,10 +181,6 @@ void TGeneManagementTab::FocusLocusList() {
     FLocusListView->setFocus();
 }
 
-void TGeneManagementTab::ShowLocusPictures(TLocus& locus) {
-    FPictureStrip->ShowLocus(locus);
-}
-
 TLocus* TGeneManagementTab::SelectedLocus() const {
     return SelectedObject<TLocus>(FLocusListView);
 }

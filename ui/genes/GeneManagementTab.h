@@ -23,7 +23,6 @@ public:
     TGeneManagementTab(TGeneSetKeeper& keeper, const TFramePictures& pictures, QWidget* parent);
     // The keyboard starts in the locus list, never in a relation editor that a stray key would change.
     void FocusLocusList();
-    void ShowLocusPictures(TLocus& locus);
     // Lists every locus again, which selects the first one, and the combinations.
     void RefreshGeneLists();
 

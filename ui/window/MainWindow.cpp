@@ -225,20 +225,8 @@ void TMainWindow::RestoreParentSelection() {
     FGeneManagementTab->RefreshGeneLists();
 }
 
-void TMainWindow::Calculate() {
-    FCalculationTab->Calculate();
-}
-
-void TMainWindow::ClearAll() {
-    FCalculationTab->ClearAll();
-}
-
 void TMainWindow::BuildImageFrames() {
     FPicturesTab->BuildFrames();
-}
-
-void TMainWindow::ShowLocusImages(TLocus* locus) {
-    FGeneManagementTab->ShowLocusPictures(*locus);
 }
 
 void TMainWindow::ShowPictureProblem(const std::string& pictureFile, const std::string& message) {

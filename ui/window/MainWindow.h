@@ -17,7 +17,6 @@ class TCalcResult;
 class TCalculationTab;
 class TFramePlacement;
 class TGeneManagementTab;
-class TLocus;
 class TPicturesTab;
 
 class TMainWindow : public QMainWindow {
@@ -45,10 +44,7 @@ public:
     void SwitchToChosenGeneSet();
     // The parent columns built from the two fields, and the gene lists refilled.
     void RestoreParentSelection();
-    void Calculate();
-    void ClearAll();
     void BuildImageFrames();
-    void ShowLocusImages(TLocus* locus);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
