@@ -95,11 +95,12 @@ std::vector<TPossibleHet> PossibleHetsShown(const std::vector<QComboBox*>& selec
 TParentColumns::TParentColumns(QWidget* parent) : QTabWidget(parent) {
     setObjectName("ParentTabs");
     setFixedWidth(ParentPageWidth);
-    BuildPage("Male", FMale, "Clear Male genes only");
-    BuildPage("Female", FFemale, "Clear Female genes only");
+    BuildPage("Male", TParent::Male, "Clear Male genes only");
+    BuildPage("Female", TParent::Female, "Clear Female genes only");
 }
 
-void TParentColumns::BuildPage(const QString& side, TColumn& column, const QString& hint) {
+void TParentColumns::BuildPage(const QString& side, TParent parent, const QString& hint) {
+    TColumn& column = Column(parent);
     auto* page = new QWidget(this);
     page->setObjectName(side + "Page");
     auto* layout = new QVBoxLayout(page);
@@ -116,8 +117,7 @@ void TParentColumns::BuildPage(const QString& side, TColumn& column, const QStri
     bottomLayout->addStretch();
     layout->addWidget(bottom);
     addTab(page, side);
-    connect(clearButton, &QToolButton::clicked, this,
-            [this, &column] { Clear(&column == &FMale ? TParent::Male : TParent::Female); });
+    connect(clearButton, &QToolButton::clicked, this, [this, parent] { Clear(parent); });
 }
 
 void TParentColumns::Build(TLocusList& loci, const std::string& male, const std::string& female) {

@@ -46,7 +46,7 @@ private:
         std::vector<TPossibleHet> Possible;
     };
 
-    void BuildPage(const QString& side, TColumn& column, const QString& hint);
+    void BuildPage(const QString& side, TParent parent, const QString& hint);
     void BuildColumn(TColumn& column, TLocusList& loci);
     void SelectGenes(TColumn& column, const std::string& selection);
     TColumn& Column(TParent parent) { return parent == TParent::Male ? FMale : FFemale; }

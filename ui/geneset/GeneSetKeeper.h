@@ -57,8 +57,8 @@ public:
     void TellRemoving(const void* object) { emit Removing(object); }
 
 signals:
-    // Loci, genes and combinations are about to be freed (a load, a locus deleted): every view lets go of
-    // the ones it shows.
+    // Loci, genes and combinations are about to be freed (a load, a locus deleted, the exit): every view
+    // lets go of the ones it shows.
     void ReleasingAll();
     // The loaded set is in memory: views take its state (window place, choices, parents) from it.
     void SetReplaced();
