@@ -15,6 +15,10 @@ std::string TGeneSetKeeper::SelectedGeneSet() const {
     return ToCore(FSelectedName);
 }
 
+std::vector<std::string> TGeneSetKeeper::GeneSetNames() const {
+    return ListGeneSets(FAppDir);
+}
+
 bool TGeneSetKeeper::Load() {
     const std::string name = SelectedGeneSet();
     const std::string path = name.empty() ? MainSettingsPath(FAppDir) : GeneSetPath(FAppDir, name);

@@ -11,6 +11,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 class TGeneSetKeeper : public QObject {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
     const QString& SelectedName() const { return FSelectedName; }
     std::string SelectedGeneSet() const;
     void SetSelectedName(const QString& name) { FSelectedName = name; }
+    // The gene sets of the application folder, as their files are there now.
+    std::vector<std::string> GeneSetNames() const;
 
     // Loads the set the selector names, or the main settings file when it names none. A file that cannot
     // be read changes nothing and gives false; until a load reads it, no automatic save replaces it.

@@ -238,7 +238,7 @@ void TMainWindow::ListGeneSets() {
     const QSignalBlocker blocker(FGeneSetSelector);
     FGeneSetSelector->clear();
     QString selected;
-    for (const std::string& name : ::ListGeneSets(AppDir())) {
+    for (const std::string& name : FKeeper.GeneSetNames()) {
         InsertSorted(FGeneSetSelector, FromCore(name));
         if (SameTextIgnoringCase(name, GeneSetName()))
             selected = FromCore(GeneSetName());
@@ -280,7 +280,7 @@ void TMainWindow::SwitchGeneSet(const QString& name) {
 void TMainWindow::AddNewGeneSet() {
     TNewGeneSetDialog dialog(this);
     QStringList existing;
-    for (const std::string& name : ::ListGeneSets(AppDir()))
+    for (const std::string& name : FKeeper.GeneSetNames())
         existing << FromCore(name);
     for (int i = 0; i < FGeneSetSelector->count(); ++i)
         existing << FGeneSetSelector->itemText(i);
