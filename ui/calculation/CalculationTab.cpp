@@ -61,8 +61,7 @@ QFont ReportFont() {
 
 } // namespace
 
-TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent)
-    : QWidget(parent), FKeeper(keeper), FParents(new TParentColumns(this)) {
+TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWidget(parent), FKeeper(keeper) {
     auto* tabLayout = new QHBoxLayout(this);
     tabLayout->setContentsMargins(2, 2, 2, 2);
 
@@ -88,7 +87,6 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent)
     FMalePossibleHetsLabel->setObjectName("MalePossibleHetsLabel");
     FFemalePossibleHetsLabel = new QLabel(pairingPanel);
     FFemalePossibleHetsLabel->setObjectName("FemalePossibleHetsLabel");
-    ShowPossibleHets();
     // A field and its line of possible hets, which takes no room while hidden.
     const auto fieldWithPossibleHets = [](QLineEdit* field, QLabel* possible) {
         auto* layout = new QVBoxLayout;
@@ -176,7 +174,10 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent)
     leftLayout->addWidget(results, 1);
 
     tabLayout->addWidget(left, 1);
+    // Made after the fields and the report, so that the keyboard reaches the parent columns last.
+    FParents = new TParentColumns(this);
     tabLayout->addWidget(FParents);
+    ShowPossibleHets();
 
     connect(FParents, &TParentColumns::SelectionChanged, this, &TCalculationTab::TakeParentSelection);
     connect(&keeper, &TGeneSetKeeper::SetReplaced, this, [this] {
