@@ -10,12 +10,12 @@
 // weights of a block of cells are built by doubling as well.
 #include "calc/PunnettGrid.h"
 
+#include "calc/CellTally.h"
 #include "calc/GenotypeText.h"
 #include "calc/LineGroups.h"
 
 #include <algorithm>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -154,94 +154,6 @@ private:
     std::vector<uint64_t> FValue[2];
     uint64_t FSize[2] = {0, 0};
     uint64_t FOffset[2] = {0, 0};
-};
-
-// Cells of a number and what they weigh together.
-struct TWeighedCells {
-    TCount Weight = 0;
-    uint64_t Cells = 0;
-
-    bool operator==(const TWeighedCells&) const = default;
-    TWeighedCells& operator+=(const TWeighedCells& more) {
-        Weight += more.Weight;
-        Cells += more.Cells;
-        return *this;
-    }
-};
-
-// Cells counted by number, with the first cell of every number. `TCounter` is a counter of the dense
-// table (32 bits for plain cells), `TSum` a count anywhere else.
-template <typename TCounter, typename TSum> class TTally {
-public:
-    // `cellsInOrder`: cells come column by column, so a number's first cell is the one it came with.
-    TTally(uint64_t numberCount, uint64_t denseLimit, size_t cap, bool cellsInOrder)
-        : FCap(cap), FCellsInOrder(cellsInOrder) {
-        if (numberCount <= denseLimit) {
-            FDenseCount.assign(numberCount, TCounter{});
-            if (!cellsInOrder)
-                FDenseFirst.assign(numberCount, 0);
-        } else {
-            FSparse.reserve(std::min<uint64_t>(numberCount, cap + 1));
-        }
-    }
-
-    // False once more than the cap of different numbers have come.
-    bool Add(uint64_t number, uint64_t cell, TSum weight) {
-        if (!FDenseCount.empty()) {
-            TCounter& count = FDenseCount[number];
-            const bool first = count == TCounter{};
-            count += static_cast<TCounter>(weight);
-            if (first)
-                FNumbers.push_back(number);
-            if (!FCellsInOrder && (first || cell < FDenseFirst[number]))
-                FDenseFirst[number] = cell;
-        } else {
-            auto [entry, added] = FSparse.try_emplace(number, TEntry{TSum{}, cell});
-            entry->second.Count += weight;
-            entry->second.First = std::min(entry->second.First, cell);
-            if (added)
-                FNumbers.push_back(number);
-        }
-        return FNumbers.size() <= FCap;
-    }
-
-    // (number, cells) in order of their first cell.
-    std::vector<std::pair<uint64_t, TSum>> InOrder() const {
-        std::vector<std::pair<uint64_t, TSum>> result; // (number, cells)
-        result.reserve(FNumbers.size());
-        if (FCellsInOrder) {
-            for (const uint64_t number : FNumbers)
-                result.emplace_back(number, Count(number));
-            return result;
-        }
-        std::vector<std::pair<uint64_t, uint64_t>> byFirst; // (first cell, number)
-        byFirst.reserve(FNumbers.size());
-        for (const uint64_t number : FNumbers)
-            byFirst.emplace_back(First(number), number);
-        std::sort(byFirst.begin(), byFirst.end());
-        for (const auto& [first, number] : byFirst)
-            result.emplace_back(number, Count(number));
-        return result;
-    }
-
-private:
-    struct TEntry {
-        TSum Count;
-        uint64_t First;
-    };
-    uint64_t First(uint64_t number) const {
-        return FDenseCount.empty() ? FSparse.at(number).First : FDenseFirst[number];
-    }
-    TSum Count(uint64_t number) const {
-        return FDenseCount.empty() ? FSparse.at(number).Count : FDenseCount[number];
-    }
-
-    size_t FCap;
-    bool FCellsInOrder;
-    std::vector<TCounter> FDenseCount;
-    std::vector<uint64_t> FDenseFirst;
-    std::unordered_map<uint64_t, TEntry> FSparse;
-    std::vector<uint64_t> FNumbers;
 };
 
 // Walks all cells: for each gamete of the outer parent, the gametes of the inner parent (the one with

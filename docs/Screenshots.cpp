@@ -7,15 +7,15 @@
 #include "storage/DefaultGeneSet.h"
 #include "storage/PictureFolder.h"
 #include "storage/ShippedGeneSets.h"
-#include "ui/ClutchView.h"
-#include "ui/FunTab.h"
-#include "ui/RadioGroup.h"
-#include "ui/ReportPrinter.h"
-#include "ui/uFrmEditCombi.h"
-#include "ui/uFrmEditGene.h"
-#include "ui/uFrmEditIniFileName.h"
-#include "ui/uFrmEditLocus.h"
-#include "ui/uFrmMain.h"
+#include "ui/calculation/ClutchView.h"
+#include "ui/genes/CombiDialog.h"
+#include "ui/genes/GeneDialogs.h"
+#include "ui/genes/LocusDialog.h"
+#include "ui/kit/RadioGroup.h"
+#include "ui/kit/ReportPrinter.h"
+#include "ui/puzzle/PuzzleTab.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/NewGeneSetDialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -33,6 +33,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QWindow>
 
 #include <clocale>
@@ -40,6 +41,11 @@
 #include <fstream>
 
 namespace {
+
+// A control of the window, by its object name.
+template <typename T> T* Find(const QObject& window, const char* name) {
+    return window.findChild<T*>(name);
+}
 
 // Lets the window settle: laid out, painted, and fed what the display sent.
 void Settle() {
@@ -58,29 +64,29 @@ bool Save(QWidget& window, const QString& file) {
 
 // A board on which the first three columns are one purple group of 36 stones and the next two one green
 // group of 24: taking the first scores 1260, and marking the second shows 552 more.
-TJBLayout FourDigitGame() {
-    TJBLayout layout;
-    for (int c = 0; c < JBColumns; ++c)
-        for (int r = 0; r < JBRows; ++r)
+TBoardLayout FourDigitGame() {
+    TBoardLayout layout;
+    for (int c = 0; c < BoardColumns; ++c)
+        for (int r = 0; r < BoardRows; ++r)
             layout[c][r] = {c < 3 ? 0 : c < 5 ? 1 : 3 + (c + r) % 2, false};
     return layout;
 }
 
 // A 66% poss. het. Amel male (bred from two hets) with a het. Amel female, picked in the selectors as a
 // breeder picks them, shown with the share of possible hets.
-bool SavePossibleHets(TfrmMain& window, const QString& file) {
-    window.pcMain->setCurrentWidget(window.tsCalc);
-    window.btnClearAllClick();
-    window.rgCombi->SetItemIndex(0);
-    window.rgPheno->SetItemIndex(0);
-    window.rgPossible->SetItemIndex(0);
+bool SavePossibleHets(TMainWindow& window, const QString& file) {
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "CalculationTab"));
+    Find<QToolButton>(window, "ClearAllButton")->click();
+    Find<TRadioGroup>(window, "CombiChoice")->SetItemIndex(0);
+    Find<TRadioGroup>(window, "PhenotypeChoice")->SetItemIndex(0);
+    Find<TRadioGroup>(window, "PossibleHetsChoice")->SetItemIndex(0);
     const auto pick = [](QScrollArea* box, const QString& entry) {
         auto* amel = box->widget()->findChildren<QComboBox*>().first();
         amel->setCurrentIndex(amel->findText(entry));
         emit amel->activated(amel->currentIndex());
     };
-    pick(window.sbMale, "+a 66% poss. het. Amelanistic");
-    pick(window.sbFemale, "+a het. Amel");
+    pick(Find<QScrollArea>(window, "MaleSelectors"), "+a 66% poss. het. Amelanistic");
+    pick(Find<QScrollArea>(window, "FemaleSelectors"), "+a het. Amel");
     return Save(window, file);
 }
 
@@ -106,46 +112,46 @@ bool DrawMorph(const QString& file, QColor body, QColor blotches) {
 // edit a combination, the New dialog starting from a shipped set, the Images tab with pictures of the two
 // combinations it shows first, and the printed report as a PDF page (docs/screenshots.sh turns it into a
 // PNG).
-bool SaveGuidePictures(TfrmMain& window, const QDir& pictures, const QDir& folder) {
-    window.pcMain->setCurrentWidget(window.tsIni);
-    TfrmEditLocus locus(&window);
+bool SaveGuidePictures(TMainWindow& window, const QDir& pictures, const QDir& folder) {
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "GeneManagementTab"));
+    TLocusDialog locus(&window);
     locus.SetLocus(window.LocusList()[0]);
     locus.show();
     bool saved = Save(locus, pictures.filePath("edit-locus-dialog.png"));
     locus.close();
 
     TGene scaleless('?', '?', "New gene");
-    TfrmAddGene gene(&window, window.LocusList());
+    TAddGeneDialog gene(&window, window.LocusList());
     gene.SetGene(&scaleless);
-    gene.edGeneName->setText("Scaleless");
-    gene.edID->setText("s");
+    gene.GeneNameEdit->setText("Scaleless");
+    gene.GeneIdEdit->setText("s");
     gene.show();
     saved = Save(gene, pictures.filePath("add-gene-dialog.png")) && saved;
     gene.close();
 
-    TfrmEditCombi combi(&window, window.LocusList());
+    TCombiDialog combi(&window, window.LocusList());
     combi.SetCombi(window.CombiList()[1]);
     combi.show();
     saved = Save(combi, pictures.filePath("edit-combi-dialog.png")) && saved;
     combi.close();
 
-    TfrmEditIniFileName newSet(&window);
-    newSet.SetSetInMemory(window.cbxSelectIniFile->currentText());
-    newSet.edInput->setText("Royals");
+    TNewGeneSetDialog newSet(&window);
+    newSet.SetSetInMemory(Find<QComboBox>(window, "GeneSetSelector")->currentText());
+    newSet.SetNameEdit->setText("Royals");
     newSet.show();
     // Opened on its first entry, the list drops below the field and leaves the name in sight.
-    newSet.cbxStartFrom->showPopup();
-    newSet.cbxStartFrom->view()->setCurrentIndex(
-        newSet.cbxStartFrom->model()->index(newSet.cbxStartFrom->findText("Ball Python"), 0));
+    newSet.StartFromSelector->showPopup();
+    newSet.StartFromSelector->view()->setCurrentIndex(
+        newSet.StartFromSelector->model()->index(newSet.StartFromSelector->findText("Ball Python"), 0));
     Settle();
     // The open list is a window of its own, so the picture is taken from the screen.
-    QWidget* list = newSet.cbxStartFrom->view()->window();
+    QWidget* list = newSet.StartFromSelector->view()->window();
     const QRect shown = newSet.frameGeometry().united(list->frameGeometry()).adjusted(-4, -4, 4, 4);
     saved = newSet.screen()
                 ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
                 .save(pictures.filePath("new-gene-set-dialog.png")) &&
             saved;
-    newSet.cbxStartFrom->hidePopup();
+    newSet.StartFromSelector->hidePopup();
     newSet.close();
 
     folder.mkpath("Img");
@@ -154,23 +160,23 @@ bool SaveGuidePictures(TfrmMain& window, const QDir& pictures, const QDir& folde
         DrawMorph(folder.filePath("Img/Serpentia-Snow.jpg"), QColor(250, 246, 240), QColor(246, 196, 200)) &&
         saved;
     window.BuildImageFrames();
-    window.pcMain->setCurrentWidget(window.tsImages);
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "PicturesTab"));
     saved = Save(window, pictures.filePath("images-tab.png")) && saved;
 
-    window.Edit1->setText("+a+e");
-    window.Edit2->setText("aaee");
+    Find<QLineEdit>(window, "MaleCodesEdit")->setText("+a+e");
+    Find<QLineEdit>(window, "FemaleCodesEdit")->setText("aaee");
     window.RestoreParentSelection();
-    window.btnCalcClick();
+    Find<QToolButton>(window, "CalculateButton")->click();
     QPdfWriter page(pictures.filePath("printed-report.pdf"));
     page.setPageSize(QPageSize(QPageSize::A4));
     page.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    PrintDocument(*window.reResult->document(), page);
+    PrintDocument(*Find<QTextEdit>(window, "ReportView")->document(), page);
     return saved;
 }
 
 // Spider x Bumblebee het. Albino in the ball python set, with Super Spider marked lethal as some breeders
 // hold it, pictures of three morphs, and two lines selected.
-bool SaveClutchView(TfrmMain& window, const QDir& pictures) {
+bool SaveClutchView(TMainWindow& window, const QDir& pictures) {
     const std::string set = "Ball Python";
     std::string text = ShippedGeneSetText(set).value_or("");
     text.replace(text.find("2-2=Note:"), 9, "2-2=Lethal:");
@@ -183,16 +189,16 @@ bool SaveClutchView(TfrmMain& window, const QDir& pictures) {
     bool saved = picture("Pastel", QColor(214, 170, 40), QColor(90, 60, 30)) &&
                  picture("Spider", QColor(170, 120, 60), QColor(40, 30, 20)) &&
                  picture("Bumblebee", QColor(235, 200, 40), QColor(60, 40, 20));
-    window.pcMain->setCurrentWidget(window.tsCalc);
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "CalculationTab"));
     window.resize(1180, 860);
     window.ListGeneSets();
-    window.cbxSelectIniFile->setEditText(QString::fromStdString(set));
-    window.cbxSelectIniFileChange();
-    window.Edit1->setText("+p+s++");
-    window.Edit2->setText("+++s+a");
+    Find<QComboBox>(window, "GeneSetSelector")->setEditText(QString::fromStdString(set));
+    window.SwitchToChosenGeneSet();
+    Find<QLineEdit>(window, "MaleCodesEdit")->setText("+p+s++");
+    Find<QLineEdit>(window, "FemaleCodesEdit")->setText("+++s+a");
     window.RestoreParentSelection();
-    window.btnCalcClick();
-    QTableView* view = window.pnlClutch->tvClutch;
+    Find<QToolButton>(window, "CalculateButton")->click();
+    QTableView* view = Find<QTableView>(window, "ClutchTable");
     view->selectionModel()->select(view->model()->index(1, 0),
                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     view->selectionModel()->select(view->model()->index(3, 0),
@@ -214,34 +220,34 @@ int main(int argc, char* argv[]) {
     std::ofstream(QDir(folder.path()).filePath("Serpentia.INI").toStdString(), std::ios::binary)
         << DefaultGeneSetText();
 
-    TfrmMain window(QFile::encodeName(folder.path()).toStdString());
+    TMainWindow window(QFile::encodeName(folder.path()).toStdString());
     window.show();
     const QDeadlineTimer shown(10000);
     while (!(window.windowHandle() && window.windowHandle()->isExposed()) && !shown.hasExpired())
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     const auto pair = [&window](const QString& male, const QString& female) {
-        window.Edit1->setText(male);
-        window.Edit2->setText(female);
+        Find<QLineEdit>(window, "MaleCodesEdit")->setText(male);
+        Find<QLineEdit>(window, "FemaleCodesEdit")->setText(female);
         window.RestoreParentSelection();
-        window.btnCalcClick();
+        Find<QToolButton>(window, "CalculateButton")->click();
     };
 
     pair("+a+e", "aaee");
     bool saved = Save(window, pictures.filePath("calculation-tab.png"));
     pair("+a+b+c+d+e+f+g+h+i+k", "+a+b+c+d+e+f+g+h+i+k");
     saved = Save(window, pictures.filePath("calculation-tab-ten-loci.png")) && saved;
-    window.pcMain->setCurrentWidget(window.tsIni);
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "GeneManagementTab"));
     saved = Save(window, pictures.filePath("gene-management-tab.png")) && saved;
 
-    auto* fun = static_cast<TFunTab*>(window.tsFun);
-    window.pcMain->setCurrentWidget(fun);
+    auto* fun = static_cast<TPuzzleTab*>(Find<QWidget>(window, "PuzzleTab"));
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(fun);
     fun->Board().LayOut(FourDigitGame());
-    fun->pbBoardMouseDown(15, 15);
-    fun->pbBoardMouseDown(15, 15);
-    fun->pbBoardMouseDown(3 * TJBBoard::CellSize + 15, 15);
+    fun->ClickBoard(15, 15);
+    fun->ClickBoard(15, 15);
+    fun->ClickBoard(3 * TBoard::CellSize + 15, 15);
     saved = Save(window, pictures.filePath("fun-tab.png")) && saved;
 
-    TfrmEditGene dialog(&window, window.LocusList());
+    TEditGeneDialog dialog(&window, window.LocusList());
     dialog.SetGene(window.LocusList()[0]->Genes()[2]);
     dialog.show();
     saved = Save(dialog, pictures.filePath("edit-gene-dialog.png")) && saved;

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Checks that includes point down the layers: the core libraries (model, storage, calc, game) include no
 # Qt header, each folder includes only from itself and the folders below it, and nothing but the window
-# and its tests and benchmarks include from ui/. Names every include that breaks a rule, with file and line, and fails.
+# and its tests and benchmarks include from ui/. Inside ui/, the shared kit includes only itself, the keeper of
+# the gene set only the kit, each part of the window the kit, the keeper and itself, and only the main window
+# in ui/window/ puts the parts together.
+# Names every include that breaks a rule, with file and line, and fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +14,12 @@ declare -A allowed=([model]="model" [storage]="model storage" [calc]="model calc
                     [tools]="model storage calc tools" [bench]="model storage calc")
 ours=" model storage calc game ui tools tests bench "
 core=" model storage calc game "
+# The folders of ui/: the kit every part uses, the keeper of the gene set in memory, the parts of the window
+# (the Gene management tab shows the pictures' strip), and the window that holds them.
+declare -A uiAllowed=([kit]="kit" [geneset]="kit geneset" [about]="kit about"
+                      [calculation]="kit geneset calculation" [genes]="kit geneset pictures genes"
+                      [pictures]="kit geneset pictures" [puzzle]="kit puzzle")
+uiFolders=" kit geneset about calculation genes pictures puzzle window "
 
 broken=0
 while IFS=: read -r file line text; do
@@ -28,6 +37,18 @@ while IFS=: read -r file line text; do
     problem="$folder/ may include only from ${allowed[$folder]// //, }/"
   elif [[ $top == ui && $folder != ui && $file != tests/gui/* && $file != bench/ui/* ]]; then
     problem="only ui/, tests/gui/ and bench/ui/ include from ui/"
+  elif [[ $folder == ui && $file != */*/* ]]; then
+    problem="every file of ui/ lives in one of its folders:$uiFolders"
+  elif [[ $folder == ui ]]; then
+    part=${file#ui/}
+    part=${part%%/*}
+    included_part=${included#ui/}
+    included_part=${included_part%%/*}
+    if [[ $uiFolders != *" $part "* ]]; then
+      problem="ui/$part/ is no folder of ui/:$uiFolders"
+    elif [[ $top == ui && -n ${uiAllowed[$part]:-} && " ${uiAllowed[$part]} " != *" $included_part "* ]]; then
+      problem="ui/$part/ may include from ui/ only ${uiAllowed[$part]// /\/, }/"
+    fi
   fi
   if [[ -n $problem ]]; then
     echo "layering broken: $file:$line includes $included; $problem"

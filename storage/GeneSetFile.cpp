@@ -211,8 +211,8 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     ini.WriteInteger(Config, "Height", set.Height);
     ini.WriteString(Config, "Female", set.Female);
     ini.WriteString(Config, "Male", set.Male);
-    if (!set.CurrentGeneSet.empty())
-        ini.WriteString(Config, "CurrentGeneSet", set.CurrentGeneSet);
+    if (!set.PairingFile.empty())
+        ini.WriteString(Config, "CurrentGeneSet", set.PairingFile);
     WritePossibleHetsKey(ini, "MalePossible", set.MalePossible, set.Male);
     WritePossibleHetsKey(ini, "FemalePossible", set.FemalePossible, set.Female);
 
@@ -223,7 +223,7 @@ std::string GeneSetFileContent(const TGeneSet& set) {
     ini.WriteInteger(Statistics, "CombiIndex", set.CombiIndex);
     ini.WriteInteger(Statistics, "PhenotypeIndex", set.PhenotypeIndex);
     ini.WriteInteger(Statistics, "PossibleHetsIndex", set.PossibleHetsIndex);
-    ini.WriteString(Statistics, "IniFile", set.IniFile);
+    ini.WriteString(Statistics, "IniFile", set.Name);
     for (int i = 0; i < loci.Count(); ++i)
         ini.WriteInteger(Statistics, GeneCountKey(i), loci[i]->Genes().Count());
     if (set.ClutchSize != DefaultClutchSize)
@@ -287,7 +287,7 @@ std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::
     set.CombiIndex = ini.ReadInteger(Statistics, "CombiIndex", 0);
     set.PhenotypeIndex = ini.ReadInteger(Statistics, "PhenotypeIndex", 0);
     set.PossibleHetsIndex = ini.ReadInteger(Statistics, "PossibleHetsIndex", 0);
-    set.IniFile = ini.ReadString(Statistics, "IniFile", "serpentia");
+    set.Name = ini.ReadString(Statistics, "IniFile", "serpentia");
     set.ClutchSize = ReadClutchSize(ini, counts);
 
     ReadLoci(ini, counts, locusCount, set);
@@ -297,7 +297,7 @@ std::string LoadGeneSetText(std::string_view content, TGeneSet& set, const std::
 
     set.Male = ini.ReadString(Config, "Male", "");
     set.Female = ini.ReadString(Config, "Female", "");
-    set.CurrentGeneSet = ini.ReadString(Config, "CurrentGeneSet", "");
+    set.PairingFile = ini.ReadString(Config, "CurrentGeneSet", "");
     set.MalePossible = ReadPossibleHetsKey(ini, counts, "MalePossible", set.Male, "male");
     set.FemalePossible = ReadPossibleHetsKey(ini, counts, "FemalePossible", set.Female, "female");
     return counts.Message();

@@ -25,7 +25,7 @@ struct TGeneSet {
     int Height = 0;
     std::string Female;
     std::string Male;
-    std::string CurrentGeneSet; // path of the saved pairing loaded last
+    std::string PairingFile; // path of the saved pairing loaded last
     // Genes of each parent's selection string that are only possible hets; stored only when there are any.
     std::vector<TPossibleHet> MalePossible;
     std::vector<TPossibleHet> FemalePossible;
@@ -34,7 +34,7 @@ struct TGeneSet {
     int CombiIndex = 0;
     int PhenotypeIndex = 0;
     int PossibleHetsIndex = 0;
-    std::string IniFile = "serpentia";
+    std::string Name = "serpentia";
     int ClutchSize = DefaultClutchSize;
     // How the file writes its names and notes; what the breeder types into the set is stored the same way.
     TTextEncoding Encoding = TTextEncoding::Utf8;

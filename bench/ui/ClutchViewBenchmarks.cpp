@@ -4,7 +4,7 @@
 #include "calc/Calculation.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
-#include "ui/ClutchView.h"
+#include "ui/calculation/ClutchView.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -54,7 +54,7 @@ void ShowResult(benchmark::State& state) {
 // One page down through the lines, painted.
 void ScrollOnePage(benchmark::State& state) {
     TShownView shown;
-    QScrollBar* bar = shown.view.tvClutch->verticalScrollBar();
+    QScrollBar* bar = shown.view.findChild<QTableView*>("ClutchTable")->verticalScrollBar();
     for (auto _ : state) {
         bar->setValue(bar->value() + bar->pageStep() > bar->maximum() ? 0 : bar->value() + bar->pageStep());
         benchmark::DoNotOptimize(shown.view.grab());
@@ -67,7 +67,7 @@ void ChangeEggs(benchmark::State& state) {
     int eggs = 1;
     for (auto _ : state) {
         eggs = eggs % 99 + 1;
-        shown.view.spnEggs->setValue(eggs);
+        shown.view.findChild<QSpinBox*>("EggsSpin")->setValue(eggs);
         benchmark::DoNotOptimize(shown.view.grab());
     }
 }

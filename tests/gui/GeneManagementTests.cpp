@@ -1,40 +1,40 @@
 #include "model/Locus.h"
 #include "storage/GeneSetFile.h"
-#include "ui/RadioGroup.h"
-#include "ui/uFrmEditCombi.h"
-#include "ui/uFrmEditGene.h"
-#include "ui/uFrmEditLocus.h"
+#include "ui/genes/CombiDialog.h"
+#include "ui/genes/GeneDialogs.h"
+#include "ui/genes/LocusDialog.h"
+#include "ui/kit/RadioGroup.h"
 
 #include "WindowFixture.h"
 
 namespace {
 
 // The weight editors from top to bottom: the relation shown and the sentence next to it.
-QStringList WeightEditors(const TfrmMain& window) {
+QStringList WeightEditors(const TMainWindow& window) {
     QStringList editors;
-    QLayout* rows = window.sbLocusItemWeights->widget()->layout();
+    QLayout* rows = Find<QScrollArea>(window, "GeneStrengthBox")->widget()->layout();
     for (int i = 0; i < rows->count(); ++i)
         if (QWidget* panel = rows->itemAt(i)->widget())
             editors << panel->findChild<QComboBox*>()->currentText() + " | " +
-                           panel->findChild<QLabel*>("Mylabel")->text();
+                           panel->findChild<QLabel*>("RelationSentence")->text();
     return editors;
 }
 
-QComboBox* WeightEditor(const TfrmMain& window, const QString& panelName) {
-    return window.sbLocusItemWeights->widget()->findChild<QWidget*>(panelName)->findChild<QComboBox*>();
+QComboBox* WeightEditor(const TMainWindow& window, const QString& panelName) {
+    return window.findChild<QWidget*>(panelName)->findChild<QComboBox*>();
 }
 
-QString WeightSentence(const TfrmMain& window, const QString& panelName) {
-    return window.sbLocusItemWeights->widget()->findChild<QWidget*>(panelName)->findChild<QLabel*>()->text();
+QString WeightSentence(const TMainWindow& window, const QString& panelName) {
+    return window.findChild<QWidget*>(panelName)->findChild<QLabel*>()->text();
 }
 
-void AddGene(TfrmMain& window, const QString& name, const QString& id) {
-    WhenDialogShows<TfrmAddGene>([name, id](TfrmAddGene& dialog) {
-        dialog.edGeneName->setText(name);
-        dialog.edID->setText(id);
-        dialog.btnOK->click();
+void AddGene(TMainWindow& window, const QString& name, const QString& id) {
+    WhenDialogShows<TAddGeneDialog>([name, id](TAddGeneDialog& dialog) {
+        dialog.GeneNameEdit->setText(name);
+        dialog.GeneIdEdit->setText(id);
+        dialog.OkButton->click();
     });
-    window.btnAddGene->click();
+    Find<QToolButton>(window, "AddGeneButton")->click();
 }
 
 } // namespace
@@ -45,27 +45,28 @@ private slots:
     void AddingAnAlleleBuildsItsGenes() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
+        QCOMPARE(SelectedRow(Find<QTreeWidget>(*window, "LocusListView")), QString("Amel/Ultra"));
         AddGene(*window, "Beta", "z");
-        QCOMPARE(Rows(window->lvLocusItems).mid(6),
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "GeneListView")).mid(6),
                  QStringList({"zz Beta", "+z het. Beta", "az AmelanisticBeta", "uz UltraBeta"}));
         // Ten genes, then +a, +u and +z each as a possible het at 66% and at 50%.
-        QCOMPARE(Selectors(window->sbMale).front()->count(), 16);
+        QCOMPARE(Selectors(*window, "MaleSelectors").front()->count(), 16);
 
-        WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) {
-            QCOMPARE(dialog.edLocusName->text(), QString("New Locus"));
-            dialog.edLocusName->setText("Alpha locus");
-            dialog.btnOK->click();
+        WhenDialogShows<TLocusDialog>([](TLocusDialog& dialog) {
+            QCOMPARE(dialog.LocusNameEdit->text(), QString("New Locus"));
+            dialog.LocusNameEdit->setText("Alpha locus");
+            dialog.OkButton->click();
         });
-        window->btnAddLocus->click();
-        QCOMPARE(Rows(window->lvLocusList).last(), QString("Alpha locus"));
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
-        Select(window->lvLocusList, 10);
+        Find<QToolButton>(*window, "AddLocusButton")->click();
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "LocusListView")).last(), QString("Alpha locus"));
+        QCOMPARE(SelectedRow(Find<QTreeWidget>(*window, "LocusListView")), QString("Amel/Ultra"));
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 10);
         AddGene(*window, "Alpha", "s");
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
-        Select(window->lvLocusList, 10);
-        QCOMPARE(Rows(window->lvLocusItems), QStringList({"ss Alpha", "+s het. Alpha", "++ Normal"}));
-        QCOMPARE(int(Selectors(window->sbMale).size()), 11);
+        QCOMPARE(SelectedRow(Find<QTreeWidget>(*window, "LocusListView")), QString("Amel/Ultra"));
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 10);
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "GeneListView")),
+                 QStringList({"ss Alpha", "+s het. Alpha", "++ Normal"}));
+        QCOMPARE(int(Selectors(*window, "MaleSelectors").size()), 11);
     }
 
     void WeightEditorsShowAndStoreRelations() {
@@ -74,32 +75,32 @@ private slots:
         // The tab opens with the keyboard in the locus list, where a stray key changes nothing.
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->pcMain->setCurrentWidget(window->tsIni);
-        QCOMPARE(QApplication::focusWidget(), window->lvLocusList);
+        Find<QTabWidget>(*window, "MainTabs")->setCurrentWidget(Find<QWidget>(*window, "GeneManagementTab"));
+        QCOMPARE(QApplication::focusWidget(), Find<QTreeWidget>(*window, "LocusListView"));
         QCOMPARE(WeightEditors(*window), QStringList({"a = u | Amelanistic is co-dominant to Ultra",
                                                       "+ > u | Normal is dominant to Ultra",
                                                       "+ > a | Normal is dominant to Amelanistic"}));
-        QComboBox* plusA = WeightEditor(*window, "Panel0");
+        QComboBox* plusA = WeightEditor(*window, "RelationRow0");
         plusA->lineEdit()->clear();
         QTest::keyClicks(plusA->lineEdit(), "a > +");
         TLocus* locus = window->LocusList()[0];
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
-        QCOMPARE(WeightSentence(*window, "Panel0"), QString("Amelanistic is dominant to Normal"));
+        QCOMPARE(WeightSentence(*window, "RelationRow0"), QString("Amelanistic is dominant to Normal"));
         // Text that is no relation of this editor's pair is shown and not stored.
         plusA->lineEdit()->clear();
         QTest::keyClicks(plusA->lineEdit(), "+ > x");
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
         QCOMPARE(locus->IndexOfWeight("+x"), -1);
-        QCOMPARE(WeightSentence(*window, "Panel0"), QString());
+        QCOMPARE(WeightSentence(*window, "RelationRow0"), QString());
 
-        PickEntry(WeightEditor(*window, "Panel2"), 1);
+        PickEntry(WeightEditor(*window, "RelationRow2"), 1);
         QCOMPARE(locus->GetWeight("au"), std::string("a > u"));
 
         // Showing a locus completes its relations; a locus of one allele has no editor.
         TLocus* plain = window->LocusList().Add(std::make_unique<TLocus>("Plain"));
         plain->Genes().Add(std::make_unique<TGene>('+', '+', "Normal"));
-        window->btnRefresh->click();
-        Select(window->lvLocusList, 10);
+        Find<QToolButton>(*window, "RefreshButton")->click();
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 10);
         QCOMPARE(plain->Weights(), std::vector<std::string>({"++:+ = +"}));
         QVERIFY(WeightEditors(*window).isEmpty());
     }
@@ -107,52 +108,52 @@ private slots:
     void EditingKeepsTheLocusAndStoresSortedCodes() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        Select(window->lvLocusList, 1);
-        Select(window->lvLocusItems, 1);
-        WhenDialogShows<TfrmEditGene>([&fixture](TfrmEditGene& dialog) {
-            QCOMPARE(dialog.edID->text(), QString("bb"));
-            QVERIFY(dialog.btnOK->isEnabled());
-            dialog.edID->setText("aa");
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 1);
+        Select(Find<QTreeWidget>(*window, "GeneListView"), 1);
+        WhenDialogShows<TEditGeneDialog>([&fixture](TEditGeneDialog& dialog) {
+            QCOMPARE(dialog.GeneIdEdit->text(), QString("bb"));
+            QVERIFY(dialog.OkButton->isEnabled());
+            dialog.GeneIdEdit->setText("aa");
             QCOMPARE(fixture.Messages.last(), QString("aa already used in Gene Amelanistic"));
-            QCOMPARE(dialog.edID->text(), QString());
-            QVERIFY(!dialog.btnOK->isEnabled());
-            dialog.edID->setText("++");
-            dialog.edID->setText("x#");
+            QCOMPARE(dialog.GeneIdEdit->text(), QString());
+            QVERIFY(!dialog.OkButton->isEnabled());
+            dialog.GeneIdEdit->setText("++");
+            dialog.GeneIdEdit->setText("x#");
             QVERIFY(fixture.Messages.last().startsWith("\"x#\" cannot be a Gene ID"));
-            dialog.edID->setText("x");
-            QVERIFY(!dialog.btnOK->isEnabled());
-            dialog.edID->setText("b+");
-            dialog.edGeneName->setText("Carrier");
-            dialog.chkLethal->setChecked(true);
-            dialog.edHealthNote->setText(" eye\tdefects  ");
-            dialog.btnOK->click();
+            dialog.GeneIdEdit->setText("x");
+            QVERIFY(!dialog.OkButton->isEnabled());
+            dialog.GeneIdEdit->setText("b+");
+            dialog.GeneNameEdit->setText("Carrier");
+            dialog.LethalCheck->setChecked(true);
+            dialog.HealthNoteEdit->setText(" eye\tdefects  ");
+            dialog.OkButton->click();
         });
-        window->btnEditGene->click();
+        Find<QToolButton>(*window, "EditGeneButton")->click();
         const TGene& carrier = *window->LocusList()[1]->Genes()[1];
         QVERIFY(carrier.Lethal);
         QCOMPARE(carrier.HealthNote, std::string("eye defects"));
         QCOMPARE(fixture.Messages.size(), 2);
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Anery"));
-        QCOMPARE(Rows(window->lvLocusItems)[1], QString("+b Carrier"));
+        QCOMPARE(SelectedRow(Find<QTreeWidget>(*window, "LocusListView")), QString("Anery"));
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "GeneListView"))[1], QString("+b Carrier"));
 
-        WhenDialogShows<TfrmAddGene>([&fixture](TfrmAddGene& dialog) {
-            QVERIFY(!dialog.btnOK->isEnabled());
-            dialog.edID->setText("qr");
+        WhenDialogShows<TAddGeneDialog>([&fixture](TAddGeneDialog& dialog) {
+            QVERIFY(!dialog.OkButton->isEnabled());
+            dialog.GeneIdEdit->setText("qr");
             QCOMPARE(fixture.Messages.last(),
                      QString("Give just one character that is unique for this Gene within all genes"));
-            QCOMPARE(dialog.edID->text(), QString("q"));
-            QVERIFY(dialog.btnOK->isEnabled());
-            dialog.btnCancel->click();
+            QCOMPARE(dialog.GeneIdEdit->text(), QString("q"));
+            QVERIFY(dialog.OkButton->isEnabled());
+            dialog.CancelButton->click();
         });
-        window->btnAddGene->click();
+        Find<QToolButton>(*window, "AddGeneButton")->click();
         QCOMPARE(fixture.Messages.size(), 3);
 
         // A combination opens with its genes ticked and stores them in gene-set order.
-        Select(window->lvCombiList, 4);
-        WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) {
+        Select(Find<QTreeWidget>(*window, "CombiListView"), 4);
+        WhenDialogShows<TCombiDialog>([](TCombiDialog& dialog) {
             QStringList ticked;
-            for (int i = 0; i < dialog.lvGenes->topLevelItemCount(); ++i) {
-                QTreeWidgetItem* item = dialog.lvGenes->topLevelItem(i);
+            for (int i = 0; i < dialog.GeneListView->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* item = dialog.GeneListView->topLevelItem(i);
                 QVERIFY(item->text(0) != "++");
                 if (item->checkState(0) == Qt::Checked)
                     ticked << item->text(0);
@@ -162,11 +163,11 @@ private slots:
                     item->setCheckState(0, Qt::Unchecked);
             }
             QCOMPARE(ticked, QStringList({"au", "dd"}));
-            dialog.edCombiName->setText("Golden");
-            dialog.btnOK->click();
+            dialog.CombiNameEdit->setText("Golden");
+            dialog.OkButton->click();
         });
-        window->btnEditCombi->click();
-        QCOMPARE(Rows(window->lvCombiList)[4], QString("uuauhh Golden"));
+        Find<QToolButton>(*window, "EditCombiButton")->click();
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "CombiListView"))[4], QString("uuauhh Golden"));
     }
 
     // A set written in Windows-1252 stores what is typed into it in Windows-1252, so that a report line
@@ -179,26 +180,27 @@ private slots:
         fixture.Folder.Write("GenericZygora.INI", spiders);
         fixture.Folder.Write("Spiders.INI", spiders);
         auto window = fixture.Start();
-        Select(window->lvLocusList, 0);
-        Select(window->lvLocusItems, 1);
-        WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
-            dialog.edHealthNote->setText("\u0151");
-            dialog.btnOK->click();
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 0);
+        Select(Find<QTreeWidget>(*window, "GeneListView"), 1);
+        WhenDialogShows<TEditGeneDialog>([](TEditGeneDialog& dialog) {
+            dialog.HealthNoteEdit->setText("\u0151");
+            dialog.OkButton->click();
             QVERIFY(dialog.isVisible());
-            dialog.edHealthNote->setText("l\u00E9g\u00E8re \u2013 mild");
-            dialog.btnOK->click();
+            dialog.HealthNoteEdit->setText("l\u00E9g\u00E8re \u2013 mild");
+            dialog.OkButton->click();
         });
-        window->btnEditGene->click();
+        Find<QToolButton>(*window, "EditGeneButton")->click();
         QCOMPARE(fixture.Messages,
                  QStringList({"This gene set's file is written in Windows-1252, which has no "
                               "\"\u0151\": please type the text without it."}));
         const TGene& spider = *window->LocusList()[0]->Genes()[1];
         QCOMPARE(spider.HealthNote, std::string("l\xE9g\xE8re \x96 mild"));
-        window->Edit1->setText("+s");
-        window->Edit2->setText("++");
-        window->btnCalc->click();
-        QVERIFY(
-            window->reResult->toPlainText().contains("Ara\u00F1a   [health: l\u00E9g\u00E8re \u2013 mild]"));
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+s");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("++");
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        QVERIFY(Find<QTextEdit>(*window, "ReportView")
+                    ->toPlainText()
+                    .contains("Ara\u00F1a   [health: l\u00E9g\u00E8re \u2013 mild]"));
     }
 
     // Cancel leaves the set as it was; every change rebuilds the lists, the Images tab and the strip, and no
@@ -206,68 +208,68 @@ private slots:
     void CancelChangesNothingAndEveryChangeRebuildsTheViews() {
         TWindowFixture fixture;
         auto window = fixture.StartBesideBoas();
-        Select(window->lvLocusList, 8);
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 8);
         const std::string before = GeneSetFileContent(window->GeneSet());
-        WhenDialogShows<TfrmEditLocus>([](TfrmEditLocus& dialog) { dialog.btnCancel->click(); });
-        window->btnAddLocus->click();
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Amel/Ultra"));
-        WhenDialogShows<TfrmAddGene>([](TfrmAddGene& dialog) {
-            dialog.edID->setText("z");
-            dialog.btnPrint->click();
+        WhenDialogShows<TLocusDialog>([](TLocusDialog& dialog) { dialog.CancelButton->click(); });
+        Find<QToolButton>(*window, "AddLocusButton")->click();
+        QCOMPARE(SelectedRow(Find<QTreeWidget>(*window, "LocusListView")), QString("Amel/Ultra"));
+        WhenDialogShows<TAddGeneDialog>([](TAddGeneDialog& dialog) {
+            dialog.GeneIdEdit->setText("z");
+            dialog.CloseWindowButton->click();
         });
-        window->btnAddGene->click();
-        WhenDialogShows<TfrmEditCombi>([](TfrmEditCombi& dialog) { dialog.reject(); });
-        window->btnAddCombi->click();
-        Select(window->lvLocusItems, 2);
-        WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
-            dialog.edGeneName->setText("changed");
-            dialog.chkLethal->setChecked(true);
-            dialog.edHealthNote->setText("wobble");
-            dialog.btnCancel->click();
+        Find<QToolButton>(*window, "AddGeneButton")->click();
+        WhenDialogShows<TCombiDialog>([](TCombiDialog& dialog) { dialog.reject(); });
+        Find<QToolButton>(*window, "AddCombiButton")->click();
+        Select(Find<QTreeWidget>(*window, "GeneListView"), 2);
+        WhenDialogShows<TEditGeneDialog>([](TEditGeneDialog& dialog) {
+            dialog.GeneNameEdit->setText("changed");
+            dialog.LethalCheck->setChecked(true);
+            dialog.HealthNoteEdit->setText("wobble");
+            dialog.CancelButton->click();
         });
-        window->btnEditGene->click();
+        Find<QToolButton>(*window, "EditGeneButton")->click();
         QCOMPARE(GeneSetFileContent(window->GeneSet()), before);
         QCOMPARE(ImagesTab(*window).size(), 27);
 
         // A renamed gene shows under its new name, in the strip only once its locus is selected again.
-        WhenDialogShows<TfrmEditGene>([](TfrmEditGene& dialog) {
-            dialog.edGeneName->setText("Albino");
-            dialog.btnOK->click();
+        WhenDialogShows<TEditGeneDialog>([](TEditGeneDialog& dialog) {
+            dialog.GeneNameEdit->setText("Albino");
+            dialog.OkButton->click();
         });
-        window->btnEditGene->click();
-        QCOMPARE(ImagesTab(*window).last(), QString("pnlImageFrame0a2 Albino"));
-        QCOMPARE(Strip(*window).first(), QString("pnlImageFrame12@0 Amelanistic"));
+        Find<QToolButton>(*window, "EditGeneButton")->click();
+        QCOMPARE(ImagesTab(*window).last(), QString("PictureFrame0a2 Albino"));
+        QCOMPARE(Strip(*window).first(), QString("PictureFrame12@0 Amelanistic"));
 
         // Deleting what the strip shows empties it and takes its frame off the Images tab; deleting the gene
         // aa keeps +a, the relation of aa and the combinations naming aa.
-        Select(window->lvCombiList, 11);
-        window->btnDeleteCombi->click();
+        Select(Find<QTreeWidget>(*window, "CombiListView"), 11);
+        Find<QToolButton>(*window, "DeleteCombiButton")->click();
         QCOMPARE(Strip(*window), QStringList());
-        QCOMPARE(Rows(window->lvCombiList).size(), 12);
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "CombiListView")).size(), 12);
         QCOMPARE(ImagesTab(*window).size(), 26);
-        QCOMPARE(ImagesTab(*window).first(), QString("pnlImageFrameCombi11 Sulfur"));
-        Select(window->lvLocusList, 0);
-        Select(window->lvLocusItems, 2);
-        window->btnDeleteGene->click();
-        QCOMPARE(Rows(window->lvLocusItems),
+        QCOMPARE(ImagesTab(*window).first(), QString("PictureFrameCombi11 Sulfur"));
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 0);
+        Select(Find<QTreeWidget>(*window, "GeneListView"), 2);
+        Find<QToolButton>(*window, "DeleteGeneButton")->click();
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "GeneListView")),
                  QStringList({"++ Normal", "+a het. Amel", "+u het. ultra", "uu Ultra", "au Ultramel"}));
         QVERIFY(window->LocusList()[0]->IndexOfWeight("aa") >= 0);
         QCOMPARE(window->CombiList()[1]->Code, std::string("aaee"));
-        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame13@0 Ultra", "pnlImageFrame14@222 Ultramel"}));
-        QCOMPARE(ImagesTab(*window).last(), QString("pnlImageFrame0a3 Ultra"));
-        window->BtnDeleteLocus->click();
-        QCOMPARE(SelectedRow(window->lvLocusList), QString("Anery"));
-        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame11@0 Anerythristic"}));
-        QCOMPARE(ImagesTab(*window).last(), QString("pnlImageFrame0a1 Anerythristic"));
+        QCOMPARE(Strip(*window), QStringList({"PictureFrame13@0 Ultra", "PictureFrame14@222 Ultramel"}));
+        QCOMPARE(ImagesTab(*window).last(), QString("PictureFrame0a3 Ultra"));
+        Find<QToolButton>(*window, "DeleteLocusButton")->click();
+        QCOMPARE(SelectedRow(Find<QTreeWidget>(*window, "LocusListView")), QString("Anery"));
+        QCOMPARE(Strip(*window), QStringList({"PictureFrame11@0 Anerythristic"}));
+        QCOMPARE(ImagesTab(*window).last(), QString("PictureFrame0a1 Anerythristic"));
 
-        window->btnRestoreDefaults->click();
+        Find<QToolButton>(*window, "RestoreDefaultsButton")->click();
         QCOMPARE(ImagesTab(*window).size(), 27);
         AddGene(*window, "Beta", "z");
         QCOMPARE(ImagesTab(*window).size(), 30);
-        QVERIFY(ImagesTab(*window).contains("pnlImageFrame0a6 Beta"));
+        QVERIFY(ImagesTab(*window).contains("PictureFrame0a6 Beta"));
         PickGeneSet(*window, "Boas");
-        QCOMPARE(ImagesTab(*window), QStringList({"pnlImageFrame0a0 Boa"}));
-        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame10@0 Boa"}));
+        QCOMPARE(ImagesTab(*window), QStringList({"PictureFrame0a0 Boa"}));
+        QCOMPARE(Strip(*window), QStringList({"PictureFrame10@0 Boa"}));
 
         // Closing frees the gene set only after every frame is gone.
         window->close();
@@ -278,13 +280,13 @@ private slots:
     void RestoreDefaultsBringsBackSerpentia() {
         TWindowFixture fixture;
         auto window = fixture.StartBesideBoas();
-        Select(window->lvLocusList, 3);
-        window->BtnDeleteLocus->click();
-        window->rgCombi->SetItemIndex(0);
-        window->btnRestoreDefaults->click();
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 3);
+        Find<QToolButton>(*window, "DeleteLocusButton")->click();
+        Find<TRadioGroup>(*window, "CombiChoice")->SetItemIndex(0);
+        Find<QToolButton>(*window, "RestoreDefaultsButton")->click();
         QCOMPARE(window->LocusList().Count(), 10);
-        QCOMPARE(Rows(window->lvLocusList)[3], QString("Caramel"));
-        QCOMPARE(window->rgCombi->ItemIndex(), 1);
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "LocusListView"))[3], QString("Caramel"));
+        QCOMPARE(Find<TRadioGroup>(*window, "CombiChoice")->ItemIndex(), 1);
         QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), DefaultGeneSetText());
 
         // Asked first; with another set selected, its work is saved before it is read again.
@@ -293,11 +295,11 @@ private slots:
         const std::string edited = "[LOCUS]\r\n0=Edited by hand\r\n";
         fixture.Folder.Write("Serpentia.INI", edited);
         fixture.AnswerYes = false;
-        window->btnRestoreDefaults->click();
+        Find<QToolButton>(*window, "RestoreDefaultsButton")->click();
         QCOMPARE(fixture.Folder.Read("Serpentia.INI"), edited);
         fixture.AnswerYes = true;
-        window->btnRestoreDefaults->click();
-        QCOMPARE(Rows(window->lvLocusList), QStringList({"Boa", "Sand"}));
+        Find<QToolButton>(*window, "RestoreDefaultsButton")->click();
+        QCOMPARE(Rows(Find<QTreeWidget>(*window, "LocusListView")), QStringList({"Boa", "Sand"}));
         QCOMPARE(fixture.Folder.Read("Serpentia.INI"), DefaultGeneSetText());
         QCOMPARE(fixture.Questions.size(), 3);
         for (const char* file : {"GenericZygora.INI", "Serpentia.INI"})

@@ -1,7 +1,7 @@
 // What a breeder may bring to the window: a pairing file that is no pairing, a damaged or unreadable
 // gene-set file. The window reports, never crashes, and never saves over a file it could not read.
 
-#include "ui/RadioGroup.h"
+#include "ui/kit/RadioGroup.h"
 
 #include "WindowFixture.h"
 
@@ -28,11 +28,11 @@ private slots:
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
         // Which files are no pairing is the file layer's to say; the window then keeps the fields.
-        window->Edit1->setText("+a");
-        window->Edit2->setText("aa");
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("aa");
         fixture.Folder.Write("three.zyg", "aa\r\n++\r\nee\r\n");
         fixture.AnswerFile("three.zyg");
-        window->miLoadGeneSet->trigger();
+        Find<QAction>(*window, "LoadCalculationAction")->trigger();
         QCOMPARE(Pairing(*window), QString("+a x aa"));
     }
 
@@ -42,23 +42,23 @@ private slots:
         WriteGiant(fixture.Folder, "Boas.INI");
         fixture.Folder.Write("Damaged.INI", "[Statistics]\r\nLocusCount=2000000000\r\nCombiCount=-3\r\n");
         auto window = fixture.Start();
-        PickEntry(Selectors(window->sbMale)[0], 2);
+        PickEntry(Selectors(*window, "MaleSelectors")[0], 2);
         PickGeneSet(*window, "Boas");
         QCOMPARE(fixture.Messages, QStringList({TooLarge(fixture.Folder, "Boas.INI")}));
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
-        QCOMPARE(window->IniFile(), std::string("Serpentia"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Serpentia"));
+        QCOMPARE(window->GeneSetName(), std::string("Serpentia"));
         QCOMPARE(window->LocusList().Count(), 10);
-        QCOMPARE(window->Edit1->text(), QString("aa"));
+        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("aa"));
         // A damaged set, by contrast, loads as far as it can and is named.
         PickGeneSet(*window, "Damaged");
-        QCOMPARE(window->IniFile(), std::string("Damaged"));
+        QCOMPARE(window->GeneSetName(), std::string("Damaged"));
         QCOMPARE(window->LocusList().Count(), 0);
         QVERIFY(fixture.Messages.last().contains(QString::fromStdString(fixture.Folder.File("Damaged.INI"))));
         QCOMPARE(std::filesystem::file_size(fixture.Folder.File("Boas.INI")), std::uintmax_t(300) << 20);
         // Once it can be read again, the file is its set's own like any other: read, changed, saved.
         fixture.Folder.Write("Boas.INI", BoasSet);
         PickGeneSet(*window, "Boas");
-        window->rgRatio->SetItemIndex(1);
+        Find<TRadioGroup>(*window, "RatioChoice")->SetItemIndex(1);
         window->close();
         QVERIFY(fixture.Folder.Read("Boas.INI").find("RatioIndex=1") != std::string::npos);
 
@@ -70,7 +70,7 @@ private slots:
         window = second.Start();
         QCOMPARE(second.Messages, QStringList({TooLarge(second.Folder, "GenericZygora.INI")}));
         QCOMPARE(window->LocusList().Count(), 0);
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString());
         window->close();
         QCOMPARE(second.Messages.size(), 1);
         QCOMPARE(std::filesystem::file_size(second.Folder.File("GenericZygora.INI")), std::uintmax_t(300)

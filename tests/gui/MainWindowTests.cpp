@@ -1,14 +1,14 @@
 #include "calc/Calculation.h"
 #include "storage/GeneSetFile.h"
 #include "storage/ShippedGeneSets.h"
-#include "ui/ApplicationFolder.h"
-#include "ui/ClutchView.h"
-#include "ui/GridModel.h"
-#include "ui/RadioGroup.h"
-#include "ui/uFrmEditCombi.h"
-#include "ui/uFrmEditGene.h"
-#include "ui/uFrmEditIniFileName.h"
-#include "ui/uFrmEditLocus.h"
+#include "ui/calculation/ClutchView.h"
+#include "ui/calculation/GridModel.h"
+#include "ui/genes/CombiDialog.h"
+#include "ui/genes/GeneDialogs.h"
+#include "ui/genes/LocusDialog.h"
+#include "ui/kit/RadioGroup.h"
+#include "ui/window/ApplicationFolder.h"
+#include "ui/window/NewGeneSetDialog.h"
 
 #include "WindowFixture.h"
 
@@ -47,17 +47,17 @@ TGeneSet ReadSet(const std::string& path) {
 
 // "New" with `name` typed into its dialog, starting from the shipped set `startFrom` when one is named;
 // `cancelAfter` closes a dialog that refused the name.
-void NewGeneSet(TfrmMain& window, const QString& name, bool cancelAfter = false,
+void NewGeneSet(TMainWindow& window, const QString& name, bool cancelAfter = false,
                 const QString& startFrom = {}) {
-    WhenDialogShows<TfrmEditIniFileName>([name, cancelAfter, startFrom](TfrmEditIniFileName& dialog) {
-        dialog.edInput->setText(name);
+    WhenDialogShows<TNewGeneSetDialog>([name, cancelAfter, startFrom](TNewGeneSetDialog& dialog) {
+        dialog.SetNameEdit->setText(name);
         if (!startFrom.isEmpty())
-            dialog.cbxStartFrom->setCurrentText(startFrom);
-        dialog.btnOK->click();
+            dialog.StartFromSelector->setCurrentText(startFrom);
+        dialog.OkButton->click();
         if (cancelAfter)
-            dialog.btnCancel->click();
+            dialog.CancelButton->click();
     });
-    window.btnNewIniFile->click();
+    Find<QPushButton>(window, "NewGeneSetButton")->click();
 }
 
 // What a breeder sees of a widget, in the coordinates of its window: its rectangle cut by every parent's.
@@ -107,16 +107,17 @@ private slots:
     void FirstStartTakesTheSetTheSelectorShows() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        QCOMPARE(window->pcMain->currentWidget(), window->tsCalc);
+        QCOMPARE(Find<QTabWidget>(*window, "MainTabs")->currentWidget(),
+                 Find<QWidget>(*window, "CalculationTab"));
         QCOMPARE(window->width(), 906);
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("serpentia"));
-        QCOMPARE(int(Selectors(window->sbMale).size()), 10);
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("serpentia"));
+        QCOMPARE(int(Selectors(*window, "MaleSelectors").size()), 10);
         QVERIFY(fixture.Messages.isEmpty());
 
         window->close();
         const std::string saved = fixture.Folder.Read("Serpentia.INI");
         QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), saved);
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string("serpentia"));
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Name, std::string("serpentia"));
     }
 
     // An installed program cannot write its own folder: its first start in the user's folder places
@@ -148,25 +149,25 @@ private slots:
         TWindowFixture fixture;
         auto window = fixture.Start();
         QCOMPARE(window->LocusList().Count(), 0);
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
-        window->btnClearAllClick();
-        QCOMPARE(window->Edit1->text(), QString());
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString());
+        Find<QToolButton>(*window, "ClearAllButton")->click();
+        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString());
         // The first name in the list is not the set in memory.
         NewGeneSet(*window, "Boas");
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString());
         window->close();
         QCOMPARE(fixture.Folder.EntryCount(), 2);
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).IniFile, std::string());
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Name, std::string());
     }
 
     void TheSelectorNamesOnlyTheSetInMemory() {
         TWindowFixture fixture;
         fixture.Folder.Write("Boas.INI", "[Statistics]\r\nLocusCount=1\r\n[LOCUS]\r\n0=Boa\r\n");
         auto window = fixture.Start();
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString());
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString());
         PickGeneSet(*window, "Boas");
         QCOMPARE(window->LocusList().Count(), 1);
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Boas"));
     }
 
     void StartFromTheMainSettingsFileRestoresWindowAndSelection() {
@@ -182,64 +183,65 @@ private slots:
         boas.replace(boas.find("LocusCount=10"), 13, "LocusCount=1");
         fixture.Folder.Write("Boas.INI", boas);
         auto window = fixture.Start();
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Boas"));
         QCOMPARE(window->LocusList().Count(), 10);
         QCOMPARE(window->pos(), QPoint(100, 60));
         QCOMPARE(window->size(), QSize(700, 500));
-        QCOMPARE(window->rgRatio->ItemIndex(), 1);
-        QCOMPARE(window->rgPheno->ItemIndex(), -1);
-        QCOMPARE(window->Edit1->text(), QString("AAee"));
-        QCOMPARE(Selectors(window->sbFemale)[0]->currentText(), QString("+a het. Amel"));
-        QCOMPARE(window->reResult->toPlainText(),
+        QCOMPARE(Find<TRadioGroup>(*window, "RatioChoice")->ItemIndex(), 1);
+        QCOMPARE(Find<TRadioGroup>(*window, "PhenotypeChoice")->ItemIndex(), -1);
+        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("AAee"));
+        QCOMPARE(Selectors(*window, "FemaleSelectors")[0]->currentText(), QString("+a het. Amel"));
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
                  Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, "."})));
     }
 
     void SelectorsBuildTheSelectionStrings() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        auto male = Selectors(window->sbMale);
+        auto male = Selectors(*window, "MaleSelectors");
         PickEntry(male[0], 2);
         QCOMPARE(Pairing(*window), QString("aa x ++"));
 
         male[3]->lineEdit()->clear();
         QTest::keyClicks(male[3]->lineEdit(), "d");
-        QCOMPARE(window->Edit1->text(), QString("aa++++d") + QString("++").repeated(6));
+        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(),
+                 QString("aa++++d") + QString("++").repeated(6));
         QTest::keyClicks(male[3]->lineEdit(), "d Caramel");
         QCOMPARE(Pairing(*window), QString("aadd x ++++"));
 
-        window->btnClearAll->click();
+        Find<QToolButton>(*window, "ClearAllButton")->click();
         QCOMPARE(Pairing(*window), QString(" x "));
         QCOMPARE(male[0]->currentText(), QString("++ Normal"));
 
-        window->Edit1->setText("aa++");
-        window->Edit2->setText("+a+b");
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("aa++");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a+b");
         window->RestoreParentSelection();
-        male = Selectors(window->sbMale);
-        const auto female = Selectors(window->sbFemale);
+        male = Selectors(*window, "MaleSelectors");
+        const auto female = Selectors(*window, "FemaleSelectors");
         QCOMPARE(male[0]->currentText(), QString("aa Amelanistic"));
         QCOMPARE(male[1]->currentText(), QString("++ Normal"));
         QCOMPARE(female[1]->currentText(), QString("+b het. Anery"));
 
         // A rebuild (here: a locus deleted) shows the pairing of the fields, and the next pick keeps it.
-        Select(window->lvLocusList, 9);
-        window->BtnDeleteLocus->click();
-        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("aa Amelanistic"));
-        PickEntry(Selectors(window->sbFemale)[2], 2);
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 9);
+        Find<QToolButton>(*window, "DeleteLocusButton")->click();
+        QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(), QString("aa Amelanistic"));
+        PickEntry(Selectors(*window, "FemaleSelectors")[2], 2);
         QCOMPARE(Pairing(*window), QString("aa++++ x +a+b+c"));
     }
 
     void CalculationOnScreenIsTheCalculationsOwn() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        window->Edit1->setText("+a+e");
-        window->Edit2->setText("aaee");
-        window->rgRatio->SetItemIndex(1);
-        window->rgPossible->SetItemIndex(1);
-        window->btnCalc->click();
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a+e");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("aaee");
+        Find<TRadioGroup>(*window, "RatioChoice")->SetItemIndex(1);
+        Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
+        Find<QToolButton>(*window, "CalculateButton")->click();
         const TCalcResult expected = CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 0, 1, "."});
-        QCOMPARE(window->reResult->toPlainText(), Report(expected));
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), Report(expected));
 
-        const auto* grid = static_cast<const TGridModel*>(window->sgResult->model());
+        const auto* grid = static_cast<const TGridModel*>(Find<QTableView>(*window, "GridView")->model());
         QCOMPARE(grid->rowCount(), 4);
         QCOMPARE(grid->columnCount(), 1);
         for (int row = 0; row <= 4; ++row)
@@ -247,18 +249,19 @@ private slots:
                 QCOMPARE(grid->CellText(column, row), QString::fromStdString(expected.CellText(column, row)));
         QCOMPARE(grid->headerData(0, Qt::Vertical, Qt::DisplayRole).toString(), QString("++"));
 
-        window->rgPheno->SetItemIndex(1);
-        emit window->rgPheno->Click();
-        QCOMPARE(window->reResult->toPlainText(),
+        Find<TRadioGroup>(*window, "PhenotypeChoice")->SetItemIndex(1);
+        emit Find<TRadioGroup>(*window, "PhenotypeChoice")->Click();
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
                  Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, "."})));
 
         QString tooLarge;
         for (char allele = 'a'; allele <= 'z'; ++allele)
             tooLarge += QString("+") + allele;
-        window->Edit1->setText(tooLarge + "+A");
-        window->btnCalc->click();
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText(tooLarge + "+A");
+        Find<QToolButton>(*window, "CalculateButton")->click();
         QVERIFY(window->Result()->Refused());
-        QCOMPARE(window->reResult->toPlainText(), QString::fromStdString(window->Result()->RefusalMessage()));
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
+                 QString::fromStdString(window->Result()->RefusalMessage()));
     }
 
     void ClutchViewFollowsTheReportTheEggsAndTheSelection() {
@@ -266,14 +269,14 @@ private slots:
         auto window = fixture.StartOnDefaultSet();
         window->LocusList()[0]->Genes()[1]->HealthNote = "wobble";
         window->LocusList()[0]->Genes()[2]->Lethal = true;
-        window->Edit1->setText("+a");
-        window->Edit2->setText("+a");
-        window->rgPossible->SetItemIndex(1);
-        window->btnCalc->click();
-        const TClutchModel& clutch = window->pnlClutch->Model();
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a");
+        Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        const TClutchModel& clutch = Find<TClutchView>(*window, "ClutchView")->Model();
         const TCalcResult& result = *window->Result();
         QCOMPARE(clutch.rowCount(), 2);
-        QCOMPARE(window->pnlClutch->tvClutch->verticalHeader()->count(), 2);
+        QCOMPARE(Find<QTableView>(*window, "ClutchTable")->verticalHeader()->count(), 2);
         const auto cell = [&clutch](int row, int column, int role = Qt::DisplayRole) {
             return clutch.data(clutch.index(row, column), role);
         };
@@ -284,7 +287,7 @@ private slots:
         QCOMPARE(cell(1, TClutchModel::ShareColumn, TClutchModel::ShareRole).toDouble(), 2.0 / 3);
         // The bar fills that share of the room beside its text.
         window->show();
-        QTableView* table = window->pnlClutch->tvClutch;
+        auto* table = Find<QTableView>(*window, "ClutchTable");
         const QImage shot = table->viewport()->grab().toImage();
         const QRect shareCell = table->visualRect(clutch.index(1, TClutchModel::ShareColumn));
         int bar = 0, room = 0;
@@ -303,17 +306,19 @@ private slots:
         QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("3.0"));
         QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("96.8%"));
         // The field is named by its label, for screen readers too.
-        QCOMPARE(QAccessible::queryAccessibleInterface(window->pnlClutch->spnEggs)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(Find<QSpinBox>(*window, "EggsSpin"))
+                     ->text(QAccessible::Name),
                  QString("Eggs"));
-        window->pnlClutch->spnEggs->setValue(2);
+        Find<QSpinBox>(*window, "EggsSpin")->setValue(2);
         QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("0.5"));
         QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("43.8%"));
-        window->pnlClutch->tvClutch->selectAll();
-        QCOMPARE(window->pnlClutch->lblClutchChance->text(),
+        Find<QTableView>(*window, "ClutchTable")->selectAll();
+        QCOMPARE(Find<QLabel>(*window, "ClutchChanceLabel")->text(),
                  QString("Normal or het. Amel: 93.8% in a clutch of 2"));
 
         // The grid strikes through the cell of the lethal aa only.
-        const TGridModel& grid = *static_cast<const TGridModel*>(window->sgResult->model());
+        const TGridModel& grid =
+            *static_cast<const TGridModel*>(Find<QTableView>(*window, "GridView")->model());
         for (int row = 0; row < 2; ++row)
             for (int column = 0; column < 2; ++column)
                 QCOMPARE(grid.data(grid.index(row, column), Qt::FontRole).value<QFont>().strikeOut(),
@@ -323,16 +328,16 @@ private slots:
     void SwitchingSavesTheOutgoingSetAndLoadsThePickedOne() {
         TWindowFixture fixture;
         auto window = fixture.StartBesideBoas();
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
-        PickEntry(Selectors(window->sbMale)[0], 1);
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Serpentia"));
+        PickEntry(Selectors(*window, "MaleSelectors")[0], 1);
 
-        window->cbxSelectIniFile->setEditText("BOAS");
-        window->cbxSelectIniFile->lineEdit()->setFocus();
-        QTest::keyClick(window->cbxSelectIniFile->lineEdit(), Qt::Key_Return);
-        QCOMPARE(window->IniFile(), std::string("Boas"));
+        Find<QComboBox>(*window, "GeneSetSelector")->setEditText("BOAS");
+        Find<QComboBox>(*window, "GeneSetSelector")->lineEdit()->setFocus();
+        QTest::keyClick(Find<QComboBox>(*window, "GeneSetSelector")->lineEdit(), Qt::Key_Return);
+        QCOMPARE(window->GeneSetName(), std::string("Boas"));
         QCOMPARE(window->LocusList().Count(), 1);
-        QCOMPARE(window->Edit1->text(), QString("bb"));
-        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("bb Boa"));
+        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("bb"));
+        QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(), QString("bb Boa"));
         QCOMPARE(ReadSet(fixture.Folder.File("Serpentia.INI")).Male, std::string("+a"));
         QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Male, std::string("+a"));
 
@@ -341,29 +346,29 @@ private slots:
         PickGeneSet(*window, "Boas");
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->cbxSelectIniFile->lineEdit()->setFocus();
-        window->cbxSelectIniFile->setEditText("Serpentia");
-        window->Edit1->setFocus();
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+        Find<QComboBox>(*window, "GeneSetSelector")->lineEdit()->setFocus();
+        Find<QComboBox>(*window, "GeneSetSelector")->setEditText("Serpentia");
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setFocus();
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Boas"));
         QCOMPARE(window->LocusList().Count(), 1);
         QCOMPARE(fixture.Folder.Read("Boas.INI"), boas);
 
         for (const char* refused : {"../Serpentia", "GENERICZYGORA"}) {
-            window->cbxSelectIniFile->setEditText(refused);
-            emit window->cbxSelectIniFile->lineEdit()->returnPressed();
+            Find<QComboBox>(*window, "GeneSetSelector")->setEditText(refused);
+            emit Find<QComboBox>(*window, "GeneSetSelector")->lineEdit()->returnPressed();
         }
         QCOMPARE(fixture.Messages.size(), 2);
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Boas"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Boas"));
     }
 
     void NewCopiesTheSetUnderAFreshName() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
         NewGeneSet(*window, "Boas.INI");
-        QCOMPARE(window->cbxSelectIniFile->itemText(0), QString("Boas"));
-        QCOMPARE(window->cbxSelectIniFile->currentText(), QString("serpentia"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->itemText(0), QString("Boas"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("serpentia"));
         const TGeneSet copy = ReadSet(fixture.Folder.File("Boas.INI"));
-        QCOMPARE(copy.IniFile, std::string("Boas"));
+        QCOMPARE(copy.Name, std::string("Boas"));
         QCOMPARE(copy.LocusList.Count(), 10);
 
         NewGeneSet(*window, "", true);
@@ -378,37 +383,37 @@ private slots:
                               "settings file"}));
         QVERIFY(fixture.Messages[2].startsWith("\"../escape\" cannot be the name of a gene set"));
         QCOMPARE(fixture.Folder.EntryCount(), 2);
-        QCOMPARE(window->cbxSelectIniFile->count(), 2);
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->count(), 2);
 
         NewGeneSet(*window, "Pythons", false, "Ball Python");
         TGeneSet ballPython;
         LoadGeneSetText(ShippedGeneSetText("Ball Python").value(), ballPython, "Ball Python.INI");
         PickGeneSet(*window, "Pythons");
         QCOMPARE(window->LocusList()[0]->Name, ballPython.LocusList[0]->Name);
-        QCOMPARE(window->IniFile(), std::string("Pythons"));
+        QCOMPARE(window->GeneSetName(), std::string("Pythons"));
     }
 
     void PairingsAreSavedAndLoaded() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        PickEntry(Selectors(window->sbMale)[0], 2);
+        PickEntry(Selectors(*window, "MaleSelectors")[0], 2);
         fixture.AnswerFile("pair.zyg");
-        window->miSaveSelection->trigger();
+        Find<QAction>(*window, "SaveCalculationAction")->trigger();
         QCOMPARE(fixture.Folder.Read("pair.zyg"), std::string("aa\r\n++\r\n"));
 
-        window->btnClearAll->click();
+        Find<QToolButton>(*window, "ClearAllButton")->click();
         fixture.AnswerFile("pair.zyg");
-        window->miLoadGeneSet->trigger();
-        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("aa Amelanistic"));
-        QCOMPARE(window->CurrentGeneSet(), fixture.Folder.File("pair.zyg"));
+        Find<QAction>(*window, "LoadCalculationAction")->trigger();
+        QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(), QString("aa Amelanistic"));
+        QCOMPARE(window->PairingFile(), fixture.Folder.File("pair.zyg"));
 
         // A file that cannot be read is reported and still recorded as the pairing loaded last.
         fixture.AnswerFile("gone.zyg");
-        window->miLoadGeneSet->trigger();
+        Find<QAction>(*window, "LoadCalculationAction")->trigger();
         QCOMPARE(fixture.Messages.size(), 1);
-        window->miLoadGeneSet->trigger();
+        Find<QAction>(*window, "LoadCalculationAction")->trigger();
         window->close();
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).CurrentGeneSet,
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).PairingFile,
                  fixture.Folder.File("gone.zyg"));
     }
 
@@ -417,48 +422,52 @@ private slots:
     void PossibleHetsEggsAndTheClutchViewChoiceAreKept() {
         TWindowFixture fixture;
         auto window = fixture.StartBesideBoas();
-        window->rgCombi->SetItemIndex(0);
-        window->rgPossible->SetItemIndex(1);
-        QComboBox* male = Selectors(window->sbMale)[0];
+        Find<TRadioGroup>(*window, "CombiChoice")->SetItemIndex(0);
+        Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
+        QComboBox* male = Selectors(*window, "MaleSelectors")[0];
         PickEntry(male, male->findText("+a 66% poss. het. Amelanistic"));
-        PickEntry(Selectors(window->sbFemale)[0], 1);
+        PickEntry(Selectors(*window, "FemaleSelectors")[0], 1);
         const QString expected =
             Report(CalculateOnDefaultSet("+a", "+a", {0, 0, 0, 1, "."}, {{{"+a", 66}}, {}}));
-        QCOMPARE(window->reResult->toPlainText(), expected);
-        QCOMPARE(window->lblMalePossible->text(), QString("possible hets: +a 66%"));
-        QVERIFY(window->lblFemalePossible->isHidden() && !window->lblGridNote->isHidden());
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Find<QLabel>(*window, "MalePossibleHetsLabel")->text(), QString("possible hets: +a 66%"));
+        QVERIFY(Find<QLabel>(*window, "FemalePossibleHetsLabel")->isHidden() &&
+                !Find<QLabel>(*window, "GridNote")->isHidden());
 
-        window->pnlClutch->spnEggs->setValue(20);
+        Find<QSpinBox>(*window, "EggsSpin")->setValue(20);
         PickGeneSet(*window, "Boas");
-        QCOMPARE(window->pnlClutch->spnEggs->value(), 12);
+        QCOMPARE(Find<QSpinBox>(*window, "EggsSpin")->value(), 12);
         PickGeneSet(*window, "Serpentia");
-        QCOMPARE(window->pnlClutch->spnEggs->value(), 20);
+        QCOMPARE(Find<QSpinBox>(*window, "EggsSpin")->value(), 20);
         QVERIFY(fixture.Folder.Read("Boas.INI").find("ClutchSize") == std::string::npos);
-        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("+a 66% poss. het. Amelanistic"));
-        QCOMPARE(window->reResult->toPlainText(), expected);
+        QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(),
+                 QString("+a 66% poss. het. Amelanistic"));
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), expected);
 
         fixture.AnswerFile("pair.zyg");
-        window->miSaveSelection->trigger();
+        Find<QAction>(*window, "SaveCalculationAction")->trigger();
         QCOMPARE(fixture.Folder.Read("pair.zyg"), std::string("+a\r\n+a\r\n+a:66\r\n\r\n"));
-        PickEntry(Selectors(window->sbMale)[0], 1);
-        QVERIFY(window->lblMalePossible->isHidden() && window->lblGridNote->isHidden());
+        PickEntry(Selectors(*window, "MaleSelectors")[0], 1);
+        QVERIFY(Find<QLabel>(*window, "MalePossibleHetsLabel")->isHidden() &&
+                Find<QLabel>(*window, "GridNote")->isHidden());
         fixture.AnswerFile("pair.zyg");
-        window->miLoadGeneSet->trigger();
-        QCOMPARE(window->reResult->toPlainText(), expected);
-        QCOMPARE(Selectors(window->sbMale)[0]->currentText(), QString("+a 66% poss. het. Amelanistic"));
+        Find<QAction>(*window, "LoadCalculationAction")->trigger();
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(),
+                 QString("+a 66% poss. het. Amelanistic"));
 
         // Typing the gene out of the field takes its chance with it.
-        window->Edit1->clear();
-        QTest::keyClicks(window->Edit1, "+a");
-        QVERIFY(window->lblMalePossible->isHidden());
+        Find<QLineEdit>(*window, "MaleCodesEdit")->clear();
+        QTest::keyClicks(Find<QLineEdit>(*window, "MaleCodesEdit"), "+a");
+        QVERIFY(Find<QLabel>(*window, "MalePossibleHetsLabel")->isHidden());
 
-        window->chkClutchView->setChecked(false);
+        Find<QCheckBox>(*window, "ClutchViewCheck")->setChecked(false);
         window->close();
         QVERIFY(fixture.Folder.Read("GenericZygora.INI").find("ClutchView=0") != std::string::npos);
         QVERIFY(fixture.Folder.Read("Serpentia.INI").find("ClutchView") == std::string::npos);
         window = fixture.Start();
-        QVERIFY(!window->chkClutchView->isChecked());
-        window->chkClutchView->setChecked(true);
+        QVERIFY(!Find<QCheckBox>(*window, "ClutchViewCheck")->isChecked());
+        Find<QCheckBox>(*window, "ClutchViewCheck")->setChecked(true);
         window->close();
         QVERIFY(fixture.Folder.Read("GenericZygora.INI").find("ClutchView") == std::string::npos);
     }
@@ -487,24 +496,25 @@ private slots:
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
         // The possible-het label and the grid's note shown too.
-        QComboBox* amel = Selectors(window->sbMale)[0];
+        QComboBox* amel = Selectors(*window, "MaleSelectors")[0];
         PickEntry(amel, amel->findText("+a 66% poss. het. Amelanistic"));
-        for (int tab = 0; tab < window->pcMain->count(); ++tab) {
-            window->pcMain->setCurrentIndex(tab);
+        for (int tab = 0; tab < Find<QTabWidget>(*window, "MainTabs")->count(); ++tab) {
+            Find<QTabWidget>(*window, "MainTabs")->setCurrentIndex(tab);
             QCOMPARE(ControlsOverOthers(window.get()), QStringList());
         }
         // The line of possible hets reads as the field's own, directly under it.
-        QCOMPARE(window->lblMalePossible->geometry().top(), window->Edit1->geometry().bottom() + 1);
-        TfrmEditLocus locus(window.get());
+        QCOMPARE(Find<QLabel>(*window, "MalePossibleHetsLabel")->geometry().top(),
+                 Find<QLineEdit>(*window, "MaleCodesEdit")->geometry().bottom() + 1);
+        TLocusDialog locus(window.get());
         locus.SetLocus(window->LocusList()[0]);
         TGene gene('?', '?', "New gene");
-        TfrmAddGene newGene(window.get(), window->LocusList());
+        TAddGeneDialog newGene(window.get(), window->LocusList());
         newGene.SetGene(&gene);
-        TfrmEditGene editGene(window.get(), window->LocusList());
+        TEditGeneDialog editGene(window.get(), window->LocusList());
         editGene.SetGene(window->LocusList()[0]->Genes()[1]);
-        TfrmEditCombi combi(window.get(), window->LocusList());
+        TCombiDialog combi(window.get(), window->LocusList());
         combi.SetCombi(window->CombiList()[0]);
-        TfrmEditIniFileName newSet(window.get());
+        TNewGeneSetDialog newSet(window.get());
         for (QDialog* dialog :
              std::initializer_list<QDialog*>{&locus, &newGene, &editGene, &combi, &newSet}) {
             QCOMPARE(ControlsOverOthers(dialog), QStringList());
@@ -516,16 +526,17 @@ private slots:
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
         if (QPrinterInfo::defaultPrinter().isNull()) {
-            window->ToolButton1->click();
+            Find<QToolButton>(*window, "PrintButton")->click();
             QCOMPARE(fixture.Messages, QStringList({"There is no default printer currently selected"}));
         }
 
-        QVERIFY(!window->Image1->pixmap().isNull());
+        QVERIFY(!Find<QLabel>(*window, "AboutPicture")->pixmap().isNull());
         TCapturedMail mail;
         QDesktopServices::setUrlHandler("mailto", &mail, "Open");
-        QTest::mouseClick(window->lbEmail, Qt::LeftButton);
+        auto* contact = Find<QLabel>(*window, "ContactLabel");
+        QTest::mouseClick(contact, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler("mailto");
-        QCOMPARE(mail.Urls, QList<QUrl>({QUrl("mailto:" + window->lbEmail->text())}));
+        QCOMPARE(mail.Urls, QList<QUrl>({QUrl("mailto:" + contact->text())}));
     }
 };
 

@@ -1,7 +1,7 @@
 #include "storage/JpegFile.h"
-#include "ui/ClutchView.h"
-#include "ui/Pictures.h"
-#include "ui/RadioGroup.h"
+#include "ui/calculation/ClutchView.h"
+#include "ui/kit/Pictures.h"
+#include "ui/kit/RadioGroup.h"
 
 #include "WindowFixture.h"
 
@@ -28,22 +28,22 @@ void MakeImgFolder(const TWindowFixture& fixture) {
 }
 
 // The picture file a new picture of `name` is stored in, named after the gene set the selector shows.
-std::string PictureOf(const TWindowFixture& fixture, const TfrmMain& window, const std::string& name) {
+std::string PictureOf(const TWindowFixture& fixture, const TMainWindow& window, const std::string& name) {
     return fixture.Folder.File("Img/" + window.SelectedGeneSet() + "-" + name + ".jpg");
 }
 
-TpnlImageFrame* Frame(const QScrollArea* box, const QString& name) {
-    return box->widget()->findChild<TpnlImageFrame*>(name);
+TPictureFrame* Frame(const QScrollArea* box, const QString& name) {
+    return box->widget()->findChild<TPictureFrame*>(name);
 }
 
-QSize Shown(const TpnlImageFrame* frame) {
-    return frame->Image->pixmap().size();
+QSize Shown(const TPictureFrame* frame) {
+    return frame->PictureLabel->pixmap().size();
 }
 
 // Picks `path` in the picture dialog of the frame.
-void Pick(TWindowFixture& fixture, TpnlImageFrame* frame, const QString& path) {
+void Pick(TWindowFixture& fixture, TPictureFrame* frame, const QString& path) {
     fixture.FileAnswers << path;
-    frame->btnImage->click();
+    frame->PictureButton->click();
 }
 
 } // namespace
@@ -61,9 +61,9 @@ private slots:
         // Combinations newest first, then the picture-bearing genes, last locus and last gene first.
         const QStringList tab = ImagesTab(*window);
         QCOMPARE(tab.size(), 27);
-        QCOMPARE(tab.mid(12, 3), QStringList({"pnlImageFrameCombi0 Amber", "pnlImageFrame9a0 Sunkissed",
-                                              "pnlImageFrame8a4 MotleyXStripe"}));
-        QCOMPARE(tab.mid(25), QStringList({"pnlImageFrame0a4 Ultra", "pnlImageFrame0a2 Amelanistic"}));
+        QCOMPARE(tab.mid(12, 3), QStringList({"PictureFrameCombi0 Amber", "PictureFrame9a0 Sunkissed",
+                                              "PictureFrame8a4 MotleyXStripe"}));
+        QCOMPARE(tab.mid(25), QStringList({"PictureFrame0a4 Ultra", "PictureFrame0a2 Amelanistic"}));
 
         // The strip shows the first locus, then the Images tab is built; each reads its files, a damaged
         // one is named once in the run, and a picture that is missing is no fault.
@@ -72,47 +72,49 @@ private slots:
                  QStringList({QString::fromStdString("Cannot read picture \"" +
                                                      fixture.Folder.File("Img/Serpentia-Ultra.jpg") +
                                                      "\". JPEG error #53")}));
-        QVERIFY(Shown(Frame(window->sbxImages, "pnlImageFrame0a4")).isEmpty());
-        QVERIFY(Shown(Frame(window->sbxImages, "pnlImageFrame0a5")).isEmpty());
+        QVERIFY(Shown(Frame(Find<QScrollArea>(*window, "PicturesBox"), "PictureFrame0a4")).isEmpty());
+        QVERIFY(Shown(Frame(Find<QScrollArea>(*window, "PicturesBox"), "PictureFrame0a5")).isEmpty());
         // A photograph is kept only as large as the frame shows it, in its own proportions, from the
         // top-left corner of the panel.
-        const TpnlImageFrame* amel = Frame(window->sbxImages, "pnlImageFrame0a2");
-        QCOMPARE(amel->Image->size(), QSize(98, 98));
+        const TPictureFrame* amel = Frame(Find<QScrollArea>(*window, "PicturesBox"), "PictureFrame0a2");
+        QCOMPARE(amel->PictureLabel->size(), QSize(98, 98));
         QCOMPARE(Shown(amel), QSize(98, 65));
-        QCOMPARE(amel->Image->alignment(), Qt::AlignLeft | Qt::AlignTop);
-        QVERIFY(amel->Panel1->rect().contains(amel->Image->geometry()));
-        const QColor corner = amel->Image->pixmap().toImage().pixelColor(0, 0);
+        QCOMPARE(amel->PictureLabel->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        QVERIFY(amel->FramePanel->rect().contains(amel->PictureLabel->geometry()));
+        const QColor corner = amel->PictureLabel->pixmap().toImage().pixelColor(0, 0);
         QVERIFY(corner.red() > 230 && corner.green() < 30);
-        QCOMPARE(Shown(Frame(window->sbxImages2, "pnlImageFrame12")), QSize(98, 65));
+        QCOMPARE(Shown(Frame(Find<QScrollArea>(*window, "PictureStrip"), "PictureFrame12")), QSize(98, 65));
     }
 
     void TheStripShowsTheSelectedLocusOrCombination() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        window->pcMain->setCurrentWidget(window->tsIni);
+        Find<QTabWidget>(*window, "MainTabs")->setCurrentWidget(Find<QWidget>(*window, "GeneManagementTab"));
         window->resize(900, 600);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QWidget* strip = window->sbxImages2->widget();
-        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame12@0 Amelanistic", "pnlImageFrame14@222 Ultra",
-                                              "pnlImageFrame15@444 Ultramel"}));
+        QWidget* strip = Find<QScrollArea>(*window, "PictureStrip")->widget();
+        QCOMPARE(Strip(*window), QStringList({"PictureFrame12@0 Amelanistic", "PictureFrame14@222 Ultra",
+                                              "PictureFrame15@444 Ultramel"}));
         QCOMPARE(strip->width(), 4 * 234);
-        QCOMPARE(window->sbxImages2->horizontalScrollBar()->maximum(),
-                 4 * 234 - window->sbxImages2->viewport()->width());
+        QCOMPARE(Find<QScrollArea>(*window, "PictureStrip")->horizontalScrollBar()->maximum(),
+                 4 * 234 - Find<QScrollArea>(*window, "PictureStrip")->viewport()->width());
 
-        Select(window->lvCombiList, 11);
-        QCOMPARE(Strip(*window), QStringList({"pnlImageFrameCombi1@0 Snow"}));
-        QCOMPARE(Frame(window->sbxImages2, "pnlImageFrameCombi1")->Combi(), window->CombiList()[11]);
+        Select(Find<QTreeWidget>(*window, "CombiListView"), 11);
+        QCOMPARE(Strip(*window), QStringList({"PictureFrameCombi1@0 Snow"}));
+        QCOMPARE(Frame(Find<QScrollArea>(*window, "PictureStrip"), "PictureFrameCombi1")->Combi(),
+                 window->CombiList()[11]);
         QCOMPARE(strip->width(), 2 * 234);
-        Select(window->lvLocusList, 8);
-        QCOMPARE(Strip(*window), QStringList({"pnlImageFrame10@0 Motley", "pnlImageFrame13@222 Stripe",
-                                              "pnlImageFrame14@444 MotleyXStripe"}));
+        Select(Find<QTreeWidget>(*window, "LocusListView"), 8);
+        QCOMPARE(Strip(*window), QStringList({"PictureFrame10@0 Motley", "PictureFrame13@222 Stripe",
+                                              "PictureFrame14@444 MotleyXStripe"}));
 
         // A locus without pictures leaves the strip empty.
         TLocus* plain = window->LocusList().Add(std::make_unique<TLocus>("Plain"));
         plain->Genes().Add(std::make_unique<TGene>('+', '+', "Normal"));
         plain->Genes().Add(std::make_unique<TGene>('+', 'z', "het. Zebra"));
-        window->ShowLocusImages(plain);
+        Find<QToolButton>(*window, "RefreshButton")->click();
+        Select(Find<QTreeWidget>(*window, "LocusListView"), window->LocusList().Count() - 1);
         QCOMPARE(Strip(*window), QStringList());
         QCOMPARE(strip->width(), 234);
         // A shown window is closed before it is destroyed, as the application does.
@@ -123,7 +125,7 @@ private slots:
         TWindowFixture fixture;
         MakeImgFolder(fixture);
         auto window = fixture.StartOnDefaultSet();
-        TpnlImageFrame* frame = Frame(window->sbxImages2, "pnlImageFrame12");
+        TPictureFrame* frame = Frame(Find<QScrollArea>(*window, "PictureStrip"), "PictureFrame12");
         const std::string stored = PictureOf(fixture, *window, "Amelanistic");
 
         // A JPEG is copied as it is.
@@ -132,11 +134,11 @@ private slots:
         QCOMPARE(TTempFolder::ReadFile(stored), fixture.Folder.Read("orange.jpg"));
         QCOMPARE(Shown(frame), QSize(98, 58));
         // The clutch view finds it by a line's whole name, or by the one name in it that is no het's.
-        window->Edit1->setText("aa++");
-        window->Edit2->setText("aa+b");
-        window->rgPossible->SetItemIndex(1);
-        window->btnCalc->click();
-        const TClutchModel& clutch = window->pnlClutch->Model();
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("aa++");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("aa+b");
+        Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        const TClutchModel& clutch = Find<TClutchView>(*window, "ClutchView")->Model();
         QCOMPARE(clutch.rowCount(), 2);
         for (int row = 0; row < 2; ++row)
             QVERIFY(!clutch.data(clutch.index(row, 0), Qt::DecorationRole).value<QPixmap>().isNull());
@@ -156,7 +158,7 @@ private slots:
 
         // Cancel, a file that is no picture and a damaged JPEG change nothing.
         const std::string before = TTempFolder::ReadFile(stored);
-        frame->btnImage->click();
+        frame->PictureButton->click();
         fixture.Folder.Write("notes.png", "no picture at all");
         Pick(fixture, frame, QString::fromStdString(fixture.Folder.File("notes.png")));
         QVERIFY(fixture.Messages.last().startsWith(
@@ -169,9 +171,9 @@ private slots:
         QCOMPARE(Shown(frame), QSize(98, 65));
 
         // The Images tab shows it at its next rebuild, under the same name.
-        QVERIFY(Shown(Frame(window->sbxImages, "pnlImageFrame0a2")).isEmpty());
+        QVERIFY(Shown(Frame(Find<QScrollArea>(*window, "PicturesBox"), "PictureFrame0a2")).isEmpty());
         window->BuildImageFrames();
-        QCOMPARE(Shown(Frame(window->sbxImages, "pnlImageFrame0a2")), QSize(98, 65));
+        QCOMPARE(Shown(Frame(Find<QScrollArea>(*window, "PicturesBox"), "PictureFrame0a2")), QSize(98, 65));
     }
 };
 

@@ -3,8 +3,8 @@
 // is left, whichever step of a save fails, is the file layer's concern; its own tests try every step.
 #include "storage/FileIO.h"
 #include "storage/GeneSetFile.h"
-#include "ui/RadioGroup.h"
-#include "ui/uFrmEditIniFileName.h"
+#include "ui/kit/RadioGroup.h"
+#include "ui/window/NewGeneSetDialog.h"
 
 #include "WindowFixture.h"
 
@@ -44,9 +44,9 @@ QString CannotCreate(const std::string& path) {
 }
 
 // A window on the built-in set, in both its files, whose parent selection differs from theirs.
-std::unique_ptr<TfrmMain> StartChangedSerpentia(const TWindowFixture& fixture) {
+std::unique_ptr<TMainWindow> StartChangedSerpentia(const TWindowFixture& fixture) {
     auto window = fixture.StartBesideBoas();
-    PickEntry(Selectors(window->sbMale)[0], 2);
+    PickEntry(Selectors(*window, "MaleSelectors")[0], 2);
     return window;
 }
 
@@ -86,8 +86,8 @@ private slots:
             }
             QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, failing == 1 ? "GenericZygora.INI"
                                                                                         : "Serpentia.INI")}));
-            QCOMPARE(window->IniFile(), std::string("Serpentia"));
-            QCOMPARE(window->cbxSelectIniFile->currentText(), QString("Serpentia"));
+            QCOMPARE(window->GeneSetName(), std::string("Serpentia"));
+            QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Serpentia"));
             QCOMPARE(window->LocusList().Count(), 10);
             QCOMPARE(Pairing(*window), QString("aa x ++"));
             fixture.Messages.clear();
@@ -98,18 +98,18 @@ private slots:
     void NewAddsNoNameWhenItsSaveFails() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();
-        const int listed = window->cbxSelectIniFile->count();
-        WhenDialogShows<TfrmEditIniFileName>([](TfrmEditIniFileName& dialog) {
-            dialog.edInput->setText("Boas");
-            dialog.btnOK->click();
+        const int listed = Find<QComboBox>(*window, "GeneSetSelector")->count();
+        WhenDialogShows<TNewGeneSetDialog>([](TNewGeneSetDialog& dialog) {
+            dialog.SetNameEdit->setText("Boas");
+            dialog.OkButton->click();
         });
         {
             const TFailingSave fault(1);
-            window->btnNewIniFile->click();
+            Find<QPushButton>(*window, "NewGeneSetButton")->click();
         }
         QCOMPARE(fixture.Messages, QStringList({Unable(fixture.Folder, "Boas.INI")}));
-        QCOMPARE(window->cbxSelectIniFile->count(), listed);
-        QCOMPARE(window->cbxSelectIniFile->findText("Boas"), -1);
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->count(), listed);
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->findText("Boas"), -1);
     }
 
     // Where the writing stops is the file layer's; the window reloads nothing after a failure.
@@ -120,7 +120,7 @@ private slots:
         auto window = fixture.Start();
         {
             const TFailingSave fault(2);
-            window->btnRestoreDefaults->click();
+            Find<QToolButton>(*window, "RestoreDefaultsButton")->click();
         }
         QCOMPARE(fixture.Messages, QStringList({CannotCreate(fixture.Folder.File("Serpentia.INI"))}));
         QCOMPARE(window->LocusList().Count(), 1);
@@ -144,7 +144,7 @@ private slots:
         // The next run keeps the files as it found them.
         const std::string boas = fixture.Folder.Read("Boas.INI");
         window = fixture.Start();
-        window->rgRatio->SetItemIndex(1);
+        Find<TRadioGroup>(*window, "RatioChoice")->SetItemIndex(1);
         window->close();
         QCOMPARE(backup("Boas.INI"), boas);
 
@@ -152,7 +152,7 @@ private slots:
         std::filesystem::remove_all(fixture.Folder.File("Backup"));
         fixture.Folder.Write("Backup", "a file where the folder belongs");
         window = fixture.Start();
-        window->rgRatio->SetItemIndex(0);
+        Find<TRadioGroup>(*window, "RatioChoice")->SetItemIndex(0);
         window->close();
         QVERIFY(fixture.Folder.Read("Boas.INI").find("RatioIndex=0") != std::string::npos);
         QVERIFY(fixture.Messages.isEmpty());
@@ -170,20 +170,20 @@ private slots:
         old.save(QString::fromStdString(picture));
         const QString chosen = QString::fromStdString(fixture.Folder.File("chosen.png"));
         old.scaled(20, 10).save(chosen);
-        auto* frame = window->sbxImages2->widget()->findChild<TpnlImageFrame*>("pnlImageFrame12");
+        auto* frame = Find<TPictureFrame>(*window, "PictureFrame12");
         {
             const TFailingSave fault(1);
             fixture.FileAnswers << QString::fromStdString(pairing);
-            window->miSaveSelection->trigger();
+            Find<QAction>(*window, "SaveCalculationAction")->trigger();
         }
         {
             const TFailingSave fault(1);
             fixture.FileAnswers << chosen;
-            frame->btnImage->click();
+            frame->PictureButton->click();
         }
         QCOMPARE(fixture.Messages, QStringList({CannotCreate(pairing), CannotCreate(picture)}));
         // The picture control keeps the picture chosen, though it was not stored.
-        QCOMPARE(frame->Image->pixmap().size(), QSize(20, 10));
+        QCOMPARE(frame->PictureLabel->pixmap().size(), QSize(20, 10));
     }
 };
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "storage/DefaultGeneSet.h"
-#include "ui/FileDialogs.h"
-#include "ui/ShowMessage.h"
-#include "ui/uFrmMain.h"
-#include "ui/uPnlImageFrame.h"
+#include "ui/kit/FileDialogs.h"
+#include "ui/kit/ShowMessage.h"
+#include "ui/pictures/PictureFrame.h"
+#include "ui/window/MainWindow.h"
 
 #include "TempFolder.h"
 
@@ -101,14 +101,14 @@ public:
         WriteDefaultSet("GenericZygora.INI");
         WriteDefaultSet("Serpentia.INI");
     }
-    std::unique_ptr<TfrmMain> Start() const { return std::make_unique<TfrmMain>(Folder.Path()); }
+    std::unique_ptr<TMainWindow> Start() const { return std::make_unique<TMainWindow>(Folder.Path()); }
     // A first start on the built-in set, kept as "Serpentia.INI".
-    std::unique_ptr<TfrmMain> StartOnDefaultSet() const {
+    std::unique_ptr<TMainWindow> StartOnDefaultSet() const {
         WriteDefaultSet("Serpentia.INI");
         return Start();
     }
     // Started on the built-in set, with Boas listed beside it.
-    std::unique_ptr<TfrmMain> StartBesideBoas() const {
+    std::unique_ptr<TMainWindow> StartBesideBoas() const {
         WriteSerpentiaFolder();
         Folder.Write("Boas.INI", BoasSet);
         return Start();
@@ -140,8 +140,13 @@ template <typename T> void WhenDialogShows(std::function<void(T&)> drive) {
 }
 
 // The locus selectors of one parent, in locus order.
-inline QList<QComboBox*> Selectors(QScrollArea* box) {
-    return box->widget()->findChildren<QComboBox*>();
+inline QList<QComboBox*> Selectors(const QObject& window, const char* parent) {
+    return window.findChild<QScrollArea*>(parent)->widget()->findChildren<QComboBox*>();
+}
+
+// A control of the window, by its object name.
+template <typename T> T* Find(const QObject& window, const char* name) {
+    return window.findChild<T*>(name);
 }
 
 // Picks an entry of a drop-down list as the user does.
@@ -151,8 +156,9 @@ inline void PickEntry(QComboBox* list, int index) {
 }
 
 // Picks a listed gene set in the selector.
-inline void PickGeneSet(TfrmMain& window, const QString& name) {
-    PickEntry(window.cbxSelectIniFile, window.cbxSelectIniFile->findText(name));
+inline void PickGeneSet(TMainWindow& window, const QString& name) {
+    PickEntry(Find<QComboBox>(window, "GeneSetSelector"),
+              Find<QComboBox>(window, "GeneSetSelector")->findText(name));
 }
 
 // Makes `row` the only selected row of a list view.
@@ -177,26 +183,28 @@ inline QString SelectedRow(const QTreeWidget* list) {
 }
 
 // The parents as typed into the Male and Female fields.
-inline QString Pairing(const TfrmMain& window) {
-    return window.Edit1->text() + " x " + window.Edit2->text();
+inline QString Pairing(const TMainWindow& window) {
+    return Find<QLineEdit>(window, "MaleCodesEdit")->text() + " x " +
+           Find<QLineEdit>(window, "FemaleCodesEdit")->text();
 }
 
 // The Images tab from top to bottom: each frame's name and the name it shows.
-inline QStringList ImagesTab(const TfrmMain& window) {
+inline QStringList ImagesTab(const TMainWindow& window) {
     QStringList frames;
-    QLayout* rows = window.sbxImages->widget()->layout();
+    QLayout* rows = Find<QScrollArea>(window, "PicturesBox")->widget()->layout();
     for (int i = 0; i < rows->count(); ++i)
-        if (auto* frame = qobject_cast<TpnlImageFrame*>(rows->itemAt(i)->widget()))
-            frames << frame->objectName() + " " + frame->lbDescription->text();
+        if (auto* frame = qobject_cast<TPictureFrame*>(rows->itemAt(i)->widget()))
+            frames << frame->objectName() + " " + frame->NameLabel->text();
     return frames;
 }
 
 // The picture strip from left to right: each frame's name, left edge and the name it shows.
-inline QStringList Strip(const TfrmMain& window) {
-    QList<TpnlImageFrame*> frames = window.sbxImages2->widget()->findChildren<TpnlImageFrame*>();
+inline QStringList Strip(const TMainWindow& window) {
+    QList<TPictureFrame*> frames =
+        Find<QScrollArea>(window, "PictureStrip")->widget()->findChildren<TPictureFrame*>();
     std::sort(frames.begin(), frames.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
     QStringList strip;
-    for (const TpnlImageFrame* frame : frames)
-        strip << frame->objectName() + "@" + QString::number(frame->x()) + " " + frame->lbDescription->text();
+    for (const TPictureFrame* frame : frames)
+        strip << frame->objectName() + "@" + QString::number(frame->x()) + " " + frame->NameLabel->text();
     return strip;
 }

@@ -6,9 +6,9 @@ namespace {
 
 // A snake of `count` stones of colour 0 laid column by column from the top left corner.
 std::vector<std::string> Snake(int count) {
-    std::vector<std::string> picture(JBRows, std::string(JBColumns, '.'));
+    std::vector<std::string> picture(BoardRows, std::string(BoardColumns, '.'));
     for (int i = 0; i < count; ++i)
-        picture[i % JBRows][i / JBRows] = '0';
+        picture[i % BoardRows][i / BoardRows] = '0';
     return picture;
 }
 
@@ -42,24 +42,24 @@ TEST_F(TBoardTest, AGroupIsMarkedThenTakenOffAndALoneOrUnmarkedClickCancels) {
     ASSERT_FALSE(Owner.CountLines.empty());
     EXPECT_EQ(Owner.CountLines.front(), "Count = 0 selected = 6");
     EXPECT_EQ(Owner.CountLine(), "Count = 6 selected = 0");
-    EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound0});
+    EXPECT_EQ(Owner.Sounds, std::vector<TRemovalSound>{TRemovalSound::Sound0});
     EXPECT_TRUE(At(0, 0).Removed && At(1, 0).Removed && At(2, 0).Removed);
     EXPECT_TRUE(Owner.Messages.empty());
 }
 
 TEST_F(TBoardTest, SoundAndPointsFollowTheSizeOfTheGroup) {
-    const std::vector<std::pair<int, TJBSound>> cases = {
-        {2, TJBSound::Sound0},  {5, TJBSound::Sound0},  {6, TJBSound::Sound1},
-        {8, TJBSound::Sound1},  {9, TJBSound::Sound2},  {11, TJBSound::Sound2},
-        {12, TJBSound::Sound3}, {15, TJBSound::Sound3}, {16, TJBSound::Nooo},
+    const std::vector<std::pair<int, TRemovalSound>> cases = {
+        {2, TRemovalSound::Sound0},  {5, TRemovalSound::Sound0},  {6, TRemovalSound::Sound1},
+        {8, TRemovalSound::Sound1},  {9, TRemovalSound::Sound2},  {11, TRemovalSound::Sound2},
+        {12, TRemovalSound::Sound3}, {15, TRemovalSound::Sound3}, {16, TRemovalSound::Nooo},
     };
     for (const auto& [count, sound] : cases) {
         TRecordingOwner owner;
-        TJBBoard board(owner);
+        TBoard board(owner);
         board.LayOut(Layout(Snake(count)));
         board.ClickAt(0, 0);
         board.ClickAt(0, 0);
-        EXPECT_EQ(owner.Sounds, std::vector<TJBSound>{sound}) << count;
+        EXPECT_EQ(owner.Sounds, std::vector<TRemovalSound>{sound}) << count;
         EXPECT_EQ(board.Score(), count * count - count) << count;
     }
 }
@@ -120,7 +120,7 @@ TEST_F(TBoardTest, StartKeepsSelectingAndLeavesTheCountLineAlone) {
     EXPECT_EQ(Owner.CountLines.size(), lines);
     EXPECT_EQ(Owner.Repaints, repaints + 1);
     EXPECT_EQ(Board.SelectedCount(), 0);
-    EXPECT_EQ(Board.Stones().size(), static_cast<size_t>(JBColumns * JBRows));
+    EXPECT_EQ(Board.Stones().size(), static_cast<size_t>(BoardColumns * BoardRows));
     ExpectLinksMatchCells(Board);
 
     // The first click of the new game only cancels the marking that is no longer there.

@@ -45,7 +45,7 @@ TEST_F(TBoardTest, HintTwiceKeepsPickingAndTheNextClickJoinsTheMarking) {
     EXPECT_EQ(Board.SelectedCount(), 7);
     Click(8, 8);
     EXPECT_EQ(Board.Score(), 42);
-    EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound1});
+    EXPECT_EQ(Owner.Sounds, std::vector<TRemovalSound>{TRemovalSound::Sound1});
 }
 
 TEST_F(TBoardTest, GameEndsWhenNoPairIsLeftAndClicksThenDoNothing) {
@@ -99,5 +99,5 @@ TEST_F(TBoardTest, EmptyCellWithThreeNeighboursOfItsColourKeepsTheGameGoing) {
     EXPECT_EQ(Board.SelectedCount(), 4);
     Click(5, 0);
     EXPECT_EQ(Board.Score(), 12);
-    EXPECT_EQ(Owner.Sounds, std::vector<TJBSound>{TJBSound::Sound0});
+    EXPECT_EQ(Owner.Sounds, std::vector<TRemovalSound>{TRemovalSound::Sound0});
 }

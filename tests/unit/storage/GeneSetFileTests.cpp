@@ -38,7 +38,7 @@ TEST(GeneSetSaving, WritesEverySectionInOrderAndEachWeightKeyOnce) {
     set.Height = 700;
     set.Female = "aa++";
     set.Male = "+a+b";
-    set.CurrentGeneSet = "/home/breeder/pair.zyg";
+    set.PairingFile = "/home/breeder/pair.zyg";
     // A gene the parent's string does not hold is no possible het of it and is not written.
     set.MalePossible = {{"+a", 66}, {"+b", 50}};
     set.FemalePossible = {{"+a", 33}};
@@ -67,7 +67,7 @@ TEST(GeneSetLoading, MissingKeysTakeTheirDefaults) {
     AddLocus(set, "stale", {}, {});
     EXPECT_EQ(LoadGeneSetText("", set, "x"), "");
     EXPECT_EQ(set.LocusList.Count(), 0);
-    EXPECT_EQ(set.IniFile, "serpentia");
+    EXPECT_EQ(set.Name, "serpentia");
     EXPECT_EQ(set.Male, "");
 
     const std::string file = Crlf(R"([statistics]

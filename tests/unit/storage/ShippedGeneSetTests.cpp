@@ -43,7 +43,7 @@ TEST(ShippedGeneSets, AreFoundByNameAndEachLoadsAsASoundSet) {
         const std::string text = ShippedGeneSetText(name).value_or("");
         EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c > 0; }));
         TGeneSet set = LoadShipped(name);
-        EXPECT_EQ(set.IniFile, name);
+        EXPECT_EQ(set.Name, name);
         // Laid out as the program writes a set, apart from the window's section; its health marks all
         // read without damage.
         const std::string saved = GeneSetFileContent(set);

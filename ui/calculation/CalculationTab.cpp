@@ -1,0 +1,328 @@
+#include "ui/calculation/CalculationTab.h"
+
+#include "calc/Calculation.h"
+#include "storage/FileIO.h"
+#include "storage/IniFile.h"
+#include "ui/calculation/ClutchView.h"
+#include "ui/calculation/GridModel.h"
+#include "ui/calculation/ParentColumns.h"
+#include "ui/geneset/GeneSetKeeper.h"
+#include "ui/kit/CoreText.h"
+#include "ui/kit/GridColumnSizer.h"
+#include "ui/kit/RadioGroup.h"
+#include "ui/kit/ReportPrinter.h"
+#include "ui/kit/ShowMessage.h"
+#include "ui/kit/ToolPictures.h"
+#include "ui/kit/WidgetKit.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const char* const ClutchViewSection = "Config";
+const char* const ClutchViewKey = "ClutchView";
+
+// The system's decimal separator as UTF-8, whatever its length; a point where the system names none.
+std::string DecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.isEmpty() ? "." : ToCore(point);
+}
+
+QString PossibleHetsCaption(const std::vector<TPossibleHet>& hets) {
+    QStringList entries;
+    for (const TPossibleHet& het : hets)
+        entries << FromCore(het.Code) + " " + QString::number(het.Percent) + "%";
+    return "possible hets: " + entries.join(", ");
+}
+
+QFont ReportFont() {
+    QFont font = QFontDatabase::families().contains("Courier New")
+                     ? QFont("Courier New")
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWidget(parent), FKeeper(keeper) {
+    auto* tabLayout = new QHBoxLayout(this);
+    tabLayout->setContentsMargins(2, 2, 2, 2);
+
+    auto* left = new QWidget(this);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+
+    auto* pairingPanel = new QWidget(left);
+    pairingPanel->setObjectName("PairingPanel");
+    auto* top = new QGridLayout(pairingPanel);
+    top->setContentsMargins(0, 0, 0, 0);
+    auto* maleLabel = new QLabel("Male", pairingPanel);
+    maleLabel->setObjectName("MaleCaption");
+    auto* femaleLabel = new QLabel("Female", pairingPanel);
+    femaleLabel->setObjectName("FemaleCaption");
+    FMaleCodesEdit = new QLineEdit(pairingPanel);
+    FMaleCodesEdit->setObjectName("MaleCodesEdit");
+    FFemaleCodesEdit = new QLineEdit(pairingPanel);
+    FFemaleCodesEdit->setObjectName("FemaleCodesEdit");
+    FMaleCodesEdit->setMinimumWidth(130);
+    FFemaleCodesEdit->setMinimumWidth(130);
+    FMalePossibleHetsLabel = new QLabel(pairingPanel);
+    FMalePossibleHetsLabel->setObjectName("MalePossibleHetsLabel");
+    FFemalePossibleHetsLabel = new QLabel(pairingPanel);
+    FFemalePossibleHetsLabel->setObjectName("FemalePossibleHetsLabel");
+    // A field and its line of possible hets, which takes no room while hidden.
+    const auto fieldWithPossibleHets = [](QLineEdit* field, QLabel* possible) {
+        auto* layout = new QVBoxLayout;
+        layout->setSpacing(0);
+        layout->addWidget(field);
+        layout->addWidget(possible);
+        return layout;
+    };
+    top->addWidget(maleLabel, 0, 0);
+    top->addLayout(fieldWithPossibleHets(FMaleCodesEdit, FMalePossibleHetsLabel), 1, 0);
+    top->addWidget(femaleLabel, 2, 0);
+    top->addLayout(fieldWithPossibleHets(FFemaleCodesEdit, FFemalePossibleHetsLabel), 3, 0);
+
+    auto* calculateButton = MakeToolButton(pairingPanel, "CalculateButton", "Calculate predicted offspring",
+                                           TToolPicture::Calculate);
+    auto* clearAllButton =
+        MakeToolButton(pairingPanel, "ClearAllButton", "Clear all genes", TToolPicture::ClearAll);
+    top->addWidget(MakeToolBar(pairingPanel, "CalculateToolBar", {calculateButton, clearAllButton}), 0, 1, 4,
+                   1);
+
+    FRatioChoice = new TRadioGroup("RatioChoice", {"Ratio", "Percentage"}, pairingPanel);
+    FCombiChoice = new TRadioGroup("CombiChoice", {"Seperate genes", "Combi"}, pairingPanel);
+    FPhenotypeChoice = new TRadioGroup("PhenotypeChoice", {"Genotype", "Phenotype"}, pairingPanel);
+    FPossibleHetsChoice =
+        new TRadioGroup("PossibleHetsChoice", {"Show Poss.", "No poss. hets"}, pairingPanel);
+    auto* options = new QGridLayout;
+    options->setSpacing(2);
+    int position = 0;
+    for (TRadioGroup* group : {FRatioChoice, FCombiChoice, FPhenotypeChoice, FPossibleHetsChoice}) {
+        group->SetItemIndex(0);
+        options->addWidget(group, position / 2, position % 2);
+        ++position;
+        connect(group, &TRadioGroup::Click, this, &TCalculationTab::Calculate);
+    }
+    FClutchViewCheck = new QCheckBox("Clutch view", pairingPanel);
+    FClutchViewCheck->setObjectName("ClutchViewCheck");
+    FClutchViewCheck->setChecked(true);
+    options->addWidget(FClutchViewCheck, 2, 0, 1, 2);
+    top->addLayout(options, 0, 2, 4, 1);
+    int column = 3;
+    top->setColumnStretch(column++, 1);
+
+    auto* printButton = MakeToolButton(pairingPanel, "PrintButton", "Print results", TToolPicture::Print);
+    auto* closeButton = MakeToolButton(pairingPanel, "CloseButton", "Close program", TToolPicture::Close);
+    top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, closeButton}), 0, column, 4, 1,
+                   Qt::AlignRight);
+    leftLayout->addWidget(pairingPanel);
+
+    auto* results = new QSplitter(Qt::Vertical, left);
+    results->setObjectName("ResultSplitter");
+    FReportView = new QTextEdit(results);
+    FReportView->setObjectName("ReportView");
+    FReportView->setAcceptRichText(false);
+    FReportView->setLineWrapMode(QTextEdit::NoWrap);
+    FReportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FReportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FReportView->setFont(ReportFont());
+    auto* gridPanel = new QWidget(results);
+    gridPanel->setObjectName("GridPanel");
+    auto* gridLayout = new QVBoxLayout(gridPanel);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->setSpacing(1);
+    FGridNote = new QLabel("Grid: possible hets taken as het", gridPanel);
+    FGridNote->setObjectName("GridNote");
+    FGridNote->hide();
+    FGridView = new QTableView(gridPanel);
+    FGridView->setObjectName("GridView");
+    FGrid = new TGridModel(FGridView);
+    FGridView->setModel(FGrid);
+    FGridView->horizontalHeader()->setDefaultSectionSize(65);
+    new TGridColumnSizer(FGridView);
+    FGridView->verticalHeader()->setDefaultSectionSize(20);
+    FGridView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    FGridView->verticalHeader()->setMinimumWidth(65);
+    gridLayout->addWidget(FGridNote);
+    gridLayout->addWidget(FGridView, 1);
+    FClutchView = new TClutchView(results);
+    connect(FClutchViewCheck, &QCheckBox::toggled, FClutchView, &QWidget::setVisible);
+    results->addWidget(FReportView);
+    results->addWidget(FClutchView);
+    results->addWidget(gridPanel);
+    results->setStretchFactor(0, 3);
+    results->setStretchFactor(1, 3);
+    results->setStretchFactor(2, 2);
+    leftLayout->addWidget(results, 1);
+
+    tabLayout->addWidget(left, 1);
+    // Made after the fields and the report, so that the keyboard reaches the parent columns last.
+    FParents = new TParentColumns(this);
+    tabLayout->addWidget(FParents);
+    ShowPossibleHets();
+
+    connect(FParents, &TParentColumns::SelectionChanged, this, &TCalculationTab::TakeParentSelection);
+    connect(&keeper, &TGeneSetKeeper::SetReplaced, this, [this] {
+        ApplyGeneSetState();
+        Calculate();
+    });
+    connect(&keeper, &TGeneSetKeeper::Saving, this, &TCalculationTab::CollectGeneSetState);
+    connect(&keeper, &TGeneSetKeeper::LociChanged, this, &TCalculationTab::BuildParentSelection);
+    connect(FMaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::KeepPossibleHetsOfFields);
+    connect(FFemaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::KeepPossibleHetsOfFields);
+    connect(calculateButton, &QToolButton::clicked, this, &TCalculationTab::Calculate);
+    connect(clearAllButton, &QToolButton::clicked, this, &TCalculationTab::ClearAll);
+    connect(printButton, &QToolButton::clicked, this, &TCalculationTab::PrintResults);
+    connect(closeButton, &QToolButton::clicked, this, &TCalculationTab::CloseRequested);
+}
+
+TCalculationTab::~TCalculationTab() = default;
+
+void TCalculationTab::Calculate() {
+    TCalcOptions options;
+    options.RatioIndex = FRatioChoice->ItemIndex();
+    options.CombiIndex = FCombiChoice->ItemIndex();
+    options.PhenotypeIndex = FPhenotypeChoice->ItemIndex();
+    options.PossibleHetsIndex = FPossibleHetsChoice->ItemIndex();
+    options.DecimalSeparator = DecimalSeparator();
+    // The grid and the clutch view show the new result before the old one goes.
+    auto result = std::make_unique<TCalcResult>(
+        RunCalculation(CoreTextOf(FMaleCodesEdit), CoreTextOf(FFemaleCodesEdit), options, FKeeper.LocusList(),
+                       FKeeper.CombiList(), {Possible(TParent::Male), Possible(TParent::Female)}));
+    FGrid->SetResult(result.get());
+    FClutchView->ShowResult(result.get(),
+                            {options.DecimalSeparator, FKeeper.AppDir(), FKeeper.SelectedGeneSet()});
+    FResult = std::move(result);
+    ShowPossibleHets();
+
+    QStringList lines;
+    if (FResult->Refused()) {
+        lines << FromCore(FResult->RefusalMessage());
+    } else {
+        lines.reserve(static_cast<qsizetype>(FResult->ReportLines().size()));
+        for (const std::string& line : FResult->ReportLines())
+            lines << FromCore(line);
+    }
+    FReportView->setPlainText(lines.join('\n'));
+    FGridNote->setVisible(!FResult->Refused() &&
+                          (!Possible(TParent::Male).empty() || !Possible(TParent::Female).empty()));
+    const QString widest = FromCore(FResult->CellText(0, 1));
+    FGridView->verticalHeader()->setFixedWidth(
+        std::max(65, FGridView->fontMetrics().horizontalAdvance(widest) + 12));
+}
+
+void TCalculationTab::PrintResults() {
+    PrintReport(*FReportView->document(), "Calculation Zygora");
+}
+
+void TCalculationTab::BuildParentSelection() {
+    FParents->Build(FKeeper.LocusList(), CoreTextOf(FMaleCodesEdit), CoreTextOf(FFemaleCodesEdit));
+}
+
+const std::vector<TPossibleHet>& TCalculationTab::Possible(TParent parent) const {
+    return FParents->Possible(parent);
+}
+
+void TCalculationTab::KeepPossibleHetsOfFields() {
+    FParents->SetPossible(TParent::Male,
+                          PossibleHetsKept(Possible(TParent::Male), CoreTextOf(FMaleCodesEdit)));
+    FParents->SetPossible(TParent::Female,
+                          PossibleHetsKept(Possible(TParent::Female), CoreTextOf(FFemaleCodesEdit)));
+    ShowPossibleHets();
+}
+
+void TCalculationTab::ShowPossibleHets() {
+    for (const auto& [label, parent] : {std::pair{FMalePossibleHetsLabel, TParent::Male},
+                                        std::pair{FFemalePossibleHetsLabel, TParent::Female}}) {
+        label->setText(PossibleHetsCaption(Possible(parent)));
+        label->setVisible(!Possible(parent).empty());
+    }
+}
+
+void TCalculationTab::TakeParentSelection() {
+    FParents->TakeShownPossibleHets();
+    std::string male = FParents->Selection(TParent::Male);
+    std::string female = FParents->Selection(TParent::Female);
+    ReduceSelections(male, female);
+    SetCoreText(FMaleCodesEdit, male);
+    SetCoreText(FFemaleCodesEdit, female);
+    Calculate();
+}
+
+void TCalculationTab::ClearAll() {
+    FParents->Clear(TParent::Male);
+    FParents->Clear(TParent::Female);
+    TakeParentSelection();
+}
+
+TPairing TCalculationTab::Pairing() const {
+    return {CoreTextOf(FMaleCodesEdit), CoreTextOf(FFemaleCodesEdit), Possible(TParent::Male),
+            Possible(TParent::Female)};
+}
+
+void TCalculationTab::SetPairing(const TPairing& pairing) {
+    SetCoreText(FMaleCodesEdit, pairing.Male);
+    SetCoreText(FFemaleCodesEdit, pairing.Female);
+    FParents->SetPossible(TParent::Male, pairing.MalePossible);
+    FParents->SetPossible(TParent::Female, pairing.FemalePossible);
+}
+
+void TCalculationTab::ApplyGeneSetState() {
+    const TGeneSet& set = FKeeper.GeneSet();
+    FRatioChoice->SetItemIndex(ChoiceItem(set.RatioIndex, FRatioChoice->ItemCount()));
+    FCombiChoice->SetItemIndex(ChoiceItem(set.CombiIndex, FCombiChoice->ItemCount()));
+    FPhenotypeChoice->SetItemIndex(ChoiceItem(set.PhenotypeIndex, FPhenotypeChoice->ItemCount()));
+    FPossibleHetsChoice->SetItemIndex(ChoiceItem(set.PossibleHetsIndex, FPossibleHetsChoice->ItemCount()));
+    SetCoreText(FMaleCodesEdit, set.Male);
+    SetCoreText(FFemaleCodesEdit, set.Female);
+    FParents->SetPossible(TParent::Male, set.MalePossible);
+    FParents->SetPossible(TParent::Female, set.FemalePossible);
+    FClutchView->SetEggs(set.ClutchSize);
+}
+
+void TCalculationTab::CollectGeneSetState() {
+    TGeneSet& set = FKeeper.GeneSet();
+    set.Male = CoreTextOf(FMaleCodesEdit);
+    set.Female = CoreTextOf(FFemaleCodesEdit);
+    set.MalePossible = Possible(TParent::Male);
+    set.FemalePossible = Possible(TParent::Female);
+    set.RatioIndex = FRatioChoice->ItemIndex();
+    set.CombiIndex = FCombiChoice->ItemIndex();
+    set.PhenotypeIndex = FPhenotypeChoice->ItemIndex();
+    set.PossibleHetsIndex = FPossibleHetsChoice->ItemIndex();
+    set.ClutchSize = FClutchView->Eggs();
+}
+
+// The view is shown unless the key says otherwise; the key is written only while it is hidden, and the
+// save of the whole file before it drops the key.
+void TCalculationTab::RestoreClutchViewChoice(const std::string& mainSettings) {
+    std::string content;
+    std::string reason;
+    if (ReadWholeFile(mainSettings, content, reason) == TReadResult::Ok)
+        FClutchViewCheck->setChecked(TIniFile(content).ReadValue(ClutchViewSection, ClutchViewKey) != "0");
+}
+
+void TCalculationTab::KeepClutchViewChoice(const std::string& mainSettings) {
+    std::string message;
+    if (!FClutchViewCheck->isChecked() &&
+        !WriteFileKey(mainSettings, ClutchViewSection, ClutchViewKey, "0", message))
+        ShowMessage(FromCore(message));
+}

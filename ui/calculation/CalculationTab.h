@@ -1,0 +1,78 @@
+// The Calculation tab: the two parents' selection strings and their possible hets, the options, the
+// report, the clutch view and the grid, and the parent columns to pick genes from.
+#pragma once
+
+#include "model/PossibleHet.h"
+#include "storage/PairingFile.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QTextEdit;
+class TCalcResult;
+class TClutchView;
+class TGeneSetKeeper;
+class TGridModel;
+class TParentColumns;
+class TRadioGroup;
+enum class TParent;
+
+class TCalculationTab : public QWidget {
+    Q_OBJECT
+public:
+    // `keeper` outlives the tab.
+    TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent);
+    ~TCalculationTab() override;
+
+    // The last calculation's result.
+    const TCalcResult* Result() const { return FResult.get(); }
+    void Calculate();
+    void ClearAll();
+    void PrintResults();
+    // Rebuilds the locus selectors of both parents and sets them from the two fields.
+    void BuildParentSelection();
+    // The pairing of the two fields, with the parents' possible hets.
+    TPairing Pairing() const;
+    void SetPairing(const TPairing& pairing);
+    // Whether the clutch view is shown is the window's own choice, kept in the main settings file only.
+    void RestoreClutchViewChoice(const std::string& mainSettings);
+    void KeepClutchViewChoice(const std::string& mainSettings);
+
+signals:
+    void CloseRequested();
+
+private:
+    const std::vector<TPossibleHet>& Possible(TParent parent) const;
+    // Typing may remove a possible het's gene from a field, and with it the chance.
+    void KeepPossibleHetsOfFields();
+    void ShowPossibleHets();
+    void TakeParentSelection();
+    void ApplyGeneSetState();
+    void CollectGeneSetState();
+
+    TGeneSetKeeper& FKeeper;
+    TParentColumns* FParents;
+    QLineEdit* FMaleCodesEdit;
+    QLineEdit* FFemaleCodesEdit;
+    // Under each field: the parent's possible hets with their chances; hidden when it has none.
+    QLabel* FMalePossibleHetsLabel;
+    QLabel* FFemalePossibleHetsLabel;
+    TRadioGroup* FRatioChoice;
+    TRadioGroup* FCombiChoice;
+    TRadioGroup* FPhenotypeChoice;
+    TRadioGroup* FPossibleHetsChoice;
+    QCheckBox* FClutchViewCheck;
+    QTextEdit* FReportView;
+    QTableView* FGridView;
+    QLabel* FGridNote; // beside the grid: it shows every possible het taken as het
+    TClutchView* FClutchView;
+    TGridModel* FGrid = nullptr;
+    std::unique_ptr<TCalcResult> FResult;
+};

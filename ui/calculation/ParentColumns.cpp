@@ -1,0 +1,212 @@
+#include "ui/calculation/ParentColumns.h"
+
+#include "calc/AlleleQuestions.h"
+#include "model/Text.h"
+#include "ui/kit/CoreText.h"
+#include "ui/kit/ToolPictures.h"
+#include "ui/kit/WidgetKit.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString NormalSelection = "++ Normal";
+
+// A selector entry of a possible het holds its chance beside its gene code; other entries hold none.
+constexpr int ChanceRole = Qt::UserRole + 1;
+// The chances breeders commonly give: from two hets, and from a het and a normal.
+constexpr int CommonChances[] = {66, 50};
+
+// The Male and Female pages, and the widest a locus selector grows in them: the locus name keeps room
+// beside it.
+constexpr int ParentPageWidth = 280;
+constexpr int MaxSelectorWidth = 180;
+
+// A selector shows its entry from the start, where the gene code stands, also when it is cut short.
+void ShowSelectorText(QComboBox* selector, const QString& text) {
+    selector->setEditText(text);
+    selector->lineEdit()->setCursorPosition(0);
+}
+
+int ChanceOf(const std::vector<TPossibleHet>& hets, const std::string& code) {
+    for (const TPossibleHet& het : hets)
+        if (het.Code == code)
+            return het.Percent;
+    return 0;
+}
+
+// After the genes of a locus, each heterozygous gene whose allele hides behind the wild type once more for
+// every chance a breeder may give it: the common ones, and the parent's own when it is another.
+void AddPossibleHetEntries(QComboBox* selector, const TLocus& locus, const TLocusList& loci,
+                           const std::vector<TPossibleHet>& possible, TAlleleQuestions& questions) {
+    for (int j = 0; j < locus.Genes().Count(); ++j) {
+        const std::string code = locus.Genes()[j]->Code();
+        if (code[0] != '+' || code[1] == '+' || !questions.WouldBeDominant('+', code[1]))
+            continue;
+        std::vector<int> chances(std::begin(CommonChances), std::end(CommonChances));
+        if (const int own = ChanceOf(possible, code);
+            own > 0 && std::ranges::find(chances, own) == chances.end())
+            chances.push_back(own);
+        const std::string homozygous = loci.FindGeneName(std::string(2, code[1]));
+        for (const int chance : chances) {
+            selector->addItem(FromCore(code + " " + std::to_string(chance) + "% poss. het. " + homozygous),
+                              QByteArray::fromStdString(code));
+            selector->setItemData(selector->count() - 1, chance, ChanceRole);
+        }
+    }
+}
+
+// The first entry of the gene, the one of its chance when the gene is a possible het; -1 for none.
+int EntryOf(const QComboBox* selector, const std::string& code, int chance) {
+    int found = -1;
+    for (int entry = 0; entry < selector->count(); ++entry) {
+        if (!SameTextIgnoringCase(EntryBytes(selector, entry), code))
+            continue;
+        if (selector->itemData(entry, ChanceRole).toInt() == chance)
+            return entry;
+        if (found < 0)
+            found = entry;
+    }
+    return found;
+}
+
+// The possible hets the selectors show, in locus order.
+std::vector<TPossibleHet> PossibleHetsShown(const std::vector<QComboBox*>& selectors) {
+    std::vector<TPossibleHet> hets;
+    for (const QComboBox* selector : selectors) {
+        const int entry = ShownEntry(selector);
+        if (const int chance = entry >= 0 ? selector->itemData(entry, ChanceRole).toInt() : 0; chance > 0)
+            hets.push_back({EntryBytes(selector, entry), chance});
+    }
+    return hets;
+}
+
+} // namespace
+
+TParentColumns::TParentColumns(QWidget* parent) : QTabWidget(parent) {
+    setObjectName("ParentTabs");
+    setFixedWidth(ParentPageWidth);
+    BuildPage("Male", TParent::Male, "Clear Male genes only");
+    BuildPage("Female", TParent::Female, "Clear Female genes only");
+}
+
+void TParentColumns::BuildPage(const QString& side, TParent parent, const QString& hint) {
+    TColumn& column = Column(parent);
+    auto* page = new QWidget(this);
+    page->setObjectName(side + "Page");
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    column.Box = MakeRowBox(page, side + "Selectors");
+    column.Rows = RowsOf(column.Box);
+    layout->addWidget(column.Box, 1);
+    auto* bottom = new QWidget(page);
+    bottom->setObjectName(side + "BottomBar");
+    auto* bottomLayout = new QHBoxLayout(bottom);
+    bottomLayout->setContentsMargins(2, 2, 2, 2);
+    QToolButton* clearButton = MakeToolButton(bottom, "Clear" + side + "Button", hint, TToolPicture::Clear);
+    bottomLayout->addWidget(clearButton);
+    bottomLayout->addStretch();
+    layout->addWidget(bottom);
+    addTab(page, side);
+    connect(clearButton, &QToolButton::clicked, this, [this, parent] { Clear(parent); });
+}
+
+void TParentColumns::Build(TLocusList& loci, const std::string& male, const std::string& female) {
+    BuildColumn(FMale, loci);
+    BuildColumn(FFemale, loci);
+    // The selectors show the pairing of the two fields, the one the report was calculated from, so that
+    // the next pick keeps the rest of it.
+    SelectGenes(FMale, male);
+    SelectGenes(FFemale, female);
+}
+
+void TParentColumns::BuildColumn(TColumn& column, TLocusList& loci) {
+    TAlleleQuestions questions(loci);
+    QWidget* rows = column.Box->widget();
+    for (QComboBox* selector : column.Selectors)
+        delete selector->parentWidget();
+    column.Selectors.clear();
+    for (int i = 0; i < loci.Count(); ++i) {
+        const TLocus& locus = *loci[i];
+        auto* panel = new QWidget(rows);
+        panel->setObjectName(column.Box->objectName() + "Locus" + QString::number(i));
+        panel->setFixedHeight(20);
+        auto* layout = new QHBoxLayout(panel);
+        layout->setContentsMargins(0, 1, 4, 1);
+        QComboBox* selector = MakeByteSelector(panel);
+        // As wide as the longest entry of its locus, so that a picked gene shows its code and its name.
+        selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        selector->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        selector->setFixedHeight(18);
+        selector->setMinimumWidth(100);
+        selector->setMaximumWidth(MaxSelectorWidth);
+        for (int j = 0; j < locus.Genes().Count(); ++j) {
+            const TGene& gene = *locus.Genes()[j];
+            selector->addItem(FromCore(gene.Code() + " " + gene.Name),
+                              QByteArray::fromStdString(gene.Code()));
+        }
+        AddPossibleHetEntries(selector, locus, loci, column.Possible, questions);
+        ShowSelectorText(selector, NormalSelection);
+        auto* caption = new QLabel(FromCore(locus.Name), panel);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // A long locus name is cut rather than pushing the row past the page.
+        caption->setMinimumWidth(1);
+        caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        layout->addWidget(selector);
+        layout->addWidget(caption, 1);
+        column.Rows->insertWidget(column.Rows->count() - 1, panel);
+        column.Selectors.push_back(selector);
+        connect(selector, &QComboBox::activated, this, [this, selector] {
+            selector->lineEdit()->setCursorPosition(0);
+            emit SelectionChanged();
+        });
+        connect(selector->lineEdit(), &QLineEdit::textEdited, this, &TParentColumns::SelectionChanged);
+    }
+}
+
+std::string TParentColumns::Selection(TParent parent) const {
+    const TColumn& column = Column(parent);
+    std::string selection;
+    for (const QComboBox* selector : column.Selectors) {
+        const int entry = ShownEntry(selector);
+        selection += entry >= 0 ? EntryBytes(selector, entry) : ToCore(selector->currentText().left(2));
+    }
+    return selection;
+}
+
+void TParentColumns::TakeShownPossibleHets() {
+    FMale.Possible = PossibleHetsShown(FMale.Selectors);
+    FFemale.Possible = PossibleHetsShown(FFemale.Selectors);
+}
+
+void TParentColumns::Clear(TParent parent) {
+    for (QComboBox* selector : Column(parent).Selectors) {
+        const QSignalBlocker blocker(selector);
+        ShowSelectorText(selector, NormalSelection);
+    }
+    emit SelectionChanged();
+}
+
+void TParentColumns::SelectGenes(TColumn& column, const std::string& selection) {
+    for (size_t k = 0; k + 1 < selection.size(); k += 2) {
+        const std::string group = selection.substr(k, 2);
+        if (group == "++")
+            continue;
+        const int chance = ChanceOf(column.Possible, group);
+        for (QComboBox* selector : column.Selectors) {
+            if (const int entry = EntryOf(selector, group, chance); entry >= 0) {
+                const QSignalBlocker blocker(selector);
+                ShowSelectorText(selector, selector->itemText(entry));
+            }
+        }
+    }
+}

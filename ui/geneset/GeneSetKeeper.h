@@ -1,0 +1,82 @@
+// The gene set in memory and its files: the set, the name it is shown under, the files this run could not
+// read and the backups. Loads, saves, switches, writes new sets and the defaults, and tells the views what
+// changed, so that no view has to remember which others show the set.
+#pragma once
+
+#include "storage/BackupFolder.h"
+#include "storage/GeneSetFile.h"
+
+#include <QObject>
+#include <QString>
+
+#include <set>
+#include <string>
+#include <vector>
+
+class TGeneSetKeeper : public QObject {
+    Q_OBJECT
+public:
+    // `appDir` is the folder of the gene-set files and the main settings file.
+    explicit TGeneSetKeeper(const std::string& appDir, QObject* parent = nullptr);
+
+    TGeneSet& GeneSet() { return FGeneSet; }
+    const TGeneSet& GeneSet() const { return FGeneSet; }
+    TLocusList& LocusList() { return FGeneSet.LocusList; }
+    TCombiList& CombiList() { return FGeneSet.CombiList; }
+    const std::string& AppDir() const { return FAppDir; }
+    // The gene-set name the selector shows, as last picked or confirmed (typing alone changes nothing).
+    const QString& SelectedName() const { return FSelectedName; }
+    std::string SelectedGeneSet() const;
+    void SetSelectedName(const QString& name) { FSelectedName = name; }
+    // The gene sets of the application folder, as their files are there now.
+    std::vector<std::string> GeneSetNames() const;
+
+    // Loads the set the selector names, or the main settings file when it names none. A file that cannot
+    // be read changes nothing and gives false; until a load reads it, no automatic save replaces it.
+    bool Load();
+    // Load, and every view of loci and genes built again; false when the file cannot be read.
+    bool Reload();
+    // Saves the set in memory to `path`, keeping the file it replaces in the backup folder.
+    bool Save(const std::string& path);
+    // A save at exit or at a switch: a file this run could not read is left as it is. False when the save
+    // fails.
+    bool SaveAutomatically(const std::string& path);
+    // The set in memory into the file of its name, before another set takes its place.
+    bool SaveSetToItsFile();
+    // Writes the file of a new set `name`: a copy of the set in memory, or of the shipped set
+    // `startFrom` when one is named.
+    bool SaveNewGeneSet(const std::string& name, const QString& startFrom);
+    // Both copies of the set in memory, then the name of the set in the main settings file; false when a
+    // save fails or the main settings file is one this run could not read.
+    bool SaveAtExit();
+    // The built-in Serpentia set written over the main settings file and Serpentia's file, then loaded.
+    void RestoreDefaults();
+
+    // After loci or genes changed: `keepLocus` keeps the selected locus in view.
+    void TellLociChanged(bool keepLocus = false) { emit LociChanged(keepLocus); }
+    void TellCombisChanged() { emit CombisChanged(); }
+    void TellReleasingAll() { emit ReleasingAll(); }
+    // Before a gene or combination is freed.
+    void TellRemoving(const void* object) { emit Removing(object); }
+
+signals:
+    // Loci, genes and combinations are about to be freed (a load, a locus deleted, the exit): every view
+    // lets go of the ones it shows.
+    void ReleasingAll();
+    // The loaded set is in memory: views take its state (window place, choices, parents) from it.
+    void SetReplaced();
+    // The set is about to be written: views put their state into it.
+    void Saving();
+    void LociChanged(bool keepLocus);
+    void CombisChanged();
+    void Removing(const void* object);
+
+private:
+    bool Store(const std::string& path, const TGeneSet& set);
+
+    std::string FAppDir;
+    TBackupFolder FBackups;
+    std::set<std::string> FUnreadFiles; // files whose load failed in this run
+    TGeneSet FGeneSet;
+    QString FSelectedName;
+};
