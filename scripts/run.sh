@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Zygora and starts it from its build folder, on the Serpentia gene set the first time.
+# Builds Zygora and starts it from its build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -7,8 +7,5 @@ bash scripts/dependencies.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build-release -j "$(nproc)" --target GenericZygora zygora-calc
 
-app=build-release/ui
-if [ -z "$(find "$app" -maxdepth 1 -iname '*.ini' -print)" ]; then
-  build-release/tools/zygora-calc --default-gene-set > "$app/Serpentia.INI"
-fi
-exec "$app/GenericZygora"
+# The first start places the Serpentia gene set and the picture folder beside the program.
+exec build-release/ui/GenericZygora

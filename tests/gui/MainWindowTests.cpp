@@ -130,6 +130,7 @@ private slots:
         };
         QCOMPARE(start("Zygora"), fixture.Folder.File("Zygora"));
         QCOMPARE(fixture.Folder.Read("Zygora/Serpentia.INI"), DefaultGeneSetText());
+        QVERIFY(std::filesystem::is_directory(fixture.Folder.File("Zygora/Img")));
         for (const std::string name : {"Serpentia.INI", "Boas.INI", "GenericZygora.INI"}) {
             std::filesystem::remove(fixture.Folder.File("Zygora/Serpentia.INI"));
             fixture.Folder.Write("Zygora/" + name, BoasSet);
@@ -139,6 +140,9 @@ private slots:
         }
         QCOMPARE(ApplicationFolderFor(QString::fromStdString(fixture.Folder.Path()), "/x"),
                  fixture.Folder.Path());
+        // A program copied into a folder of its own starts the same way there, pictures' folder too.
+        QCOMPARE(fixture.Folder.Read("Serpentia.INI"), DefaultGeneSetText());
+        QVERIFY(std::filesystem::is_directory(fixture.Folder.File("Img")));
         fixture.Folder.Write("Zygora/Boas.INI", BoasSet);
         start("Zygora/Boas.INI/x");
         QCOMPARE(fixture.Messages.size(), 1);

@@ -121,9 +121,9 @@ private slots:
         window->close();
     }
 
+    // Into the folder Img, made where it is missing.
     void PickedPicturesAreStoredAsJpeg() {
         TWindowFixture fixture;
-        MakeImgFolder(fixture);
         auto window = fixture.StartOnDefaultSet();
         TPictureFrame* frame = Frame(Find<QScrollArea>(*window, "PictureStrip"), "PictureFrame12");
         const std::string stored = PictureOf(fixture, *window, "Amelanistic");

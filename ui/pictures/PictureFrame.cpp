@@ -107,7 +107,7 @@ void TPictureFrame::PickPicture() {
     // The frame shows the chosen picture even when it cannot be stored.
     ShowPicture(picture.Image);
     std::string message;
-    if (!StorePicture(pictureFile, picture, message))
+    if (!MakePictureFolder(FPictures.AppDir, message) || !StorePicture(pictureFile, picture, message))
         ShowMessage(FromCore(message));
 }
 

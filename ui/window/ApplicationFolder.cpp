@@ -3,6 +3,7 @@
 #include "storage/DefaultGeneSet.h"
 #include "storage/FileIO.h"
 #include "storage/GeneSetFolder.h"
+#include "storage/PictureFolder.h"
 #include "ui/kit/CoreText.h"
 #include "ui/kit/ShowMessage.h"
 
@@ -25,16 +26,20 @@ bool IsFirstStart(const std::string& folder) {
     return ListGeneSets(folder).empty() && !std::filesystem::exists(MainSettingsPath(folder), error);
 }
 
-void PrepareUserFolder(const std::string& folder) {
+// A first start finds Serpentia and the picture folder, wherever the program was installed, copied or
+// unpacked to.
+void PrepareFolder(const std::string& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
         ShowMessage(FromCore("Cannot create folder \"" + folder + "\". " + SystemReason(error.value())));
         return;
     }
+    if (!IsFirstStart(folder))
+        return;
     std::string message;
-    if (IsFirstStart(folder) &&
-        !CreateFileAtomically(GeneSetPath(folder, DefaultGeneSetName), DefaultGeneSetText(), message))
+    if (!CreateFileAtomically(GeneSetPath(folder, DefaultGeneSetName), DefaultGeneSetText(), message) ||
+        !MakePictureFolder(folder, message))
         ShowMessage(FromCore(message));
 }
 
@@ -46,9 +51,8 @@ std::string ApplicationFolder() {
 }
 
 std::string ApplicationFolderFor(const QString& executableFolder, const QString& userFolder) {
-    if (QFileInfo(executableFolder).isWritable() || userFolder.isEmpty())
-        return LocalPath(executableFolder);
-    const std::string folder = LocalPath(userFolder);
-    PrepareUserFolder(folder);
+    const bool installed = !QFileInfo(executableFolder).isWritable() && !userFolder.isEmpty();
+    const std::string folder = LocalPath(installed ? userFolder : executableFolder);
+    PrepareFolder(folder);
     return folder;
 }
