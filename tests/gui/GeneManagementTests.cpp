@@ -80,11 +80,20 @@ private slots:
         QCOMPARE(WeightEditors(*window), QStringList({"a = u | Amelanistic is co-dominant to Ultra",
                                                       "+ > u | Normal is dominant to Ultra",
                                                       "+ > a | Normal is dominant to Amelanistic"}));
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a");
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        auto* report = Find<QTextEdit>(*window, "ReportView");
+        const QString before = report->toPlainText();
         QComboBox* plusA = WeightEditor(*window, "RelationRow0");
         plusA->lineEdit()->clear();
         QTest::keyClicks(plusA->lineEdit(), "a > +");
         TLocus* locus = window->LocusList()[0];
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
+        // The report is calculated again, and it cannot be typed over.
+        QVERIFY(report->toPlainText() != before);
+        QTest::keyClicks(report, "x");
+        QVERIFY(!report->toPlainText().contains('x'));
         QCOMPARE(WeightSentence(*window, "RelationRow0"), QString("Amelanistic is dominant to Normal"));
         // Text that is no relation of this editor's pair is shown and not stored.
         plusA->lineEdit()->clear();
@@ -128,8 +137,10 @@ private slots:
             dialog.HealthNoteEdit->setText(" eye\tdefects  ");
             dialog.OkButton->click();
         });
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+b");
         Find<QToolButton>(*window, "EditGeneButton")->click();
         const TGene& carrier = *window->LocusList()[1]->Genes()[1];
+        QVERIFY(Find<QTextEdit>(*window, "ReportView")->toPlainText().startsWith("Male   = Carrier"));
         QVERIFY(carrier.Lethal);
         QCOMPARE(carrier.HealthNote, std::string("eye defects"));
         QCOMPARE(fixture.Messages.size(), 2);

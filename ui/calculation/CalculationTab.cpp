@@ -140,6 +140,8 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     FReportView = new QTextEdit(results);
     FReportView->setObjectName("ReportView");
     FReportView->setAcceptRichText(false);
+    // The report is the calculation's: it can be selected and copied, never typed over.
+    FReportView->setReadOnly(true);
     FReportView->setLineWrapMode(QTextEdit::NoWrap);
     FReportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FReportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -185,7 +187,13 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
         Calculate();
     });
     connect(&keeper, &TGeneSetKeeper::Saving, this, &TCalculationTab::CollectGeneSetState);
-    connect(&keeper, &TGeneSetKeeper::LociChanged, this, &TCalculationTab::BuildParentSelection);
+    // Every view shows the set as it is now: an edit on the Gene management tab calculates again.
+    connect(&keeper, &TGeneSetKeeper::LociChanged, this, [this] {
+        BuildParentSelection();
+        Calculate();
+    });
+    connect(&keeper, &TGeneSetKeeper::CombisChanged, this, &TCalculationTab::Calculate);
+    connect(&keeper, &TGeneSetKeeper::RelationsChanged, this, &TCalculationTab::Calculate);
     connect(FMaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::KeepPossibleHetsOfFields);
     connect(FFemaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::KeepPossibleHetsOfFields);
     connect(calculateButton, &QToolButton::clicked, this, &TCalculationTab::Calculate);

@@ -281,8 +281,8 @@ void TGeneManagementTab::TakeRelation(QComboBox* editor) {
     // Text that is no relation of this editor's own pair (a stray key, half a relation) is not stored;
     // the sentence stays empty until the text is such a relation again.
     const bool isRelation = IsRelationOfPair(relation, EntryBytes(editor, 0));
-    if (isRelation)
-        locus->StoreRelation(relation);
+    if (isRelation && locus->StoreRelation(relation))
+        FKeeper.TellRelationsChanged();
     label->setText(isRelation ? FromCore(FKeeper.LocusList().DescribeWeight(relation)) : QString());
     label->adjustSize();
 }

@@ -55,6 +55,7 @@ public:
     // After loci or genes changed: `keepLocus` keeps the selected locus in view.
     void TellLociChanged(bool keepLocus = false) { emit LociChanged(keepLocus); }
     void TellCombisChanged() { emit CombisChanged(); }
+    void TellRelationsChanged() { emit RelationsChanged(); }
     void TellReleasingAll() { emit ReleasingAll(); }
     // Before a gene or combination is freed.
     void TellRemoving(const void* object) { emit Removing(object); }
@@ -69,6 +70,8 @@ signals:
     void Saving();
     void LociChanged(bool keepLocus);
     void CombisChanged();
+    // A dominance relation was stored: every calculation shown is out of date.
+    void RelationsChanged();
     void Removing(const void* object);
 
 private:
