@@ -151,6 +151,12 @@ TFraction TCalcResult::EggShareOf(const std::vector<size_t>& lines) const {
     return Reduced(count, FTotal + FUnhatched);
 }
 
+TCalcResult TCalcResult::RefusedWith(std::string message) {
+    TCalcResult refused;
+    refused.FRefusal = std::move(message);
+    return refused;
+}
+
 // The grid's type is complete only here.
 TCalcResult::TCalcResult() = default;
 TCalcResult::TCalcResult(TCalcResult&&) noexcept = default;
@@ -222,9 +228,7 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
     grid->AskCellQuestions(questions, list);
     const auto refuse = [&](std::string message) {
         RestoreWeightCounts(loci, weightCounts);
-        TCalcResult refused;
-        refused.FRefusal = std::move(message);
-        return refused;
+        return TCalcResult::RefusedWith(std::move(message));
     };
     // Every different genotype is held in memory until the lines are merged.
     if (!grid->CollectCells(list, MaxOffspringLines))

@@ -71,7 +71,11 @@ public:
     TCalcResult& operator=(TCalcResult&&) noexcept;
     ~TCalcResult();
 
-    // Too large to calculate: the message is shown instead of the report, and the grid is empty.
+    // A pairing that is not calculated, for `message`.
+    static TCalcResult RefusedWith(std::string message);
+
+    // Too large to calculate, or codes that are no genes: the message is shown instead of the report, and
+    // the grid is empty.
     bool Refused() const { return !FRefusal.empty(); }
     const std::string& RefusalMessage() const { return FRefusal; }
 

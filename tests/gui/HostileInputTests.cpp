@@ -1,6 +1,7 @@
 // What a breeder may bring to the window: a pairing file that is no pairing, a damaged or unreadable
 // gene-set file. The window reports, never crashes, and never saves over a file it could not read.
 
+#include "calc/Calculation.h"
 #include "ui/kit/RadioGroup.h"
 
 #include "WindowFixture.h"
@@ -34,6 +35,14 @@ private slots:
         fixture.AnswerFile("three.zyg");
         Find<QAction>(*window, "LoadCalculationAction")->trigger();
         QCOMPARE(Pairing(*window), QString("+a x aa"));
+        // A pairing of another gene set is named, never calculated into a report that looks right.
+        fixture.Folder.Write("balls.zyg", "+p+s\r\n++\r\n");
+        fixture.AnswerFile("balls.zyg");
+        Find<QAction>(*window, "LoadCalculationAction")->trigger();
+        QVERIFY(window->Result()->Refused());
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
+                 "\"+p\" in the male's codes is no gene of this gene set. The gene set in memory is \"" +
+                     QString::fromStdString(window->GeneSet().Name) + "\".");
     }
 
     void AFileThatCannotBeReadChangesNothingAndIsNeverSavedOver() {

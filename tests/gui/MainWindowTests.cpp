@@ -177,7 +177,7 @@ private slots:
     void StartFromTheMainSettingsFileRestoresWindowAndSelection() {
         TWindowFixture fixture;
         std::string settings = "[Config]\r\nLeft=100\r\nTop=60\r\nWidth=700\r\nHeight=500\r\nFemale=+a++\r\n"
-                               "Male=AAee\r\n" +
+                               "Male=aaee\r\n" +
                                DefaultGeneSetText();
         settings.replace(settings.find("RatioIndex=0"), 12, "RatioIndex=7");
         settings.replace(settings.find("PhenotypeIndex=0"), 16, "PhenotypeIndex=-5");
@@ -193,10 +193,10 @@ private slots:
         QCOMPARE(window->size(), QSize(700, 500));
         QCOMPARE(Find<TRadioGroup>(*window, "RatioChoice")->ItemIndex(), 1);
         QCOMPARE(Find<TRadioGroup>(*window, "PhenotypeChoice")->ItemIndex(), -1);
-        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("AAee"));
+        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("aaee"));
         QCOMPARE(Selectors(*window, "FemaleSelectors")[0]->currentText(), QString("+a het. Amel"));
         QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
-                 Report(CalculateOnDefaultSet("AAee", "+a++", {1, 1, -1, 0, "."})));
+                 Report(CalculateOnDefaultSet("aaee", "+a++", {1, 1, -1, 0, "."})));
     }
 
     void SelectorsBuildTheSelectionStrings() {

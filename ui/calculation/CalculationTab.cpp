@@ -1,6 +1,7 @@
 #include "ui/calculation/CalculationTab.h"
 
 #include "calc/Calculation.h"
+#include "calc/SelectionCheck.h"
 #include "storage/FileIO.h"
 #include "storage/IniFile.h"
 #include "ui/calculation/ClutchView.h"
@@ -211,10 +212,17 @@ void TCalculationTab::Calculate() {
     options.PhenotypeIndex = FPhenotypeChoice->ItemIndex();
     options.PossibleHetsIndex = FPossibleHetsChoice->ItemIndex();
     options.DecimalSeparator = DecimalSeparator();
+    const std::string male = CoreTextOf(FMaleCodesEdit);
+    const std::string female = CoreTextOf(FFemaleCodesEdit);
+    // Codes that are no genes of the set in memory (typed, or a pairing of another set) are named, never
+    // calculated into a report that looks right.
+    const std::string notGenes = SelectionProblem(male, female, FKeeper.LocusList());
     // The grid and the clutch view show the new result before the old one goes.
     auto result = std::make_unique<TCalcResult>(
-        RunCalculation(CoreTextOf(FMaleCodesEdit), CoreTextOf(FFemaleCodesEdit), options, FKeeper.LocusList(),
-                       FKeeper.CombiList(), {Possible(TParent::Male), Possible(TParent::Female)}));
+        notGenes.empty() ? RunCalculation(male, female, options, FKeeper.LocusList(), FKeeper.CombiList(),
+                                          {Possible(TParent::Male), Possible(TParent::Female)})
+                         : TCalcResult::RefusedWith(notGenes + " The gene set in memory is \"" +
+                                                    FKeeper.GeneSet().Name + "\"."));
     FGrid->SetResult(result.get());
     FClutchView->ShowResult(result.get(),
                             {options.DecimalSeparator, FKeeper.AppDir(), FKeeper.SelectedGeneSet()});
