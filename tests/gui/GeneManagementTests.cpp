@@ -291,6 +291,7 @@ private slots:
     void RestoreDefaultsBringsBackSerpentia() {
         TWindowFixture fixture;
         auto window = fixture.StartBesideBoas();
+        fixture.Folder.Write("Serpentia.INI", BoasSet);
         Select(Find<QTreeWidget>(*window, "LocusListView"), 3);
         Find<QToolButton>(*window, "DeleteLocusButton")->click();
         Find<TRadioGroup>(*window, "CombiChoice")->SetItemIndex(0);
@@ -299,6 +300,10 @@ private slots:
         QCOMPARE(Rows(Find<QTreeWidget>(*window, "LocusListView"))[3], QString("Caramel"));
         QCOMPARE(Find<TRadioGroup>(*window, "CombiChoice")->ItemIndex(), 1);
         QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), DefaultGeneSetText());
+        // The files it replaced are kept in Backup as this run found them.
+        QCOMPARE(fixture.Folder.Read("Backup/Serpentia.INI") +
+                     fixture.Folder.Read("Backup/GenericZygora.INI"),
+                 BoasSet + DefaultGeneSetText());
 
         // Asked first; with another set selected, its work is saved before it is read again.
         PickGeneSet(*window, "Boas");
