@@ -128,7 +128,10 @@ private slots:
             QVERIFY(!dialog.OkButton->isEnabled());
             dialog.GeneIdEdit->setText("++");
             dialog.GeneIdEdit->setText("x#");
-            QVERIFY(fixture.Messages.last().startsWith("\"x#\" cannot be a Gene ID"));
+            QCOMPARE(
+                fixture.Messages.last(),
+                QString(
+                    "\"x#\" cannot be a Gene ID: use letters, digits or + , - . / : < > @ \\ ^ _ ` { | } ~"));
             dialog.GeneIdEdit->setText("x");
             QVERIFY(!dialog.OkButton->isEnabled());
             dialog.GeneIdEdit->setText("b+");
