@@ -146,6 +146,11 @@ private slots:
         QVERIFY(Find<QTextEdit>(*window, "ReportView")->toPlainText().startsWith("Male   = Carrier"));
         QVERIFY(carrier.Lethal);
         QCOMPARE(carrier.HealthNote, std::string("eye defects"));
+        // Opened again, the dialog shows the marks as they are: OK keeps them.
+        Select(Find<QTreeWidget>(*window, "GeneListView"), 1);
+        WhenDialogShows<TEditGeneDialog>([](TEditGeneDialog& dialog) { dialog.OkButton->click(); });
+        Find<QToolButton>(*window, "EditGeneButton")->click();
+        QVERIFY(carrier.Lethal && carrier.HealthNote == "eye defects");
         QCOMPARE(fixture.Messages.size(), 2);
         QCOMPARE(SelectedRow(Find<QTreeWidget>(*window, "LocusListView")), QString("Anery"));
         QCOMPARE(Rows(Find<QTreeWidget>(*window, "GeneListView"))[1], QString("+b Carrier"));
