@@ -8,7 +8,7 @@
 inline constexpr const char* MainSettingsFileName = "GenericZygora.INI";
 
 // Names of the gene-set files of `appDir` (every "*.ini" in any letter case but the main settings file),
-// without their last extension, in directory order.
+// without their last extension, sorted; files whose names differ only in letter case give one name.
 std::vector<std::string> ListGeneSets(const std::string& appDir);
 
 // The path of `fileName` in `appDir`. An existing file whose name differs only in letter case is that

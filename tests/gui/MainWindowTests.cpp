@@ -75,14 +75,14 @@ private slots:
         QCOMPARE(Find<QTabWidget>(*window, "MainTabs")->currentWidget(),
                  Find<QWidget>(*window, "CalculationTab"));
         QCOMPARE(window->width(), 906);
-        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("serpentia"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Serpentia"));
         QCOMPARE(int(Selectors(*window, "MaleSelectors").size()), 10);
         QVERIFY(fixture.Messages.isEmpty());
 
         window->close();
         const std::string saved = fixture.Folder.Read("Serpentia.INI");
         QCOMPARE(fixture.Folder.Read("GenericZygora.INI"), saved);
-        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Name, std::string("serpentia"));
+        QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Name, std::string("Serpentia"));
     }
 
     // An installed program cannot write its own folder: its first start in the user's folder places
@@ -331,7 +331,7 @@ private slots:
         auto window = fixture.StartOnDefaultSet();
         NewGeneSet(*window, "Boas.INI");
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->itemText(0), QString("Boas"));
-        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("serpentia"));
+        QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString("Serpentia"));
         const TGeneSet copy = ReadSet(fixture.Folder.File("Boas.INI"));
         QCOMPARE(copy.Name, std::string("Boas"));
         QCOMPARE(copy.LocusList.Count(), 10);

@@ -54,8 +54,8 @@ private slots:
     void ImagesTabShowsPictureBearingGenesAndCombinationsNewestFirst() {
         TWindowFixture fixture;
         MakeImgFolder(fixture);
-        // A camera's photograph, named as on Windows; the selector shows the set as "serpentia".
-        MakePicture(fixture.Folder, "Img/Serpentia-Amelanistic.jpg", {6000, 4000}, Qt::red);
+        // A camera's photograph, named as on Windows: in other letter case than the set and the gene.
+        MakePicture(fixture.Folder, "Img/SERPENTIA-amelanistic.jpg", {6000, 4000}, Qt::red);
         fixture.Folder.Write("Img/Serpentia-Ultra.jpg", "GIF89a");
         auto window = fixture.StartOnDefaultSet();
         // Combinations newest first, then the picture-bearing genes, last locus and last gene first.

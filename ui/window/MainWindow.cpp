@@ -240,8 +240,11 @@ void TMainWindow::ListGeneSets() {
     QString selected;
     for (const std::string& name : FKeeper.GeneSetNames()) {
         InsertSorted(FGeneSetSelector, FromCore(name));
-        if (SameTextIgnoringCase(name, GeneSetName()))
-            selected = FromCore(GeneSetName());
+        // The set in memory takes the spelling of its file, so that the selector and the list agree.
+        if (SameTextIgnoringCase(name, GeneSetName())) {
+            selected = FromCore(name);
+            FKeeper.GeneSet().Name = name;
+        }
     }
     ShowSelectedGeneSet(selected);
 }
