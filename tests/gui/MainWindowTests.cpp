@@ -181,22 +181,33 @@ private slots:
         PickEntry(male[0], 2);
         QCOMPARE(Pairing(*window), QString("aa x ++"));
 
-        male[3]->lineEdit()->clear();
-        QTest::keyClicks(male[3]->lineEdit(), "d");
-        QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(),
-                 QString("aa++++d") + QString("++").repeated(6));
-        QTest::keyClicks(male[3]->lineEdit(), "d Caramel");
+        // Typing finds an entry by its code or its name; text that names none keeps the gene picked last.
+        const auto type = [](QComboBox* selector, const char* text) {
+            selector->lineEdit()->clear();
+            QTest::keyClicks(selector->lineEdit(), text);
+            emit selector->lineEdit()->editingFinished();
+        };
+        type(male[3], "d");
+        QCOMPARE(Pairing(*window), QString("aadd x ++++"));
+        type(male[3], "CARA");
+        QCOMPARE(male[3]->currentText(), QString("dd Caramel"));
+        type(male[0], "Pas");
+        QCOMPARE(male[0]->currentText(), QString("aa Amelanistic"));
         QCOMPARE(Pairing(*window), QString("aadd x ++++"));
 
         Find<QToolButton>(*window, "ClearAllButton")->click();
         QCOMPARE(Pairing(*window), QString(" x "));
         QCOMPARE(male[0]->currentText(), QString("++ Normal"));
 
-        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("aa++");
-        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a+b");
+        // Codes typed into the fields are shown by the selectors at once.
+        QTest::keyClicks(Find<QLineEdit>(*window, "MaleCodesEdit"), "aa++");
+        QTest::keyClicks(Find<QLineEdit>(*window, "FemaleCodesEdit"), "+a+b");
+        auto female = Selectors(*window, "FemaleSelectors");
+        QCOMPARE(male[0]->currentText() + "|" + female[1]->currentText(),
+                 QString("aa Amelanistic|+b het. Anery"));
         window->RestoreParentSelection();
         male = Selectors(*window, "MaleSelectors");
-        const auto female = Selectors(*window, "FemaleSelectors");
+        female = Selectors(*window, "FemaleSelectors");
         QCOMPARE(male[0]->currentText(), QString("aa Amelanistic"));
         QCOMPARE(male[1]->currentText(), QString("++ Normal"));
         QCOMPARE(female[0]->currentText() + "|" + female[1]->currentText(),

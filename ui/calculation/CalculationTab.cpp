@@ -195,8 +195,8 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     });
     connect(&keeper, &TGeneSetKeeper::CombisChanged, this, &TCalculationTab::Calculate);
     connect(&keeper, &TGeneSetKeeper::RelationsChanged, this, &TCalculationTab::Calculate);
-    connect(FMaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::KeepPossibleHetsOfFields);
-    connect(FFemaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::KeepPossibleHetsOfFields);
+    connect(FMaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::FollowTypedCodes);
+    connect(FFemaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::FollowTypedCodes);
     connect(calculateButton, &QToolButton::clicked, this, &TCalculationTab::Calculate);
     connect(clearAllButton, &QToolButton::clicked, this, &TCalculationTab::ClearAll);
     connect(printButton, &QToolButton::clicked, this, &TCalculationTab::PrintResults);
@@ -257,11 +257,12 @@ const std::vector<TPossibleHet>& TCalculationTab::Possible(TParent parent) const
     return FParents->Possible(parent);
 }
 
-void TCalculationTab::KeepPossibleHetsOfFields() {
-    FParents->SetPossible(TParent::Male,
-                          PossibleHetsKept(Possible(TParent::Male), CoreTextOf(FMaleCodesEdit)));
-    FParents->SetPossible(TParent::Female,
-                          PossibleHetsKept(Possible(TParent::Female), CoreTextOf(FFemaleCodesEdit)));
+void TCalculationTab::FollowTypedCodes() {
+    const std::string male = CoreTextOf(FMaleCodesEdit);
+    const std::string female = CoreTextOf(FFemaleCodesEdit);
+    FParents->SetPossible(TParent::Male, PossibleHetsKept(Possible(TParent::Male), male));
+    FParents->SetPossible(TParent::Female, PossibleHetsKept(Possible(TParent::Female), female));
+    FParents->ShowSelections(male, female);
     ShowPossibleHets();
 }
 

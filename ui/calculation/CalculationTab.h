@@ -50,8 +50,9 @@ signals:
 
 private:
     const std::vector<TPossibleHet>& Possible(TParent parent) const;
-    // Typing may remove a possible het's gene from a field, and with it the chance.
-    void KeepPossibleHetsOfFields();
+    // The selectors show what is typed into a field; typing may remove a possible het's gene from a field,
+    // and with it the chance.
+    void FollowTypedCodes();
     void ShowPossibleHets();
     void TakeParentSelection();
     void ApplyGeneSetState();

@@ -79,11 +79,38 @@ int EntryOf(const QComboBox* selector, const std::string& code, int chance) {
     return found;
 }
 
+// The entry typing in a selector names: the entry shown, else the first whose code and name, or name
+// alone, begin with the typed text in any letter case; else the entry last picked. Typing never makes a
+// gene of its own.
+int ChosenEntry(const QComboBox* selector) {
+    if (const int shown = ShownEntry(selector); shown >= 0)
+        return shown;
+    const QString typed = selector->currentText().trimmed();
+    for (int entry = 0; !typed.isEmpty() && entry < selector->count(); ++entry) {
+        const QString text = selector->itemText(entry);
+        if (text.startsWith(typed, Qt::CaseInsensitive) ||
+            text.section(' ', 1).startsWith(typed, Qt::CaseInsensitive))
+            return entry;
+    }
+    return selector->currentIndex();
+}
+
+// -1 shows normal where the locus lists no normal gene.
+void ShowEntry(QComboBox* selector, int entry) {
+    const QSignalBlocker blocker(selector);
+    selector->setCurrentIndex(entry);
+    ShowSelectorText(selector, entry >= 0 ? selector->itemText(entry) : NormalSelection);
+}
+
+void ShowNormal(QComboBox* selector) {
+    ShowEntry(selector, selector->findData(QByteArray("++")));
+}
+
 // The possible hets the selectors show, in locus order.
 std::vector<TPossibleHet> PossibleHetsShown(const std::vector<QComboBox*>& selectors) {
     std::vector<TPossibleHet> hets;
     for (const QComboBox* selector : selectors) {
-        const int entry = ShownEntry(selector);
+        const int entry = ChosenEntry(selector);
         if (const int chance = entry >= 0 ? selector->itemData(entry, ChanceRole).toInt() : 0; chance > 0)
             hets.push_back({EntryBytes(selector, entry), chance});
     }
@@ -125,8 +152,7 @@ void TParentColumns::Build(TLocusList& loci, const std::string& male, const std:
     BuildColumn(FFemale, loci);
     // The selectors show the pairing of the two fields, the one the report was calculated from, so that
     // the next pick keeps the rest of it.
-    SelectGenes(FMale, male);
-    SelectGenes(FFemale, female);
+    ShowSelections(male, female);
 }
 
 void TParentColumns::BuildColumn(TColumn& column, TLocusList& loci) {
@@ -155,7 +181,7 @@ void TParentColumns::BuildColumn(TColumn& column, TLocusList& loci) {
                               QByteArray::fromStdString(gene.Code()));
         }
         AddPossibleHetEntries(selector, locus, loci, column.Possible, questions);
-        ShowSelectorText(selector, NormalSelection);
+        ShowNormal(selector);
         auto* caption = new QLabel(FromCore(locus.Name), panel);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // A long locus name is cut rather than pushing the row past the page.
@@ -170,6 +196,11 @@ void TParentColumns::BuildColumn(TColumn& column, TLocusList& loci) {
             emit SelectionChanged();
         });
         connect(selector->lineEdit(), &QLineEdit::textEdited, this, &TParentColumns::SelectionChanged);
+        // Leaving the selector shows the entry its text named.
+        connect(selector->lineEdit(), &QLineEdit::editingFinished, this, [selector] {
+            if (ShownEntry(selector) < 0)
+                ShowEntry(selector, ChosenEntry(selector));
+        });
     }
 }
 
@@ -177,8 +208,8 @@ std::string TParentColumns::Selection(TParent parent) const {
     const TColumn& column = Column(parent);
     std::string selection;
     for (const QComboBox* selector : column.Selectors) {
-        const int entry = ShownEntry(selector);
-        selection += entry >= 0 ? EntryBytes(selector, entry) : ToCore(selector->currentText().left(2));
+        const int entry = ChosenEntry(selector);
+        selection += entry >= 0 ? EntryBytes(selector, entry) : "++";
     }
     return selection;
 }
@@ -189,24 +220,27 @@ void TParentColumns::TakeShownPossibleHets() {
 }
 
 void TParentColumns::Clear(TParent parent) {
-    for (QComboBox* selector : Column(parent).Selectors) {
-        const QSignalBlocker blocker(selector);
-        ShowSelectorText(selector, NormalSelection);
-    }
+    for (QComboBox* selector : Column(parent).Selectors)
+        ShowNormal(selector);
     emit SelectionChanged();
 }
 
+void TParentColumns::ShowSelections(const std::string& male, const std::string& female) {
+    SelectGenes(FMale, male);
+    SelectGenes(FFemale, female);
+}
+
 void TParentColumns::SelectGenes(TColumn& column, const std::string& selection) {
+    for (QComboBox* selector : column.Selectors)
+        ShowNormal(selector);
     for (size_t k = 0; k + 1 < selection.size(); k += 2) {
         const std::string group = selection.substr(k, 2);
         if (group == "++")
             continue;
         const int chance = ChanceOf(column.Possible, group);
         for (QComboBox* selector : column.Selectors) {
-            if (const int entry = EntryOf(selector, group, chance); entry >= 0) {
-                const QSignalBlocker blocker(selector);
-                ShowSelectorText(selector, selector->itemText(entry));
-            }
+            if (const int entry = EntryOf(selector, group, chance); entry >= 0)
+                ShowEntry(selector, entry);
         }
     }
 }

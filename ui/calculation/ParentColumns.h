@@ -22,6 +22,8 @@ public:
     explicit TParentColumns(QWidget* parent);
     // A selector per locus of `loci` for both parents, showing the pairing of the two selection strings.
     void Build(TLocusList& loci, const std::string& male, const std::string& female);
+    // Every selector shows the gene the selection strings give its locus, or normal.
+    void ShowSelections(const std::string& male, const std::string& female);
     // The selection string the parent's selectors show.
     std::string Selection(TParent parent) const;
     // The genes of the parent's selection string that are only possible hets, with their chances.
