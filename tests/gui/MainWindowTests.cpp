@@ -221,6 +221,39 @@ private slots:
         QCOMPARE(Pairing(*window), QString("aa++++ x +a+b+c"));
     }
 
+    // Words set the field, the selectors and the possible hets; a word the set lacks is named and changes
+    // nothing; typing codes afterwards empties the words, which no longer describe the animal.
+    void AParentDescribedInWords() {
+        TWindowFixture fixture;
+        auto window = fixture.StartOnDefaultSet();
+        const auto describe = [&window](const char* side, const char* words) {
+            auto* edit = Find<QLineEdit>(*window, (std::string(side) + "MorphEdit").c_str());
+            edit->clear();
+            QTest::keyClicks(edit, words);
+            emit edit->editingFinished();
+        };
+        describe("Female", "snow");
+        describe("Male", "het Amel 66% poss het ANERY");
+        QCOMPARE(Pairing(*window), QString("+a+b x aabb"));
+        QCOMPARE(Find<QLabel>(*window, "MalePossibleHetsLabel")->text(), QString("possible hets: +b 66%"));
+        QCOMPARE(Selectors(*window, "MaleSelectors")[1]->currentText(),
+                 QString("+b 66% poss. het. Anerythristic"));
+        const TCalcOptions options{Find<TRadioGroup>(*window, "RatioChoice")->ItemIndex(),
+                                   Find<TRadioGroup>(*window, "CombiChoice")->ItemIndex(),
+                                   Find<TRadioGroup>(*window, "PhenotypeChoice")->ItemIndex(),
+                                   Find<TRadioGroup>(*window, "PossibleHetsChoice")->ItemIndex(), "."};
+        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
+                 Report(CalculateOnDefaultSet("+a+b", "aabb", options, {{{"+b", 66}}, {}})));
+
+        describe("Male", "het Amell");
+        QCOMPARE(Find<QLabel>(*window, "MaleMorphProblemLabel")->text(),
+                 QString("These words name no gene or combination of the gene set: \"Amell\""));
+        QCOMPARE(Pairing(*window), QString("+a+b x aabb"));
+        QTest::keyClicks(Find<QLineEdit>(*window, "FemaleCodesEdit"), "x");
+        QVERIFY(Find<QLineEdit>(*window, "FemaleMorphEdit")->text().isEmpty());
+        QCOMPARE(Find<QLineEdit>(*window, "MaleMorphEdit")->text(), QString("het Amell"));
+    }
+
     void CalculationOnScreenIsTheCalculationsOwn() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();

@@ -6,6 +6,7 @@
 #include "storage/IniFile.h"
 #include "ui/calculation/ClutchView.h"
 #include "ui/calculation/GridModel.h"
+#include "ui/calculation/MorphEdit.h"
 #include "ui/calculation/ParentColumns.h"
 #include "ui/geneset/GeneSetKeeper.h"
 #include "ui/kit/CoreText.h"
@@ -96,9 +97,18 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
         layout->addWidget(possible);
         return layout;
     };
-    top->addWidget(maleLabel, 0, 0);
+    FMaleMorphEdit = new TMorphEdit("Male", keeper, pairingPanel);
+    FFemaleMorphEdit = new TMorphEdit("Female", keeper, pairingPanel);
+    // The caption, and beside it the line where the parent is described in words.
+    const auto captionWithWords = [](QLabel* caption, TMorphEdit* words) {
+        auto* layout = new QHBoxLayout;
+        layout->addWidget(caption, 0, Qt::AlignTop);
+        layout->addWidget(words, 1);
+        return layout;
+    };
+    top->addLayout(captionWithWords(maleLabel, FMaleMorphEdit), 0, 0);
     top->addLayout(fieldWithPossibleHets(FMaleCodesEdit, FMalePossibleHetsLabel), 1, 0);
-    top->addWidget(femaleLabel, 2, 0);
+    top->addLayout(captionWithWords(femaleLabel, FFemaleMorphEdit), 2, 0);
     top->addLayout(fieldWithPossibleHets(FFemaleCodesEdit, FFemalePossibleHetsLabel), 3, 0);
 
     auto* calculateButton = MakeToolButton(pairingPanel, "CalculateButton", "Calculate predicted offspring",
@@ -197,6 +207,12 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     connect(&keeper, &TGeneSetKeeper::RelationsChanged, this, &TCalculationTab::Calculate);
     connect(FMaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::FollowTypedCodes);
     connect(FFemaleCodesEdit, &QLineEdit::textEdited, this, &TCalculationTab::FollowTypedCodes);
+    connect(FMaleCodesEdit, &QLineEdit::textEdited, FMaleMorphEdit, &TMorphEdit::Forget);
+    connect(FFemaleCodesEdit, &QLineEdit::textEdited, FFemaleMorphEdit, &TMorphEdit::Forget);
+    connect(FMaleMorphEdit, &TMorphEdit::Described, this,
+            [this](const TMorphReading& reading) { TakeDescription(TParent::Male, reading); });
+    connect(FFemaleMorphEdit, &TMorphEdit::Described, this,
+            [this](const TMorphReading& reading) { TakeDescription(TParent::Female, reading); });
     connect(calculateButton, &QToolButton::clicked, this, &TCalculationTab::Calculate);
     connect(clearAllButton, &QToolButton::clicked, this, &TCalculationTab::ClearAll);
     connect(printButton, &QToolButton::clicked, this, &TCalculationTab::PrintResults);
@@ -274,11 +290,29 @@ void TCalculationTab::ShowPossibleHets() {
     }
 }
 
+void TCalculationTab::TakeDescription(TParent parent, const TMorphReading& reading) {
+    const bool male = parent == TParent::Male;
+    std::string maleSelection = male ? reading.Selection : FParents->Selection(TParent::Male);
+    std::string femaleSelection = male ? FParents->Selection(TParent::Female) : reading.Selection;
+    ReduceSelections(maleSelection, femaleSelection);
+    SetCoreText(FMaleCodesEdit, maleSelection);
+    SetCoreText(FFemaleCodesEdit, femaleSelection);
+    FParents->SetPossible(parent, reading.PossibleHets);
+    // Built again, so that a chance the breeder named has its entry in the selectors.
+    BuildParentSelection();
+    Calculate();
+}
+
 void TCalculationTab::TakeParentSelection() {
     FParents->TakeShownPossibleHets();
     std::string male = FParents->Selection(TParent::Male);
     std::string female = FParents->Selection(TParent::Female);
     ReduceSelections(male, female);
+    // A parent picked in the selectors is no longer the one its words described.
+    if (male != CoreTextOf(FMaleCodesEdit))
+        FMaleMorphEdit->Forget();
+    if (female != CoreTextOf(FFemaleCodesEdit))
+        FFemaleMorphEdit->Forget();
     SetCoreText(FMaleCodesEdit, male);
     SetCoreText(FFemaleCodesEdit, female);
     Calculate();
@@ -296,6 +330,8 @@ TPairing TCalculationTab::Pairing() const {
 }
 
 void TCalculationTab::SetPairing(const TPairing& pairing) {
+    FMaleMorphEdit->Forget();
+    FFemaleMorphEdit->Forget();
     SetCoreText(FMaleCodesEdit, pairing.Male);
     SetCoreText(FFemaleCodesEdit, pairing.Female);
     FParents->SetPossible(TParent::Male, pairing.MalePossible);
@@ -304,6 +340,8 @@ void TCalculationTab::SetPairing(const TPairing& pairing) {
 
 void TCalculationTab::ApplyGeneSetState() {
     const TGeneSet& set = FKeeper.GeneSet();
+    FMaleMorphEdit->Forget();
+    FFemaleMorphEdit->Forget();
     FRatioChoice->SetItemIndex(ChoiceItem(set.RatioIndex, FRatioChoice->ItemCount()));
     FCombiChoice->SetItemIndex(ChoiceItem(set.CombiIndex, FCombiChoice->ItemCount()));
     FPhenotypeChoice->SetItemIndex(ChoiceItem(set.PhenotypeIndex, FPhenotypeChoice->ItemCount()));

@@ -20,6 +20,8 @@ class TCalcResult;
 class TClutchView;
 class TGeneSetKeeper;
 class TGridModel;
+class TMorphEdit;
+struct TMorphReading;
 class TParentColumns;
 class TRadioGroup;
 enum class TParent;
@@ -55,6 +57,8 @@ private:
     void FollowTypedCodes();
     void ShowPossibleHets();
     void TakeParentSelection();
+    // A parent described in words takes the genes and possible hets read from them.
+    void TakeDescription(TParent parent, const TMorphReading& reading);
     void ApplyGeneSetState();
     void CollectGeneSetState();
 
@@ -62,6 +66,8 @@ private:
     TParentColumns* FParents;
     QLineEdit* FMaleCodesEdit;
     QLineEdit* FFemaleCodesEdit;
+    TMorphEdit* FMaleMorphEdit;
+    TMorphEdit* FFemaleMorphEdit;
     // Under each field: the parent's possible hets with their chances; hidden when it has none.
     QLabel* FMalePossibleHetsLabel;
     QLabel* FFemalePossibleHetsLabel;
