@@ -236,6 +236,16 @@ int main(int argc, char* argv[]) {
     bool saved = Save(window, pictures.filePath("calculation-tab.png"));
     pair("+a+b+c+d+e+f+g+h+i+k", "+a+b+c+d+e+f+g+h+i+k");
     saved = Save(window, pictures.filePath("calculation-tab-ten-loci.png")) && saved;
+    // Small screens, the window's frame taking its share of the height.
+    const QSize usual = window.size();
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 640)}) {
+        window.resize(screen - QSize(0, 30));
+        saved = Save(window,
+                     pictures.filePath(
+                         QString("calculation-tab-%1x%2.png").arg(screen.width()).arg(screen.height()))) &&
+                saved;
+    }
+    window.resize(usual);
     Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "GeneManagementTab"));
     saved = Save(window, pictures.filePath("gene-management-tab.png")) && saved;
 

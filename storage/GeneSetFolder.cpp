@@ -28,18 +28,17 @@ std::string Join(const std::string& dir, const std::string& name) {
 } // namespace
 
 std::vector<std::string> ListGeneSets(const std::string& appDir) {
-    std::vector<std::string> entries = DirectoryEntries(appDir);
-    std::ranges::sort(entries);
+    std::vector<std::string> found;
+    for (const std::string& entry : DirectoryEntries(appDir))
+        if (entry.size() > 4 && SameTextIgnoringCase(entry.substr(entry.size() - 4), ".ini"))
+            found.push_back(entry.substr(0, entry.size() - 4));
+    std::ranges::sort(found);
     std::vector<std::string> names;
-    for (const std::string& entry : entries) {
-        if (entry.size() <= 4 || !SameTextIgnoringCase(entry.substr(entry.size() - 4), ".ini"))
-            continue;
-        std::string name = entry.substr(0, entry.size() - 4);
+    for (std::string& name : found) {
         // Files that differ only in letter case are one set to the program, as they are to its users.
         const auto same = [&name](const std::string& listed) { return SameTextIgnoringCase(listed, name); };
-        if (IsMainSettingsName(name) || std::ranges::any_of(names, same))
-            continue;
-        names.push_back(std::move(name));
+        if (!IsMainSettingsName(name) && std::ranges::none_of(names, same))
+            names.push_back(std::move(name));
     }
     return names;
 }

@@ -254,6 +254,28 @@ private slots:
         QCOMPARE(Find<QLineEdit>(*window, "MaleMorphEdit")->text(), QString("het Amell"));
     }
 
+    // From a small screen to a large one: the window fits, every caption of the Calculation tab is whole
+    // (the ball python's long locus names too) and the report shows at least five lines.
+    void ReadableAtEverySize() {
+        TWindowFixture fixture;
+        fixture.Folder.Write("Ball Python.INI", ShippedGeneSetText("Ball Python").value_or(""));
+        auto window = fixture.StartOnDefaultSet();
+        Find<QComboBox>(*window, "GeneSetSelector")->setEditText("Ball Python");
+        window->SwitchToChosenGeneSet();
+        window->show();
+        for (const QSize size : {QSize(800, 570), QSize(1024, 610), QSize(1560, 1000)}) {
+            window->resize(size);
+            QApplication::processEvents();
+            QCOMPARE(window->size(), size);
+            for (const QLabel* label : Find<QWidget>(*window, "CalculationTab")->findChildren<QLabel*>())
+                if (label->isVisible() && !label->wordWrap() && label->pixmap().isNull())
+                    QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                             qPrintable(label->text()));
+            const auto* report = Find<QTextEdit>(*window, "ReportView");
+            QVERIFY(report->viewport()->height() >= 5 * report->fontMetrics().lineSpacing());
+        }
+    }
+
     void CalculationOnScreenIsTheCalculationsOwn() {
         TWindowFixture fixture;
         auto window = fixture.StartOnDefaultSet();

@@ -83,8 +83,8 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     FMaleCodesEdit->setObjectName("MaleCodesEdit");
     FFemaleCodesEdit = new QLineEdit(pairingPanel);
     FFemaleCodesEdit->setObjectName("FemaleCodesEdit");
-    FMaleCodesEdit->setMinimumWidth(130);
-    FFemaleCodesEdit->setMinimumWidth(130);
+    FMaleCodesEdit->setMinimumWidth(110);
+    FFemaleCodesEdit->setMinimumWidth(110);
     FMalePossibleHetsLabel = new QLabel(pairingPanel);
     FMalePossibleHetsLabel->setObjectName("MalePossibleHetsLabel");
     FFemalePossibleHetsLabel = new QLabel(pairingPanel);

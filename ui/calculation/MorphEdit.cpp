@@ -14,11 +14,11 @@ TMorphEdit::TMorphEdit(const QString& side, const TGeneSetKeeper& keeper, QWidge
     layout->setSpacing(0);
     FWordsEdit = new QLineEdit(this);
     FWordsEdit->setObjectName(side + "MorphEdit");
-    FWordsEdit->setPlaceholderText("in words, e.g. Pastel Spider het Clown");
+    FWordsEdit->setPlaceholderText("describe in words");
     FWordsEdit->setToolTip("Describe the " + side.toLower() +
                            " as breeders write it: gene and combination names, \"het\", \"poss het\", "
                            "\"66% poss het\", \"ph\"; Enter sets the selectors");
-    FWordsEdit->setMinimumWidth(90);
+    FWordsEdit->setMinimumWidth(70);
     FWordsEdit->setClearButtonEnabled(true);
     FProblemLabel = new QLabel(this);
     FProblemLabel->setObjectName(side + "MorphProblemLabel");

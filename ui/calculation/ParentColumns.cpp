@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,10 +27,12 @@ constexpr int ChanceRole = Qt::UserRole + 1;
 // The chances breeders commonly give: from two hets, and from a het and a normal.
 constexpr int CommonChances[] = {66, 50};
 
-// The Male and Female pages, and the widest a locus selector grows in them: the locus name keeps room
-// beside it.
-constexpr int ParentPageWidth = 280;
+// The widest a locus selector grows, so that the locus name keeps room beside it.
 constexpr int MaxSelectorWidth = 180;
+// A row of a selector and its locus name side by side, and of the name above the selector.
+constexpr int RowHeight = 20;
+constexpr int StackedRowHeight = 38;
+constexpr int RowSpacing = 6;
 
 // A selector shows its entry from the start, where the gene code stands, also when it is cut short.
 void ShowSelectorText(QComboBox* selector, const QString& text) {
@@ -121,7 +124,9 @@ std::vector<TPossibleHet> PossibleHetsShown(const std::vector<QComboBox*>& selec
 
 TParentColumns::TParentColumns(QWidget* parent) : QTabWidget(parent) {
     setObjectName("ParentTabs");
-    setFixedWidth(ParentPageWidth);
+    // As wide as the rows need with the names beside the selectors, never wider; where the window has no
+    // room for that, the names go above the selectors, so that no name is ever cut.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     BuildPage("Male", TParent::Male, "Clear Male genes only");
     BuildPage("Female", TParent::Female, "Clear Female genes only");
 }
@@ -150,6 +155,7 @@ void TParentColumns::BuildPage(const QString& side, TParent parent, const QStrin
 void TParentColumns::Build(TLocusList& loci, const std::string& male, const std::string& female) {
     BuildColumn(FMale, loci);
     BuildColumn(FFemale, loci);
+    MeasureRows();
     // The selectors show the pairing of the two fields, the one the report was calculated from, so that
     // the next pick keeps the rest of it.
     ShowSelections(male, female);
@@ -165,9 +171,10 @@ void TParentColumns::BuildColumn(TColumn& column, TLocusList& loci) {
         const TLocus& locus = *loci[i];
         auto* panel = new QWidget(rows);
         panel->setObjectName(column.Box->objectName() + "Locus" + QString::number(i));
-        panel->setFixedHeight(20);
+        panel->setFixedHeight(RowHeight);
         auto* layout = new QHBoxLayout(panel);
         layout->setContentsMargins(0, 1, 4, 1);
+        layout->setSpacing(RowSpacing);
         QComboBox* selector = MakeByteSelector(panel);
         // As wide as the longest entry of its locus, so that a picked gene shows its code and its name.
         selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -184,9 +191,6 @@ void TParentColumns::BuildColumn(TColumn& column, TLocusList& loci) {
         ShowNormal(selector);
         auto* caption = new QLabel(FromCore(locus.Name), panel);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // A long locus name is cut rather than pushing the row past the page.
-        caption->setMinimumWidth(1);
-        caption->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         layout->addWidget(selector);
         layout->addWidget(caption, 1);
         column.Rows->insertWidget(column.Rows->count() - 1, panel);
@@ -202,6 +206,47 @@ void TParentColumns::BuildColumn(TColumn& column, TLocusList& loci) {
                 ShowEntry(selector, ChosenEntry(selector));
         });
     }
+}
+
+void TParentColumns::MeasureRows() {
+    int sideBySide = 0;
+    int stacked = 0;
+    for (const QComboBox* selector : FMale.Selectors) {
+        const auto* caption = selector->parentWidget()->findChild<QLabel*>();
+        const int selectorWidth = std::min(selector->sizeHint().width(), MaxSelectorWidth);
+        const int captionWidth = caption->sizeHint().width();
+        sideBySide = std::max(sideBySide, selectorWidth + RowSpacing + captionWidth);
+        stacked = std::max(stacked, std::max(selectorWidth, captionWidth));
+    }
+    // The row's margins, the rows' scroll bar, and the frames of the box and the page around them.
+    const int around = 4 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    FSideBySideWidth = std::max(sideBySide, MaxSelectorWidth) + around;
+    setMinimumWidth(std::max(stacked, MaxSelectorWidth) + around);
+    updateGeometry();
+    ArrangeRows();
+}
+
+QSize TParentColumns::sizeHint() const {
+    return {FSideBySideWidth, QTabWidget::sizeHint().height()};
+}
+
+void TParentColumns::resizeEvent(QResizeEvent* event) {
+    QTabWidget::resizeEvent(event);
+    ArrangeRows();
+}
+
+void TParentColumns::ArrangeRows() {
+    const bool stacked = width() < FSideBySideWidth;
+    for (const TColumn* column : {&FMale, &FFemale})
+        for (const QComboBox* selector : column->Selectors) {
+            QWidget* row = selector->parentWidget();
+            // The name above its selector: the row's second widget laid out first.
+            static_cast<QBoxLayout*>(row->layout())
+                ->setDirection(stacked ? QBoxLayout::BottomToTop : QBoxLayout::LeftToRight);
+            row->setFixedHeight(stacked ? StackedRowHeight : RowHeight);
+            row->findChild<QLabel*>()->setAlignment((stacked ? Qt::AlignLeft : Qt::AlignRight) |
+                                                    Qt::AlignVCenter);
+        }
 }
 
 std::string TParentColumns::Selection(TParent parent) const {

@@ -35,10 +35,14 @@ public:
     void TakeShownPossibleHets();
     // Every selector of the parent back to normal.
     void Clear(TParent parent);
+    QSize sizeHint() const override;
 
 signals:
     // A gene picked or typed in a selector, or a parent cleared.
     void SelectionChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct TColumn {
@@ -50,10 +54,14 @@ private:
 
     void BuildPage(const QString& side, TParent parent, const QString& hint);
     void BuildColumn(TColumn& column, TLocusList& loci);
+    // The widths of the pages with the locus names beside and above the selectors.
+    void MeasureRows();
+    void ArrangeRows();
     void SelectGenes(TColumn& column, const std::string& selection);
     TColumn& Column(TParent parent) { return parent == TParent::Male ? FMale : FFemale; }
     const TColumn& Column(TParent parent) const { return parent == TParent::Male ? FMale : FFemale; }
 
     TColumn FMale;
     TColumn FFemale;
+    int FSideBySideWidth = 0;
 };
