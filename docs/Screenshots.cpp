@@ -238,15 +238,16 @@ int main(int argc, char* argv[]) {
     saved = Save(window, pictures.filePath("calculation-tab-ten-loci.png")) && saved;
     // Small screens, the window's frame taking its share of the height.
     const QSize usual = window.size();
-    for (const QSize screen : {QSize(800, 600), QSize(1024, 640)}) {
+    for (const QSize screen : {QSize(1024, 640), QSize(800, 600)}) {
         window.resize(screen - QSize(0, 30));
         saved = Save(window,
                      pictures.filePath(
                          QString("calculation-tab-%1x%2.png").arg(screen.width()).arg(screen.height()))) &&
                 saved;
     }
-    window.resize(usual);
     Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "GeneManagementTab"));
+    saved = Save(window, pictures.filePath("gene-management-tab-800x600.png")) && saved;
+    window.resize(usual);
     saved = Save(window, pictures.filePath("gene-management-tab.png")) && saved;
 
     auto* fun = static_cast<TPuzzleTab*>(Find<QWidget>(window, "PuzzleTab"));

@@ -31,6 +31,12 @@
 
 namespace {
 
+// A relation's sentence, whole: its row is as wide as the sentence reaches.
+void FitSentence(QLabel* label) {
+    label->adjustSize();
+    label->parentWidget()->setMinimumWidth(label->geometry().right() + 8);
+}
+
 QString RestoreDefaultsQuestion(const std::string& mainSettings, const std::string& serpentia) {
     return "Restore defaults writes the built-in Serpentia gene set over\n\"" + FromCore(mainSettings) +
            "\" and\n\"" + FromCore(serpentia) +
@@ -128,6 +134,8 @@ TGeneManagementTab::TGeneManagementTab(TGeneSetKeeper& keeper, const TFramePictu
         button("RestoreDefaultsButton", "Restore defaults (serpentia only)", TToolPicture::Clear);
     auto* refreshButton = button("RefreshButton", "Refresh", TToolPicture::Refresh);
     FGeneStrengthBox = MakeRowBox(this, "GeneStrengthBox");
+    // A narrow window scrolls the sentences rather than cutting them.
+    FGeneStrengthBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     addColumn("GeneStrengthHeading", "Gene strength",
               MakeToolBar(this, "GeneStrengthToolBar", {restoreDefaultsButton, refreshButton}),
               FGeneStrengthBox, 3);
@@ -258,7 +266,7 @@ void TGeneManagementTab::BuildRelationEditors(const std::string& alleles) {
             auto* label = new QLabel(FromCore(FKeeper.LocusList().DescribeWeight(relation)), panel);
             label->setObjectName("RelationSentence");
             label->move(86, 8);
-            label->adjustSize();
+            FitSentence(label);
             // New editors enter at the top, above the ones built before them.
             layout->insertWidget(0, panel);
             connect(editor, &QComboBox::activated, this, [this, editor] { TakeRelation(editor); });
@@ -284,7 +292,7 @@ void TGeneManagementTab::TakeRelation(QComboBox* editor) {
     if (isRelation && locus->StoreRelation(relation))
         FKeeper.TellRelationsChanged();
     label->setText(isRelation ? FromCore(FKeeper.LocusList().DescribeWeight(relation)) : QString());
-    label->adjustSize();
+    FitSentence(label);
 }
 
 void TGeneManagementTab::RefreshCombiList() {
