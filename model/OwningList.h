@@ -1,4 +1,5 @@
-// An owning list in insertion order: removing an item or clearing the list frees it.
+// An owning list in insertion order: removing an item or clearing the list frees it. A copy holds copies of
+// the items, so that it shares nothing with the list it was taken from (an undo keeps such copies).
 #pragma once
 
 #include <memory>
@@ -8,8 +9,16 @@
 template <typename T> class TOwningList {
 public:
     TOwningList() = default;
-    TOwningList(const TOwningList&) = delete;
-    TOwningList& operator=(const TOwningList&) = delete;
+    TOwningList(const TOwningList& other) {
+        FItems.reserve(other.FItems.size());
+        for (const std::unique_ptr<T>& item : other.FItems)
+            FItems.push_back(std::make_unique<T>(*item));
+    }
+    TOwningList& operator=(const TOwningList& other) {
+        if (this != &other)
+            *this = TOwningList(other);
+        return *this;
+    }
     TOwningList(TOwningList&&) noexcept = default;
     TOwningList& operator=(TOwningList&&) noexcept = default;
 

@@ -5,6 +5,8 @@
 #include "ui/genes/LocusDialog.h"
 #include "ui/kit/RadioGroup.h"
 
+#include <QAction>
+
 #include "WindowFixture.h"
 
 namespace {
@@ -248,6 +250,7 @@ private slots:
         });
         Find<QToolButton>(*window, "EditGeneButton")->click();
         QCOMPARE(GeneSetFileContent(window->GeneSet()), before);
+        QVERIFY(!window->findChild<QAction*>("UndoAction")->isEnabled());
         QCOMPARE(ImagesTab(*window).size(), 27);
 
         // A renamed gene shows under its new name, in the strip only once its locus is selected again.
@@ -257,6 +260,7 @@ private slots:
         });
         Find<QToolButton>(*window, "EditGeneButton")->click();
         QCOMPARE(ImagesTab(*window).last(), QString("PictureFrame0a2 Albino"));
+        QCOMPARE(window->findChild<QAction*>("UndoAction")->text(), QString("Undo edit gene Albino"));
         QCOMPARE(Strip(*window).first(), QString("PictureFrame12@0 Amelanistic"));
 
         // Deleting what the strip shows empties it and takes its frame off the Images tab; deleting the gene
@@ -296,6 +300,63 @@ private slots:
         QCOMPARE(Strip(*window), QStringList());
     }
 
+    // Deleting asks first, and No keeps it. Every edit undoes to the set and the report as they were before
+    // it and redoes, the parents staying as typed; a new edit drops what was undone, a switch of set all.
+    void DeletingAsksAndEditsUndoAndRedoExactly() {
+        TWindowFixture fixture;
+        auto window = fixture.StartBesideBoas();
+        auto* undo = window->findChild<QAction*>("UndoAction");
+        auto* redo = window->findChild<QAction*>("RedoAction");
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("aa");
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        const auto state = [&window] {
+            return GeneSetFileContent(window->GeneSet()) +
+                   Find<QTextEdit>(*window, "ReportView")->toPlainText().toStdString();
+        };
+        std::vector<std::string> states{state()};
+        fixture.AnswerYes = false;
+        Find<QToolButton>(*window, "DeleteLocusButton")->click();
+        Select(Find<QTreeWidget>(*window, "GeneListView"), 4);
+        Find<QToolButton>(*window, "DeleteGeneButton")->click();
+        Select(Find<QTreeWidget>(*window, "CombiListView"), 1);
+        Find<QToolButton>(*window, "DeleteCombiButton")->click();
+        QCOMPARE(fixture.Questions,
+                 QStringList({"Delete the locus \"Amel/Ultra\" and its 6 genes?",
+                              "Delete the gene \"Ultra\"?", "Delete the combination \"Blizzard\"?"}));
+        QCOMPARE(state(), states[0]);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+        fixture.AnswerYes = true;
+        AddGene(*window, "Beta", "z");
+        states.push_back(state());
+        PickEntry(WeightEditor(*window, "RelationRow0"), 0);
+        states.push_back(state());
+        Find<QToolButton>(*window, "DeleteLocusButton")->click();
+        states.push_back(state());
+        QCOMPARE(undo->text(), QString("Undo delete locus Amel/Ultra"));
+        for (size_t step = 3; step > 0; --step) {
+            undo->trigger();
+            QCOMPARE(state(), states[step - 1]);
+        }
+        QCOMPARE(int(Selectors(*window, "MaleSelectors").size()), 10);
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), QString("Redo add gene Beta"));
+        redo->trigger();
+        redo->trigger();
+        QCOMPARE(state(), states[2]);
+        QCOMPARE(undo->text(), QString("Undo change relation + < a"));
+
+        undo->trigger();
+        Select(Find<QTreeWidget>(*window, "CombiListView"), 1);
+        Find<QToolButton>(*window, "DeleteCombiButton")->click();
+        QVERIFY(!redo->isEnabled());
+        undo->trigger();
+        QCOMPARE(state(), states[1]);
+        PickGeneSet(*window, "Boas");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    }
+
     void RestoreDefaultsBringsBackSerpentia() {
         TWindowFixture fixture;
         auto window = fixture.StartBesideBoas();
@@ -325,9 +386,9 @@ private slots:
         Find<QToolButton>(*window, "RestoreDefaultsButton")->click();
         QCOMPARE(Rows(Find<QTreeWidget>(*window, "LocusListView")), QStringList({"Boa", "Sand"}));
         QCOMPARE(fixture.Folder.Read("Serpentia.INI"), DefaultGeneSetText());
-        QCOMPARE(fixture.Questions.size(), 3);
+        QCOMPARE(fixture.Questions.size(), 4);
         for (const char* file : {"GenericZygora.INI", "Serpentia.INI"})
-            QVERIFY(fixture.Questions[2].contains(QString::fromStdString(fixture.Folder.File(file))));
+            QVERIFY(fixture.Questions[3].contains(QString::fromStdString(fixture.Folder.File(file))));
     }
 };
 

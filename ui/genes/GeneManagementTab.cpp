@@ -80,6 +80,14 @@ bool IsRelationOfPair(const std::string& relation, const std::string& offered) {
     return (relation[0] == x && relation[4] == y) || (relation[0] == y && relation[4] == x);
 }
 
+QString DeleteLocusQuestion(const TLocus& locus) {
+    const int genes = locus.Genes().Count();
+    const QString what = genes == 0   ? QString()
+                         : genes == 1 ? QString(" and its gene")
+                                      : " and its " + QString::number(genes) + " genes";
+    return "Delete the locus \"" + FromCore(locus.Name) + "\"" + what + "?";
+}
+
 template <typename T> T* SelectedObject(const QTreeWidget* list) {
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? nullptr : ObjectOf<T>(selected.first());
@@ -289,8 +297,12 @@ void TGeneManagementTab::TakeRelation(QComboBox* editor) {
     // Text that is no relation of this editor's own pair (a stray key, half a relation) is not stored;
     // the sentence stays empty until the text is such a relation again.
     const bool isRelation = IsRelationOfPair(relation, EntryBytes(editor, 0));
-    if (isRelation && locus->StoreRelation(relation))
+    // Picking the relation the pair has already is no edit.
+    if (isRelation && locus->GetWeight(std::string{relation[0], relation[4]}) != relation) {
+        FKeeper.RecordEdit("change relation " + FromCore(relation));
+        locus->StoreRelation(relation);
         FKeeper.TellRelationsChanged();
+    }
     label->setText(isRelation ? FromCore(FKeeper.LocusList().DescribeWeight(relation)) : QString());
     FitSentence(label);
 }
@@ -309,12 +321,15 @@ void TGeneManagementTab::ShowSelectedCombi() {
 }
 
 void TGeneManagementTab::AddLocus() {
+    TGeneData before = FKeeper.CopyGeneData();
     TLocus* locus = FKeeper.LocusList().Add(std::make_unique<TLocus>("New Locus"));
     {
         TLocusDialog dialog(window());
         dialog.SetTextEncoding(FKeeper.GeneSet().Encoding);
         dialog.SetLocus(locus);
-        if (dialog.exec() != QDialog::Accepted)
+        if (dialog.exec() == QDialog::Accepted)
+            FKeeper.RecordEdit("add locus " + FromCore(locus->Name), std::move(before));
+        else
             FKeeper.LocusList().Remove(locus);
     }
     FKeeper.TellLociChanged();
@@ -324,18 +339,21 @@ void TGeneManagementTab::EditSelectedLocus() {
     TLocus* locus = SelectedLocus();
     if (locus == nullptr)
         return;
+    TGeneData before = FKeeper.CopyGeneData();
     TLocusDialog dialog(window());
     dialog.SetTextEncoding(FKeeper.GeneSet().Encoding);
     dialog.SetLocus(locus);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    FKeeper.RecordEdit("edit locus " + FromCore(locus->Name), std::move(before));
     FKeeper.TellLociChanged();
 }
 
 void TGeneManagementTab::DeleteSelectedLocus() {
     TLocus* locus = SelectedLocus();
-    if (locus == nullptr)
+    if (locus == nullptr || !AskYesNo(DeleteLocusQuestion(*locus)))
         return;
+    FKeeper.RecordEdit("delete locus " + FromCore(locus->Name));
     FKeeper.TellReleasingAll();
     FKeeper.LocusList().Remove(locus);
     FKeeper.TellLociChanged();
@@ -345,14 +363,16 @@ void TGeneManagementTab::AddGene() {
     TLocus* locus = SelectedLocus();
     if (locus == nullptr)
         return;
+    TGeneData before = FKeeper.CopyGeneData();
     TGene* gene = locus->AddNewGene();
     {
         TAddGeneDialog dialog(window(), FKeeper.LocusList());
         dialog.SetTextEncoding(FKeeper.GeneSet().Encoding);
         dialog.SetGene(gene);
-        if (dialog.exec() == QDialog::Accepted)
+        if (dialog.exec() == QDialog::Accepted) {
+            FKeeper.RecordEdit("add gene " + FromCore(gene->Name), std::move(before));
             locus->CompleteNewGene(*gene, FKeeper.LocusList());
-        else
+        } else
             locus->Genes().Remove(gene);
     }
     // The refill selects the first locus, and so shows that locus's genes.
@@ -363,19 +383,22 @@ void TGeneManagementTab::EditSelectedGene() {
     TGene* gene = SelectedGene();
     if (gene == nullptr)
         return;
+    TGeneData before = FKeeper.CopyGeneData();
     TEditGeneDialog dialog(window(), FKeeper.LocusList());
     dialog.SetTextEncoding(FKeeper.GeneSet().Encoding);
     dialog.SetGene(gene);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    FKeeper.RecordEdit("edit gene " + FromCore(gene->Name), std::move(before));
     FKeeper.TellLociChanged(true);
 }
 
 void TGeneManagementTab::DeleteSelectedGene() {
     TGene* gene = SelectedGene();
     TLocus* locus = SelectedLocus();
-    if (gene == nullptr || locus == nullptr)
+    if (gene == nullptr || locus == nullptr || !AskYesNo("Delete the gene \"" + FromCore(gene->Name) + "\"?"))
         return;
+    FKeeper.RecordEdit("delete gene " + FromCore(gene->Name));
     FGeneListView->clear();
     FKeeper.TellRemoving(gene);
     locus->Genes().Remove(gene);
@@ -383,11 +406,14 @@ void TGeneManagementTab::DeleteSelectedGene() {
 }
 
 void TGeneManagementTab::AddCombi() {
+    TGeneData before = FKeeper.CopyGeneData();
     TCombiDialog dialog(window(), FKeeper.LocusList());
     dialog.SetTextEncoding(FKeeper.GeneSet().Encoding);
     TCombi* combi = FKeeper.CombiList().Add(std::make_unique<TCombi>());
     dialog.SetCombi(combi);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted)
+        FKeeper.RecordEdit("add combination " + FromCore(combi->Name), std::move(before));
+    else
         FKeeper.CombiList().Remove(combi);
     FKeeper.TellCombisChanged();
 }
@@ -396,17 +422,20 @@ void TGeneManagementTab::EditSelectedCombi() {
     TCombi* combi = SelectedCombi();
     if (combi == nullptr)
         return;
+    TGeneData before = FKeeper.CopyGeneData();
     TCombiDialog dialog(window(), FKeeper.LocusList());
     dialog.SetTextEncoding(FKeeper.GeneSet().Encoding);
     dialog.SetCombi(combi);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        FKeeper.RecordEdit("edit combination " + FromCore(combi->Name), std::move(before));
     FKeeper.TellCombisChanged();
 }
 
 void TGeneManagementTab::DeleteSelectedCombi() {
     TCombi* combi = SelectedCombi();
-    if (combi == nullptr)
+    if (combi == nullptr || !AskYesNo("Delete the combination \"" + FromCore(combi->Name) + "\"?"))
         return;
+    FKeeper.RecordEdit("delete combination " + FromCore(combi->Name));
     FCombiListView->clear();
     FKeeper.TellRemoving(combi);
     FKeeper.CombiList().Remove(combi);

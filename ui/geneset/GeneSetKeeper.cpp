@@ -35,6 +35,9 @@ bool TGeneSetKeeper::Load() {
     // The set in memory is the one picked, whatever name its file recorded.
     if (!name.empty())
         FGeneSet.Name = name;
+    FUndoSteps.clear();
+    FRedoSteps.clear();
+    emit HistoryChanged();
     emit SetReplaced();
     if (!load.Message.empty())
         ShowMessage(FromCore(load.Message));
@@ -125,4 +128,41 @@ void TGeneSetKeeper::RestoreDefaults() {
     FUnreadFiles.erase(mainSettings);
     FUnreadFiles.erase(serpentia);
     Reload();
+}
+
+void TGeneSetKeeper::RecordEdit(const QString& name, TGeneData before) {
+    FUndoSteps.push_back({name, std::move(before)});
+    FRedoSteps.clear();
+    emit HistoryChanged();
+}
+
+void TGeneSetKeeper::Undo() {
+    TakeStep(FUndoSteps, FRedoSteps);
+}
+
+void TGeneSetKeeper::Redo() {
+    TakeStep(FRedoSteps, FUndoSteps);
+}
+
+QString TGeneSetKeeper::UndoName() const {
+    return FUndoSteps.empty() ? QString() : FUndoSteps.back().Name;
+}
+
+QString TGeneSetKeeper::RedoName() const {
+    return FRedoSteps.empty() ? QString() : FRedoSteps.back().Name;
+}
+
+// As at a load, the views let go of every gene and combination before they are replaced, and then show
+// the set again; the parents stay as typed, so the report is calculated anew for them.
+void TGeneSetKeeper::TakeStep(std::vector<TEditStep>& from, std::vector<TEditStep>& to) {
+    if (from.empty())
+        return;
+    TEditStep step = std::move(from.back());
+    from.pop_back();
+    emit ReleasingAll();
+    std::swap(step.Data.LocusList, FGeneSet.LocusList);
+    std::swap(step.Data.CombiList, FGeneSet.CombiList);
+    to.push_back(std::move(step));
+    emit LociChanged(false);
+    emit HistoryChanged();
 }

@@ -1,6 +1,7 @@
 // The gene set in memory and its files: the set, the name it is shown under, the files this run could not
-// read and the backups. Loads, saves, switches, writes new sets and the defaults, and tells the views what
-// changed, so that no view has to remember which others show the set.
+// read and the backups. Loads, saves, switches, writes new sets and the defaults, undoes and redoes the
+// edits of the set, and tells the views what changed, so that no view has to remember which others show
+// the set.
 #pragma once
 
 #include "storage/BackupFolder.h"
@@ -12,6 +13,13 @@
 #include <set>
 #include <string>
 #include <vector>
+
+// What the Gene management tab edits: the loci with their genes, relations and health marks, and the
+// combinations. The parents and choices of the Calculation tab are no part of it.
+struct TGeneData {
+    TLocusList LocusList;
+    TCombiList CombiList;
+};
 
 class TGeneSetKeeper : public QObject {
     Q_OBJECT
@@ -60,6 +68,19 @@ public:
     // Before a gene or combination is freed.
     void TellRemoving(const void* object) { emit Removing(object); }
 
+    // The gene data as it is now, taken before an edit whose name is known only once it is made.
+    TGeneData CopyGeneData() const { return {FGeneSet.LocusList, FGeneSet.CombiList}; }
+    // Keeps `before`, the gene data before the edit `name` ("delete gene Spider"), so that the edit can be
+    // undone; the edits undone before it cannot be made again. Without `before`, the data as it is now.
+    void RecordEdit(const QString& name, TGeneData before);
+    void RecordEdit(const QString& name) { RecordEdit(name, CopyGeneData()); }
+    // The gene data as it was before the last edit, or as the last undone edit left it; every view shows it.
+    void Undo();
+    void Redo();
+    // The name of the edit Undo or Redo would take back or make again; empty when there is none.
+    QString UndoName() const;
+    QString RedoName() const;
+
 signals:
     // Loci, genes and combinations are about to be freed (a load, a locus deleted, the exit): every view
     // lets go of the ones it shows.
@@ -73,13 +94,25 @@ signals:
     // A dominance relation was stored: every calculation shown is out of date.
     void RelationsChanged();
     void Removing(const void* object);
+    // An edit was recorded, undone or redone, or the set was replaced, which forgets them all.
+    void HistoryChanged();
 
 private:
+    struct TEditStep {
+        QString Name;
+        TGeneData Data;
+    };
+
     bool Store(const std::string& path, const TGeneSet& set);
+    // Takes the last step of `from`: the set gets its data, and `to` keeps the data the set had.
+    void TakeStep(std::vector<TEditStep>& from, std::vector<TEditStep>& to);
 
     std::string FAppDir;
     TBackupFolder FBackups;
     std::set<std::string> FUnreadFiles; // files whose load failed in this run
     TGeneSet FGeneSet;
     QString FSelectedName;
+    // The edits of this set in this run, the last one last; a load starts them afresh.
+    std::vector<TEditStep> FUndoSteps;
+    std::vector<TEditStep> FRedoSteps;
 };

@@ -139,6 +139,29 @@ void TMainWindow::BuildMenu() {
     auto* closeAction = file->addAction("&Close", this, [this] { close(); });
     closeAction->setObjectName("CloseAction");
     closeAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->setObjectName("EditMenu");
+    auto* undoAction = edit->addAction("Undo", &FKeeper, &TGeneSetKeeper::Undo);
+    undoAction->setObjectName("UndoAction");
+    undoAction->setShortcut(QKeySequence::Undo);
+    auto* redoAction = edit->addAction("Redo", &FKeeper, &TGeneSetKeeper::Redo);
+    redoAction->setObjectName("RedoAction");
+    // Ctrl+Shift+Z wherever the desktop's own Redo is another key.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)))
+        redoKeys.prepend(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redoAction->setShortcuts(redoKeys);
+    const auto showHistory = [this, undoAction, redoAction] {
+        const QString undo = FKeeper.UndoName();
+        const QString redo = FKeeper.RedoName();
+        undoAction->setText(undo.isEmpty() ? "Undo" : "Undo " + undo);
+        undoAction->setEnabled(!undo.isEmpty());
+        redoAction->setText(redo.isEmpty() ? "Redo" : "Redo " + redo);
+        redoAction->setEnabled(!redo.isEmpty());
+    };
+    showHistory();
+    connect(&FKeeper, &TGeneSetKeeper::HistoryChanged, this, showHistory);
 }
 
 QWidget* TMainWindow::BuildGeneSetBar() {
