@@ -27,6 +27,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -141,9 +142,14 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     top->setColumnStretch(column++, 1);
 
     auto* printButton = MakeToolButton(pairingPanel, "PrintButton", "Print results", TToolPicture::Print);
+    auto* pdfButton = new QToolButton(pairingPanel);
+    pdfButton->setObjectName("SavePdfButton");
+    pdfButton->setText("PDF");
+    pdfButton->setToolTip("Save report as PDF…");
+    pdfButton->setAutoRaise(true);
     auto* closeButton = MakeToolButton(pairingPanel, "CloseButton", "Close program", TToolPicture::Close);
-    top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, closeButton}), 0, column, 4, 1,
-                   Qt::AlignRight);
+    top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, pdfButton, closeButton}), 0,
+                   column, 4, 1, Qt::AlignRight);
     leftLayout->addWidget(pairingPanel);
 
     auto* results = new QSplitter(Qt::Vertical, left);
@@ -216,6 +222,7 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     connect(calculateButton, &QToolButton::clicked, this, &TCalculationTab::Calculate);
     connect(clearAllButton, &QToolButton::clicked, this, &TCalculationTab::ClearAll);
     connect(printButton, &QToolButton::clicked, this, &TCalculationTab::PrintResults);
+    connect(pdfButton, &QToolButton::clicked, this, &TCalculationTab::SaveResultsAsPdf);
     connect(closeButton, &QToolButton::clicked, this, &TCalculationTab::CloseRequested);
 }
 
@@ -261,8 +268,20 @@ void TCalculationTab::Calculate() {
         std::max(65, FGridView->fontMetrics().horizontalAdvance(widest) + 12));
 }
 
+std::unique_ptr<QTextDocument> TCalculationTab::PrintedReport() const {
+    std::unique_ptr<QTextDocument> report(FReportView->document()->clone());
+    report->setDefaultFont(FReportView->document()->defaultFont());
+    if (FClutchViewCheck->isChecked() && FResult && !FResult->Refused())
+        FClutchView->AppendTable(*report);
+    return report;
+}
+
 void TCalculationTab::PrintResults() {
-    PrintReport(*FReportView->document(), "Calculation Zygora");
+    PrintReport(*PrintedReport(), "Calculation Zygora", this);
+}
+
+void TCalculationTab::SaveResultsAsPdf() {
+    SaveReportAsPdf(*PrintedReport(), "Calculation Zygora", this);
 }
 
 void TCalculationTab::BuildParentSelection() {
