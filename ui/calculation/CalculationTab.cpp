@@ -142,14 +142,16 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     top->setColumnStretch(column++, 1);
 
     auto* printButton = MakeToolButton(pairingPanel, "PrintButton", "Print results", TToolPicture::Print);
+    auto* closeButton = MakeToolButton(pairingPanel, "CloseButton", "Close program", TToolPicture::Close);
+    top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, closeButton}), 0, column, 2, 1,
+                   Qt::AlignRight);
+    // Under the printer, where it takes no width from a small window.
     auto* pdfButton = new QToolButton(pairingPanel);
     pdfButton->setObjectName("SavePdfButton");
     pdfButton->setText("PDF");
     pdfButton->setToolTip("Save report as PDF…");
     pdfButton->setAutoRaise(true);
-    auto* closeButton = MakeToolButton(pairingPanel, "CloseButton", "Close program", TToolPicture::Close);
-    top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, pdfButton, closeButton}), 0,
-                   column, 4, 1, Qt::AlignRight);
+    top->addWidget(pdfButton, 2, column, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     leftLayout->addWidget(pairingPanel);
 
     auto* results = new QSplitter(Qt::Vertical, left);
