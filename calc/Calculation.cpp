@@ -80,24 +80,22 @@ TCount CommonDivisor(const std::vector<TCount>& counts) {
 std::string Share(TCount count, TCount total, const TCalcOptions& options) {
     if (options.RatioIndex == 0)
         return DecimalText(count) + "/" + DecimalText(total);
-    const double percentage = static_cast<double>(count) / (static_cast<double>(total) / 100.0);
-    char digits[64];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, percentage, std::chars_format::fixed, 2).ptr;
-    std::string text(digits, end);
-    const size_t point = text.find('.');
-    if (point != std::string::npos)
-        text.replace(point, 1, options.DecimalSeparator);
-    return text + "%";
+    return PercentageText(count, total, options.DecimalSeparator);
 }
 
-// "1/4 of the eggs do not hatch: Super Spider", in the share style of the report's lines; with possible hets the
-// share in lowest terms.
+// "Super Spider, Spider": the lethal genes, as the report and the unhatched line name them.
+std::string LethalNamesText(const std::vector<std::string>& lethal) {
+    std::string names;
+    for (const std::string& name : lethal)
+        names += (names.empty() ? "" : ", ") + name;
+    return names;
+}
+
+// "1/4 of the eggs do not hatch: Super Spider", in the share style of the report's lines; with possible hets
+// the share in lowest terms.
 std::string UnhatchedText(TCount unhatched, TCount hatched, bool weighed, const TPunnettGrid& grid,
                           const TCalcOptions& options) {
-    std::string names;
-    for (const std::string& name : grid.LethalGeneNames())
-        names += (names.empty() ? "" : ", ") + name;
+    const std::string names = LethalNamesText(grid.LethalGeneNames());
     if (hatched == 0)
         return "No egg hatches: " + names;
     const TCount eggs = unhatched + hatched;
@@ -144,8 +142,8 @@ TOffspringLine TCalcResult::OffspringLine(size_t i) const {
                           note};
 }
 
-TFraction TCalcResult::EggShareOf(const std::vector<size_t>& lines) const {
-    TCount count = 0;
+TFraction TCalcResult::EggShareOf(const std::vector<size_t>& lines, bool unhatched) const {
+    TCount count = unhatched ? FUnhatched : 0;
     for (const size_t i : lines)
         count += FOffspring[i].Count;
     return Reduced(count, FTotal + FUnhatched);
@@ -166,6 +164,10 @@ TCalcResult::~TCalcResult() = default;
 const std::vector<std::string>& TCalcResult::LethalGeneNames() const {
     static const std::vector<std::string> None;
     return FGrid ? FGrid->LethalGeneNames() : None;
+}
+
+std::string TCalcResult::UnhatchedName() const {
+    return "Do not hatch: " + LethalNamesText(LethalGeneNames());
 }
 
 bool TCalcResult::CellLethal(uint64_t column, uint64_t row) const {
@@ -290,6 +292,18 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         report.push_back(UnhatchedText(list.Unhatched, total, weighed, *grid, options));
     result.FGrid = std::move(grid);
     return result;
+}
+
+std::string PercentageText(TCount count, TCount total, const std::string& decimalSeparator) {
+    const double percentage = static_cast<double>(count) / (static_cast<double>(total) / 100.0);
+    char digits[64];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, percentage, std::chars_format::fixed, 2).ptr;
+    std::string text(digits, end);
+    const size_t point = text.find('.');
+    if (point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
+    return text + "%";
 }
 
 void ReduceSelections(std::string& male, std::string& female) {

@@ -85,13 +85,16 @@ public:
     size_t OffspringLineCount() const { return FOffspring.size(); }
     TOffspringLine OffspringLine(size_t i) const;
     const std::string& OffspringReportLine(size_t i) const { return FReport[FFirstOffspring + i]; }
-    // The share of the eggs laid that holds any of these offspring lines.
-    TFraction EggShareOf(const std::vector<size_t>& lines) const;
+    // The share of the eggs laid that holds any of these offspring lines, and with `unhatched` any of
+    // the eggs that do not hatch.
+    TFraction EggShareOf(const std::vector<size_t>& lines, bool unhatched = false) const;
 
     // The eggs that do not hatch, for they hold a lethal gene: their share of all eggs, exact (0 when all
     // hatch), and the names of those genes in gene-set order.
     TFraction UnhatchedShare() const { return Reduced(FUnhatched, FTotal + FUnhatched); }
     const std::vector<std::string>& LethalGeneNames() const;
+    // Those eggs as a line of their own: "Do not hatch: Super Spider", worded as the report's last line.
+    std::string UnhatchedName() const;
 
     // The grid has 1 + MaleGameteCount() rows and 1 + FemaleGameteCount() columns.
     uint64_t MaleGameteCount() const;
@@ -141,6 +144,9 @@ private:
 TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
                            TLocusList& loci, const TCombiList& combis,
                            const TPairingPossibleHets& possibleHets = {});
+
+// "66.67%": count/total as a percentage with two decimals, as the report writes shares.
+std::string PercentageText(TCount count, TCount total, const std::string& decimalSeparator);
 
 // Drops the loci at which both parents are "++"; strings of different lengths stay as they are.
 void ReduceSelections(std::string& male, std::string& female);

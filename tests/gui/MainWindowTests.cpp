@@ -4,12 +4,14 @@
 #include "ui/calculation/ClutchView.h"
 #include "ui/calculation/GridModel.h"
 #include "ui/kit/RadioGroup.h"
+#include "ui/kit/ThemeColors.h"
 #include "ui/window/ApplicationFolder.h"
 #include "ui/window/NewGeneSetDialog.h"
 
 #include "WindowFixture.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QPrinterInfo>
@@ -54,6 +56,53 @@ void NewGeneSet(TMainWindow& window, const QString& name, bool cancelAfter = fal
             dialog.CancelButton->click();
     });
     Find<QPushButton>(window, "NewGeneSetButton")->click();
+}
+
+// The fields of RFC 4180 text, row by row.
+QList<QStringList> ParsedTable(const QString& text, QChar delimiter) {
+    QList<QStringList> rows{{}};
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (quoted && text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"')
+            field += text[++i];
+        else if (text[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && (text[i] == delimiter || text[i] == '\n')) {
+            rows.back() << field;
+            field.clear();
+            if (text[i] == '\n')
+                rows << QStringList();
+        } else if (quoted || text[i] != '\r')
+            field += text[i];
+    }
+    rows.removeLast();
+    return rows;
+}
+
+// The contrast ratio of two colours as the accessibility guidelines reckon it, from 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF()) + 0.05;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+// Amel x Amel het on the built-in set, with the Amel lethal and the het's name and note given.
+std::unique_ptr<TMainWindow> StartOnLethalPairing(TWindowFixture& fixture, const std::string& hetName = {}) {
+    auto window = fixture.StartOnDefaultSet();
+    if (!hetName.empty())
+        window->LocusList()[0]->Genes()[1]->Name = hetName;
+    window->LocusList()[0]->Genes()[1]->HealthNote = "wobble";
+    window->LocusList()[0]->Genes()[2]->Lethal = true;
+    Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
+    Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a");
+    Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
+    Find<QToolButton>(*window, "CalculateButton")->click();
+    return window;
 }
 
 class TCapturedMail : public QObject {
@@ -312,17 +361,11 @@ private slots:
 
     void ClutchViewFollowsTheReportTheEggsAndTheSelection() {
         TWindowFixture fixture;
-        auto window = fixture.StartOnDefaultSet();
-        window->LocusList()[0]->Genes()[1]->HealthNote = "wobble";
-        window->LocusList()[0]->Genes()[2]->Lethal = true;
-        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
-        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a");
-        Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
-        Find<QToolButton>(*window, "CalculateButton")->click();
+        auto window = StartOnLethalPairing(fixture);
         const TClutchModel& clutch = Find<TClutchView>(*window, "ClutchView")->Model();
         const TCalcResult& result = *window->Result();
-        QCOMPARE(clutch.rowCount(), 2);
-        QCOMPARE(Find<QTableView>(*window, "ClutchTable")->verticalHeader()->count(), 2);
+        // The Normal, the het and the eggs that do not hatch.
+        QCOMPARE(Find<QTableView>(*window, "ClutchTable")->verticalHeader()->count(), 3);
         const auto cell = [&clutch](int row, int column, int role = Qt::DisplayRole) {
             return clutch.data(clutch.index(row, column), role);
         };
@@ -336,6 +379,15 @@ private slots:
         // Of the eggs laid: 1/4 Normal, 1/2 het. Amel, 1/4 lost.
         QCOMPARE(cell(0, TClutchModel::ExpectedColumn).toString(), QString("3.0"));
         QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("96.8%"));
+        const std::string lethal = result.LethalGeneNames().at(0);
+        QCOMPARE(cell(2, TClutchModel::NameColumn).toString().toStdString(), "Do not hatch: " + lethal);
+        QCOMPARE(cell(2, TClutchModel::ShareColumn).toString(), QString("1/4 of the eggs"));
+        QCOMPARE(clutch.headerData(TClutchModel::ShareColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QString("Share of\nhatchlings"));
+        double expected = 0;
+        for (int row = 0; row < 3; ++row)
+            expected += cell(row, TClutchModel::ExpectedColumn).toString().toDouble();
+        QCOMPARE(expected, 12.0);
         // The field is named by its label, for screen readers too.
         QCOMPARE(QAccessible::queryAccessibleInterface(Find<QSpinBox>(*window, "EggsSpin"))
                      ->text(QAccessible::Name),
@@ -345,7 +397,10 @@ private slots:
         QCOMPARE(cell(0, TClutchModel::ChanceColumn).toString(), QString("43.8%"));
         Find<QTableView>(*window, "ClutchTable")->selectAll();
         QCOMPARE(Find<QLabel>(*window, "ClutchChanceLabel")->text(),
-                 QString("Normal or het. Amel: 93.8% in a clutch of 2"));
+                 "Normal or het. Amel or Do not hatch: " + QString::fromStdString(lethal) +
+                     ": 100% in a clutch of 2");
+        Find<QTableView>(*window, "ClutchTable")->selectRow(2);
+        QVERIFY(Find<QLabel>(*window, "ClutchChanceLabel")->text().endsWith(": 43.8% in a clutch of 2"));
 
         // The grid strikes through the cell of the lethal aa only.
         const TGridModel& grid =
@@ -354,6 +409,71 @@ private slots:
             for (int column = 0; column < 2; ++column)
                 QCOMPARE(grid.data(grid.index(row, column), Qt::FontRole).value<QFont>().strikeOut(),
                          row == 1 && column == 1);
+
+        window->LocusList()[0]->Genes()[2]->Lethal = false;
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        QCOMPARE(clutch.rowCount(), 3);
+        QCOMPARE(cell(2, TClutchModel::NameColumn).toString().toStdString(), lethal);
+        QCOMPARE(clutch.headerData(TClutchModel::ShareColumn, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QString("Share"));
+    }
+
+    void OffspringTableIsCopiedAndSavedAsCsv() {
+        TWindowFixture fixture;
+        auto window = StartOnLethalPairing(fixture, "\"Red\", Amel");
+        const TClutchModel& clutch = Find<TClutchView>(*window, "ClutchView")->Model();
+        const QString het =
+            clutch.data(clutch.index(1, TClutchModel::NameColumn), Qt::DisplayRole).toString();
+        QVERIFY(het.contains("\"Red\", Amel"));
+        fixture.AnswerFile("offspring.csv");
+        Find<QPushButton>(*window, "SaveOffspringCsvButton")->click();
+        const QList<QStringList> rows =
+            ParsedTable(QString::fromStdString(fixture.Folder.Read("offspring.csv")), ',');
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows[0], QStringList({"Offspring", "Share", "Percentage", "Expected in a clutch of 12",
+                                       "At least one in a clutch of 12", "Health"}));
+        QCOMPARE(rows[2], QStringList({het, "2/3", "66.67%", "6.0", ">99.9%", "wobble"}));
+        QCOMPARE(rows[3], QStringList({"Do not hatch: " +
+                                           QString::fromStdString(window->Result()->LethalGeneNames()[0]),
+                                       "1/4", "25.00%", "3.0", "96.8%", ""}));
+        // Ctrl+C copies the selected rows, the button all of them, as tab-separated text.
+        auto* table = Find<QTableView>(*window, "ClutchTable");
+        table->selectRow(2);
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(ParsedTable(QApplication::clipboard()->text(), '\t'),
+                 QList<QStringList>({rows[0], rows[3]}));
+        Find<QPushButton>(*window, "CopyOffspringButton")->click();
+        QCOMPARE(ParsedTable(QApplication::clipboard()->text(), '\t'), rows);
+    }
+
+    void DrawnColoursReadOnLightAndDarkThemes() {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
+                                           {QPalette::Base, QColor(35, 35, 35)},
+                                           {QPalette::Text, QColor(230, 230, 230)},
+                                           {QPalette::Link, QColor(90, 160, 255)}})
+            dark.setColor(role, colour);
+        for (const QPalette& palette : {dark, light}) {
+            QApplication::setPalette(palette);
+            TWindowFixture fixture;
+            auto window = StartOnLethalPairing(fixture);
+            const QColor base = palette.color(QPalette::Base);
+            const TClutchModel& clutch = Find<TClutchView>(*window, "ClutchView")->Model();
+            QVERIFY(Contrast(clutch.data(clutch.index(1, TClutchModel::HealthColumn), Qt::ForegroundRole)
+                                 .value<QColor>(),
+                             base) >= 4.5);
+            const QAbstractItemModel& grid = *Find<QTableView>(*window, "GridView")->model();
+            QVERIFY(Contrast(grid.data(grid.index(1, 1), Qt::ForegroundRole).value<QColor>(), base) >= 3);
+            const QPalette table = Find<QTableView>(*window, "ClutchTable")->palette();
+            QVERIFY(Contrast(ShareBarColor(table), ShareTroughColor(table)) >= 3);
+            window->BuildImageFrames();
+            for (const char* label : {"NameLabel", "ContactLabel"}) {
+                const QPalette shown = Find<QLabel>(*window, label)->palette();
+                QVERIFY(Contrast(shown.color(QPalette::WindowText), shown.color(QPalette::Window)) >= 4.5);
+            }
+        }
+        QApplication::setPalette(light);
     }
 
     void SwitchingSavesTheOutgoingSetAndLoadsThePickedOne() {
@@ -525,11 +645,26 @@ private slots:
 
     void PrintingAndAbout() {
         TWindowFixture fixture;
-        auto window = fixture.StartOnDefaultSet();
-        if (QPrinterInfo::defaultPrinter().isNull()) {
+        auto window = StartOnLethalPairing(fixture);
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            fixture.AnswerFile("printed.pdf");
             Find<QToolButton>(*window, "PrintButton")->click();
-            QCOMPARE(fixture.Messages, QStringList({"There is no default printer currently selected"}));
+            QCOMPARE(fixture.Questions,
+                     QStringList({"No printer is installed. Save the report as a PDF file instead?"}));
+            QVERIFY(fixture.Folder.Read("printed.pdf").starts_with("%PDF"));
         }
+        // The clutch view's table follows the report while the view is shown.
+        fixture.AnswerFile("report.pdf");
+        Find<QToolButton>(*window, "SavePdfButton")->click();
+        Find<QCheckBox>(*window, "ClutchViewCheck")->setChecked(false);
+        fixture.AnswerFile("bare.pdf");
+        Find<QToolButton>(*window, "SavePdfButton")->click();
+        QVERIFY(fixture.Folder.Read("bare.pdf").size() < fixture.Folder.Read("report.pdf").size());
+        fixture.AnswerFile("missing/report.pdf");
+        Find<QAction>(*window, "SaveReportPdfAction")->trigger();
+        QCOMPARE(fixture.Messages.size(), 1);
+        QVERIFY(fixture.Messages[0].startsWith(
+            "Cannot create file \"" + QString::fromStdString(fixture.Folder.File("missing/report.pdf"))));
 
         QVERIFY(!Find<QLabel>(*window, "AboutPicture")->pixmap().isNull());
         TCapturedMail mail;

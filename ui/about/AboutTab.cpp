@@ -53,9 +53,9 @@ TAboutTab::TAboutTab(QWidget* parent) : QWidget(parent) {
 
     FContactLabel = new QLabel(ContactAddress, this);
     FContactLabel->setObjectName("ContactLabel");
-    QPalette blue = FContactLabel->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    FContactLabel->setPalette(blue);
+    QPalette link = FContactLabel->palette();
+    link.setColor(QPalette::WindowText, link.color(QPalette::Link));
+    FContactLabel->setPalette(link);
     FContactLabel->move(80, 312);
     FContactLabel->adjustSize();
     FContactLabel->setMouseTracking(true);

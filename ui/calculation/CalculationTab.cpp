@@ -27,6 +27,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -142,8 +143,15 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
 
     auto* printButton = MakeToolButton(pairingPanel, "PrintButton", "Print results", TToolPicture::Print);
     auto* closeButton = MakeToolButton(pairingPanel, "CloseButton", "Close program", TToolPicture::Close);
-    top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, closeButton}), 0, column, 4, 1,
+    top->addWidget(MakeToolBar(pairingPanel, "PrintToolBar", {printButton, closeButton}), 0, column, 2, 1,
                    Qt::AlignRight);
+    // Under the printer, where it takes no width from a small window.
+    auto* pdfButton = new QToolButton(pairingPanel);
+    pdfButton->setObjectName("SavePdfButton");
+    pdfButton->setText("PDF");
+    pdfButton->setToolTip("Save report as PDF…");
+    pdfButton->setAutoRaise(true);
+    top->addWidget(pdfButton, 2, column, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     leftLayout->addWidget(pairingPanel);
 
     auto* results = new QSplitter(Qt::Vertical, left);
@@ -216,6 +224,7 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     connect(calculateButton, &QToolButton::clicked, this, &TCalculationTab::Calculate);
     connect(clearAllButton, &QToolButton::clicked, this, &TCalculationTab::ClearAll);
     connect(printButton, &QToolButton::clicked, this, &TCalculationTab::PrintResults);
+    connect(pdfButton, &QToolButton::clicked, this, &TCalculationTab::SaveResultsAsPdf);
     connect(closeButton, &QToolButton::clicked, this, &TCalculationTab::CloseRequested);
 }
 
@@ -261,8 +270,20 @@ void TCalculationTab::Calculate() {
         std::max(65, FGridView->fontMetrics().horizontalAdvance(widest) + 12));
 }
 
+std::unique_ptr<QTextDocument> TCalculationTab::PrintedReport() const {
+    std::unique_ptr<QTextDocument> report(FReportView->document()->clone());
+    report->setDefaultFont(FReportView->document()->defaultFont());
+    if (FClutchViewCheck->isChecked() && FResult && !FResult->Refused())
+        FClutchView->AppendTable(*report);
+    return report;
+}
+
 void TCalculationTab::PrintResults() {
-    PrintReport(*FReportView->document(), "Calculation Zygora");
+    PrintReport(*PrintedReport(), "Calculation Zygora", this);
+}
+
+void TCalculationTab::SaveResultsAsPdf() {
+    SaveReportAsPdf(*PrintedReport(), "Calculation Zygora", this);
 }
 
 void TCalculationTab::BuildParentSelection() {

@@ -15,6 +15,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
+class QTextDocument;
 class QTextEdit;
 class TCalcResult;
 class TClutchView;
@@ -38,6 +39,7 @@ public:
     void Calculate();
     void ClearAll();
     void PrintResults();
+    void SaveResultsAsPdf();
     // Rebuilds the locus selectors of both parents and sets them from the two fields.
     void BuildParentSelection();
     // The pairing of the two fields, with the parents' possible hets.
@@ -51,6 +53,8 @@ signals:
     void CloseRequested();
 
 private:
+    // The report as printed: followed by the clutch view's table while the view is shown.
+    std::unique_ptr<QTextDocument> PrintedReport() const;
     const std::vector<TPossibleHet>& Possible(TParent parent) const;
     // The selectors show what is typed into a field; typing may remove a possible het's gene from a field,
     // and with it the chance.

@@ -1,14 +1,16 @@
 #include "ui/calculation/ClutchModel.h"
 
 #include "calc/ClutchOdds.h"
+#include "calc/OffspringTable.h"
 #include "storage/GeneSetFile.h"
 #include "storage/JpegFile.h"
 #include "storage/PictureFolder.h"
 #include "ui/kit/CoreText.h"
 #include "ui/kit/Pictures.h"
+#include "ui/kit/ThemeColors.h"
 
 #include <QApplication>
-#include <QColor>
+#include <QPalette>
 #include <QStyle>
 
 #include <algorithm>
@@ -83,18 +85,28 @@ QString TClutchModel::SelectionText(const std::vector<size_t>& rows) const {
         return {};
     QStringList names;
     for (size_t k = 0; k < std::min(lines.size(), NamedSelectionLines); ++k)
-        names << FromCore(TrimmedRight(FResult->OffspringLine(lines[k]).Name));
+        names << FromCore(IsUnhatchedRow(*FResult, lines[k])
+                              ? FResult->UnhatchedName()
+                              : TrimmedRight(FResult->OffspringLine(lines[k]).Name));
     if (lines.size() > NamedSelectionLines)
         names << QString::number(lines.size() - NamedSelectionLines) + " more";
-    const TClutchOdds odds = ClutchOddsOf(FResult->EggShareOf(lines), FEggs);
+    // The row of the eggs that do not hatch sorts last and is no offspring line.
+    const bool unhatched = IsUnhatchedRow(*FResult, lines.back());
+    if (unhatched)
+        lines.pop_back();
+    const TClutchOdds odds = ClutchOddsOf(FResult->EggShareOf(lines, unhatched), FEggs);
     return names.join(" or ") + ": " + FromCore(ChanceText(odds, FContext.DecimalSeparator)) +
            " in a clutch of " + QString::number(FEggs);
+}
+
+std::string TClutchModel::TableText(const std::vector<size_t>& rows, char delimiter) const {
+    return OffspringTableText(*FResult, rows, FEggs, FContext.DecimalSeparator, delimiter);
 }
 
 int TClutchModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || !FResult)
         return 0;
-    return static_cast<int>(FResult->OffspringLineCount());
+    return static_cast<int>(OffspringRowCount(*FResult));
 }
 
 int TClutchModel::columnCount(const QModelIndex& parent) const {
@@ -106,27 +118,26 @@ QVariant TClutchModel::data(const QModelIndex& index, int role) const {
         return {};
     const auto row = static_cast<size_t>(index.row());
     const int column = index.column();
+    const bool unhatched = IsUnhatchedRow(*FResult, row);
     switch (role) {
     case Qt::DisplayRole:
-        return DisplayText(FResult->OffspringLine(row), row, column);
+        return DisplayText(row, column);
     case ShareRole: {
         if (column != ShareColumn)
             return {};
-        const TOffspringLine line = FResult->OffspringLine(row);
-        return line.Total == 0 ? 0.0 : static_cast<double>(line.Count) / static_cast<double>(line.Total);
+        const TFraction share = OffspringRowShare(*FResult, row);
+        return static_cast<double>(share.Numerator) / static_cast<double>(share.Denominator);
     }
     case Qt::DecorationRole:
-        if (column == PictureColumn)
+        if (column == PictureColumn && !unhatched)
             return PictureOf(FResult->OffspringLine(row).Name);
-        if (column == HealthColumn && !FResult->OffspringLine(row).HealthNote.empty())
+        if (column == HealthColumn && !unhatched && !FResult->OffspringLine(row).HealthNote.empty())
             return FWarning;
         return {};
     case Qt::ToolTipRole:
-        return column == HealthColumn || column == NameColumn
-                   ? DisplayText(FResult->OffspringLine(row), row, column)
-                   : QVariant();
+        return column == HealthColumn || column == NameColumn ? DisplayText(row, column) : QVariant();
     case Qt::ForegroundRole:
-        return column == HealthColumn ? QColor(160, 0, 0) : QVariant();
+        return column == HealthColumn ? WarningTextColor(QApplication::palette()) : QVariant();
     case Qt::TextAlignmentRole:
         return column == ExpectedColumn || column == ChanceColumn
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
@@ -136,18 +147,26 @@ QVariant TClutchModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant TClutchModel::DisplayText(const TOffspringLine& line, size_t row, int column) const {
+QVariant TClutchModel::DisplayText(size_t row, int column) const {
+    const bool unhatched = IsUnhatchedRow(*FResult, row);
     switch (column) {
     case NameColumn:
-        return FromCore(TrimmedRight(line.Name + line.PossibleText));
+        return FromCore(OffspringRowName(*FResult, row));
     case ShareColumn:
+        // Of all eggs, in the style of the report's last line: "1/4 of the eggs".
+        if (unhatched)
+            return FResult->OffspringLineCount() == 0
+                       ? QString("all the eggs")
+                       : ShareText(FResult->ReportLines().back()) + " of the eggs";
         return ShareText(FResult->OffspringReportLine(row));
     case ExpectedColumn:
-        return FromCore(ExpectedText(ClutchOddsOf(line.EggShare(), FEggs), FContext.DecimalSeparator));
+        return FromCore(ExpectedText(ClutchOddsOf(OffspringRowEggShare(*FResult, row), FEggs),
+                                     FContext.DecimalSeparator));
     case ChanceColumn:
-        return FromCore(ChanceText(ClutchOddsOf(line.EggShare(), FEggs), FContext.DecimalSeparator));
+        return FromCore(
+            ChanceText(ClutchOddsOf(OffspringRowEggShare(*FResult, row), FEggs), FContext.DecimalSeparator));
     case HealthColumn:
-        return FromCore(line.HealthNote);
+        return unhatched ? QString() : FromCore(FResult->OffspringLine(row).HealthNote);
     default:
         return {};
     }
@@ -160,7 +179,9 @@ QVariant TClutchModel::headerData(int section, Qt::Orientation orientation, int 
     case NameColumn:
         return QString("Offspring");
     case ShareColumn:
-        return QString("Share");
+        // Once some eggs do not hatch, the report's shares are of those that do.
+        return FResult && FResult->UnhatchedShare().Numerator != 0 ? QString("Share of\nhatchlings")
+                                                                   : QString("Share");
     case ExpectedColumn:
         return "Expected in a\nclutch of " + QString::number(FEggs);
     case ChanceColumn:

@@ -1,5 +1,5 @@
 // The clutch at a glance: one row per offspring line of the report, with its share, its odds in a clutch
-// of so many eggs, its picture and its health note.
+// of so many eggs, its picture and its health note; a last row for the eggs that do not hatch.
 #pragma once
 
 #include "calc/Calculation.h"
@@ -23,7 +23,8 @@ class TClutchModel : public QAbstractTableModel {
 public:
     enum TColumn { PictureColumn, NameColumn, ShareColumn, ExpectedColumn, ChanceColumn, HealthColumn };
     static constexpr int ColumnCount = HealthColumn + 1;
-    // The share column's share of the hatchlings, 0 to 1, for its bar.
+    // The share column's share, 0 to 1, for its bar: of the hatchlings, of all eggs for those that do
+    // not hatch.
     static constexpr int ShareRole = Qt::UserRole;
     static constexpr int PictureSide = 32;
 
@@ -36,6 +37,8 @@ public:
     // "Amelanistic or Snow: 87.3% in a clutch of 12": the chance of at least one animal of any of these
     // rows; empty for none.
     QString SelectionText(const std::vector<size_t>& rows) const;
+    // These rows under a header row, as text for spreadsheets with fields parted by `delimiter`.
+    std::string TableText(const std::vector<size_t>& rows, char delimiter) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -43,7 +46,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QVariant DisplayText(const TOffspringLine& line, size_t row, int column) const;
+    QVariant DisplayText(size_t row, int column) const;
     QPixmap PictureOf(const std::string& lineName) const;
 
     const TCalcResult* FResult = nullptr;

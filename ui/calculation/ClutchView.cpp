@@ -1,15 +1,24 @@
 #include "ui/calculation/ClutchView.h"
 
 #include "storage/GeneSetFile.h"
+#include "ui/kit/CoreText.h"
+#include "ui/kit/FileDialogs.h"
+#include "ui/kit/ThemeColors.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,17 +49,24 @@ public:
         painter->save();
         painter->setPen(Qt::NoPen);
         if (area.width() > 0)
-            painter->fillRect(area, QColor(230, 230, 230));
+            painter->fillRect(area, ShareTroughColor(option.palette));
         QRect bar = area;
         bar.setWidth(share > 0 && area.width() > 0 ? std::max(1, static_cast<int>(area.width() * share + 0.5))
                                                    : 0);
-        painter->fillRect(bar, QColor(70, 140, 70));
+        painter->fillRect(bar, ShareBarColor(option.palette));
         painter->setPen(option.state & QStyle::State_Selected ? option.palette.highlightedText().color()
                                                               : option.palette.text().color());
         painter->drawText(option.rect.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, text);
         painter->restore();
     }
 };
+
+std::vector<size_t> AllRows(const TClutchModel& model) {
+    std::vector<size_t> rows(static_cast<size_t>(model.rowCount()));
+    for (size_t row = 0; row < rows.size(); ++row)
+        rows[row] = row;
+    return rows;
+}
 
 } // namespace
 
@@ -70,6 +86,12 @@ TClutchView::TClutchView(QWidget* parent) : QWidget(parent), FModel(new TClutchM
     top->addWidget(eggsLabel);
     top->addWidget(FEggsSpin);
     top->addStretch();
+    auto* copyButton = new QPushButton("Copy offspring", this);
+    copyButton->setObjectName("CopyOffspringButton");
+    auto* csvButton = new QPushButton("Save offspring as CSV…", this);
+    csvButton->setObjectName("SaveOffspringCsvButton");
+    top->addWidget(copyButton);
+    top->addWidget(csvButton);
     layout->addLayout(top);
 
     FClutchTable = new QTableView(this);
@@ -107,6 +129,9 @@ TClutchView::TClutchView(QWidget* parent) : QWidget(parent), FModel(new TClutchM
     });
     connect(FClutchTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TClutchView::ShowSelectionChance);
+    connect(copyButton, &QPushButton::clicked, this, [this] { CopyOffspring(false); });
+    connect(csvButton, &QPushButton::clicked, this, &TClutchView::SaveOffspringCsv);
+    FClutchTable->installEventFilter(this);
 }
 
 void TClutchView::ShowResult(const TCalcResult* result, TClutchContext context) {
@@ -114,12 +139,62 @@ void TClutchView::ShowResult(const TCalcResult* result, TClutchContext context) 
     ShowSelectionChance();
 }
 
-void TClutchView::ShowSelectionChance() {
+std::vector<size_t> TClutchView::SelectedRows() const {
     std::vector<size_t> rows;
     for (const QItemSelectionRange& range : FClutchTable->selectionModel()->selection())
         for (int row = range.top(); row <= range.bottom(); ++row)
             rows.push_back(static_cast<size_t>(row));
-    const QString text = FModel->SelectionText(rows);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+// Ctrl+C in the table copies the selected rows whole, where the table alone would copy one cell.
+bool TClutchView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FClutchTable && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopyOffspring(true);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TClutchView::CopyOffspring(bool selectedOnly) const {
+    QApplication::clipboard()->setText(
+        QString::fromStdString(FModel->TableText(selectedOnly ? SelectedRows() : AllRows(*FModel), '\t')));
+}
+
+void TClutchView::SaveOffspringCsv() {
+    const QString path = AskSaveFileName(this, "Save offspring as CSV", "CSV file (*.csv)", "csv");
+    if (!path.isEmpty())
+        WriteChosenFile(path, FModel->TableText(AllRows(*FModel), ','));
+}
+
+void TClutchView::AppendTable(QTextDocument& report) const {
+    const std::vector<int> columns = {TClutchModel::NameColumn, TClutchModel::ShareColumn,
+                                      TClutchModel::ExpectedColumn, TClutchModel::ChanceColumn,
+                                      TClutchModel::HealthColumn};
+    QTextCursor cursor(&report);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock();
+    QTextTableFormat format;
+    format.setCellPadding(2);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    format.setHeaderRowCount(1);
+    QTextTable* table = cursor.insertTable(FModel->rowCount() + 1, static_cast<int>(columns.size()), format);
+    for (int column = 0; column < table->columns(); ++column) {
+        const int source = columns[static_cast<size_t>(column)];
+        table->cellAt(0, column).firstCursorPosition().insertText(
+            FModel->headerData(source, Qt::Horizontal, Qt::DisplayRole).toString().replace('\n', ' '));
+        for (int row = 0; row < FModel->rowCount(); ++row)
+            table->cellAt(row + 1, column)
+                .firstCursorPosition()
+                .insertText(FModel->index(row, source).data().toString());
+    }
+}
+
+void TClutchView::ShowSelectionChance() {
+    const QString text = FModel->SelectionText(SelectedRows());
     FClutchChanceLabel->setText(text.isEmpty() ? NoSelectionText : text);
 }
 

@@ -9,6 +9,7 @@
 class QLabel;
 class QSpinBox;
 class QTableView;
+class QTextDocument;
 
 class TClutchView : public QWidget {
     Q_OBJECT
@@ -21,8 +22,17 @@ public:
     // The number of eggs of the clutch, as its field shows it.
     int Eggs() const;
     void SetEggs(int eggs);
+    // The table as the clipboard gets it: tab-separated text, which spreadsheets paste into columns.
+    void CopyOffspring(bool selectedOnly) const;
+    void SaveOffspringCsv();
+    // Appends the table, without pictures, to a report about to be printed.
+    void AppendTable(QTextDocument& report) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::vector<size_t> SelectedRows() const;
     void ShowSelectionChance();
 
     QSpinBox* FEggsSpin;

@@ -1,8 +1,10 @@
 #include "ui/calculation/GridModel.h"
 
 #include "ui/kit/CoreText.h"
+#include "ui/kit/ThemeColors.h"
 
-#include <QColor>
+#include <QApplication>
+#include <QPalette>
 #include <QFont>
 
 #include <algorithm>
@@ -60,7 +62,7 @@ QVariant TGridModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     case Qt::ForegroundRole:
-        return CellLethal(index) ? QColor(Qt::gray) : QVariant();
+        return CellLethal(index) ? FadedTextColor(QApplication::palette()) : QVariant();
     default:
         return {};
     }

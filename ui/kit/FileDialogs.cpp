@@ -1,5 +1,10 @@
 #include "ui/kit/FileDialogs.h"
 
+#include "storage/FileIO.h"
+#include "ui/kit/CoreText.h"
+#include "ui/kit/ShowMessage.h"
+
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -93,6 +98,14 @@ QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& 
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                         const QString& defaultSuffix) {
     return Ask(parent, caption, filter, QFileDialog::AcceptSave, defaultSuffix);
+}
+
+bool WriteChosenFile(const QString& path, std::string_view content) {
+    std::string message;
+    if (CreateFileAtomically(QFile::encodeName(path).toStdString(), content, message))
+        return true;
+    ShowMessage(FromCore(message));
+    return false;
 }
 
 void SetFileDialogHandler(TFileDialogHandler handler) {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -15,6 +16,10 @@ void SetFirstFileDialogFolder(const QString& folder);
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                         const QString& defaultSuffix);
+
+// Writes a file the user chose in a save dialog, whole or not at all; tells the user when it cannot,
+// naming the file. True when it is written.
+bool WriteChosenFile(const QString& path, std::string_view content);
 
 // The picture dialog: offers every picture format the window can read and previews the file under the
 // cursor. An empty result means the user cancelled.

@@ -1,16 +1,20 @@
 #include "ui/kit/ReportPrinter.h"
 
+#include "ui/kit/FileDialogs.h"
 #include "ui/kit/ShowMessage.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
 
 #include <memory>
 
-void PrintDocument(const QTextDocument& report, QPagedPaintDevice& device) {
+bool PrintDocument(const QTextDocument& report, QPagedPaintDevice& device) {
     // Laid out at screen resolution on pages of the printable area, then scaled up to the device. A line
     // never crosses a page: the layout moves it to the next page, and each page draws only its own lines.
     constexpr qreal ScreenDpi = 96.0;
@@ -20,7 +24,9 @@ void PrintDocument(const QTextDocument& report, QPagedPaintDevice& device) {
     const QSizeF page = device.pageLayout().paintRect(QPageLayout::Point).size() * (ScreenDpi / 72.0);
     pages->setPageSize(page);
 
-    QPainter painter(&device);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
     painter.scale(device.logicalDpiX() / ScreenDpi, device.logicalDpiY() / ScreenDpi);
     for (int number = 0; number < pages->pageCount(); ++number) {
         if (number > 0)
@@ -34,16 +40,40 @@ void PrintDocument(const QTextDocument& report, QPagedPaintDevice& device) {
         pages->documentLayout()->draw(&painter, context);
         painter.restore();
     }
+    return painter.end();
 }
 
-void PrintReport(const QTextDocument& report, const QString& title) {
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull()) {
-        ShowMessage("There is no default printer currently selected");
+void PrintReport(const QTextDocument& report, const QString& title, QWidget* parent) {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        if (AskYesNo("No printer is installed. Save the report as a PDF file instead?"))
+            SaveReportAsPdf(report, title, parent);
         return;
     }
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    PrintDocument(report, printer);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName("PrintDialog");
+    if (dialog.exec() == QDialog::Accepted && !PrintDocument(report, printer))
+        ShowMessage("The report could not be printed on " + printer.printerName() + ".");
+}
+
+void SaveReportAsPdf(const QTextDocument& report, const QString& title, QWidget* parent) {
+    const QString path = AskSaveFileName(parent, "Save report as PDF", "PDF file (*.pdf)", "pdf");
+    if (path.isEmpty())
+        return;
+    // Made in memory first, so that a file that cannot be written is named and an old one stays whole.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(title);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        if (!PrintDocument(report, writer)) {
+            ShowMessage("The report could not be laid out as a PDF file for \"" + path + "\".");
+            return;
+        }
+    }
+    WriteChosenFile(path, std::string_view(pdf.data().constData(), static_cast<size_t>(pdf.data().size())));
 }

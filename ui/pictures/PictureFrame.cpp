@@ -6,6 +6,7 @@
 #include "ui/kit/CoreText.h"
 #include "ui/kit/Pictures.h"
 #include "ui/kit/ShowMessage.h"
+#include "ui/kit/ThemeColors.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -37,9 +38,9 @@ TPictureFrame::TPictureFrame(const TFramePictures& pictures, QWidget* parent)
     QFont bold = NameLabel->font();
     bold.setBold(true);
     NameLabel->setFont(bold);
-    QPalette navy = NameLabel->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    NameLabel->setPalette(navy);
+    QPalette caption = NameLabel->palette();
+    caption.setColor(QPalette::WindowText, CaptionColor(caption));
+    NameLabel->setPalette(caption);
 
     PictureButton = new QPushButton("...", this);
     PictureButton->setObjectName("PictureButton");

@@ -3,6 +3,7 @@
 #include "ui/kit/CoreText.h"
 #include "ui/kit/ShowMessage.h"
 #include "ui/kit/SoundPlayer.h"
+#include "ui/kit/ThemeColors.h"
 #include "ui/puzzle/BoardView.h"
 
 #include <QFrame>
@@ -17,13 +18,13 @@
 
 namespace {
 
-// A navy arrow turning back to the left.
-QIcon UndoPicture() {
+// A navy arrow turning back to the left; light blue on a dark theme.
+QIcon UndoPicture(const QPalette& palette) {
     QPixmap picture(34, 34);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor navy(0, 0, 128);
+    const QColor navy = CaptionColor(palette);
     QPainterPath curve;
     curve.moveTo(11, 12);
     curve.lineTo(20, 12);
@@ -84,7 +85,7 @@ TPuzzleTab::TPuzzleTab(QWidget* parent) : QWidget(parent) {
     FUndoToolBar->setIconSize(QSize(34, 34));
     FUndoButton = new QToolButton(FUndoToolBar);
     FUndoButton->setObjectName("UndoButton");
-    FUndoButton->setIcon(UndoPicture());
+    FUndoButton->setIcon(UndoPicture(palette()));
     FUndoButton->setIconSize(QSize(34, 34));
     FUndoButton->setToolTip("Undo last move");
     FUndoToolBar->addWidget(FUndoButton);

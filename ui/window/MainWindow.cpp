@@ -135,6 +135,8 @@ void TMainWindow::BuildMenu() {
         file->addAction("Save current calculation", this, &TMainWindow::SaveCalculation);
     saveCalculationAction->setObjectName("SaveCalculationAction");
     saveCalculationAction->setShortcut(QKeySequence::Save);
+    file->addAction("Save report as PDF…", this, [this] { FCalculationTab->SaveResultsAsPdf(); })
+        ->setObjectName("SaveReportPdfAction");
     file->addSeparator();
     auto* closeAction = file->addAction("&Close", this, [this] { close(); });
     closeAction->setObjectName("CloseAction");
