@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 pictures=${2:-docs}
 cmake --build "$build" --target zygora_screenshots
-xvfb-run -a -s "-screen 0 1280x1024x24" "$build/docs/zygora_screenshots" "$pictures"
+# The pictures are those of the virtual display's window system, whatever platform the caller's tests use.
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$build/docs/zygora_screenshots" "$pictures"
 # The printed report comes as a PDF page, as the printer gets it.
 pdftoppm -png -r 72 -singlefile "$pictures/printed-report.pdf" "$pictures/printed-report"
 rm "$pictures/printed-report.pdf"
