@@ -14,7 +14,7 @@ TMorphEdit::TMorphEdit(const QString& side, const TGeneSetKeeper& keeper, QWidge
     layout->setSpacing(0);
     FWordsEdit = new QLineEdit(this);
     FWordsEdit->setObjectName(side + "MorphEdit");
-    FWordsEdit->setPlaceholderText("describe in words");
+    FWordsEdit->setPlaceholderText("in words");
     FWordsEdit->setToolTip("Describe the " + side.toLower() +
                            " as breeders write it: gene and combination names, \"het\", \"poss het\", "
                            "\"66% poss het\", \"ph\"; Enter sets the selectors");
