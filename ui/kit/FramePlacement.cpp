@@ -1,6 +1,7 @@
 #include "ui/kit/FramePlacement.h"
 
 #include <QEvent>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -18,12 +19,20 @@ void TFramePlacement::Place(const QRect& frame) {
 
 void TFramePlacement::Apply() {
     const QRect now = FWindow->frameGeometry();
-    FWindow->move(FFrame.x() > 0 ? FFrame.x() : now.x(), FFrame.y() > 0 ? FFrame.y() : now.y());
-    const int width =
-        FFrame.width() > 0 ? FFrame.width() - (now.width() - FWindow->width()) : FWindow->width();
-    const int height =
-        FFrame.height() > 0 ? FFrame.height() - (now.height() - FWindow->height()) : FWindow->height();
-    FWindow->resize(std::max(width, 1), std::max(height, 1));
+    const int frameWidth = now.width() - FWindow->width();
+    const int frameHeight = now.height() - FWindow->height();
+    QRect frame(FFrame.x() > 0 ? FFrame.x() : now.x(), FFrame.y() > 0 ? FFrame.y() : now.y(),
+                FFrame.width() > 0 ? FFrame.width() : now.width(),
+                FFrame.height() > 0 ? FFrame.height() : now.height());
+    // A place kept from a larger screen, or the first start's size on a small one, still fits the screen.
+    if (const QScreen* screen = FWindow->screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.setSize(frame.size().boundedTo(room.size()));
+        frame.moveLeft(std::clamp(frame.left(), room.left(), room.left() + room.width() - frame.width()));
+        frame.moveTop(std::clamp(frame.top(), room.top(), room.top() + room.height() - frame.height()));
+    }
+    FWindow->move(frame.topLeft());
+    FWindow->resize(std::max(frame.width() - frameWidth, 1), std::max(frame.height() - frameHeight, 1));
 }
 
 bool TFramePlacement::eventFilter(QObject* watched, QEvent* event) {
