@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QScreen>
 #include <QScrollArea>
@@ -206,6 +207,26 @@ bool SaveClutchView(TMainWindow& window, const QDir& pictures) {
     return Save(window, pictures.filePath("clutch-view.png")) && saved;
 }
 
+// The same window on a dark theme, as a desktop set to one gives it.
+bool SaveOnDarkTheme(TMainWindow& window, const QString& file) {
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    dark.setColor(QPalette::Text, QColor(220, 220, 220));
+    dark.setColor(QPalette::Button, QColor(55, 55, 58));
+    dark.setColor(QPalette::ButtonText, QColor(220, 220, 220));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    QApplication::setPalette(dark);
+    const bool saved = Save(window, file);
+    QApplication::setPalette(light);
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -266,6 +287,7 @@ int main(int argc, char* argv[]) {
     saved = SaveGuidePictures(window, pictures, QDir(folder.path())) && saved;
     saved = SavePossibleHets(window, pictures.filePath("possible-hets.png")) && saved;
     saved = SaveClutchView(window, pictures) && saved;
+    saved = SaveOnDarkTheme(window, pictures.filePath("clutch-view-dark.png")) && saved;
     window.close();
     return saved ? 0 : 1;
 }
