@@ -1,6 +1,7 @@
 #include "ui/kit/FramePlacement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -24,8 +25,12 @@ void TFramePlacement::Apply() {
     QRect frame(FFrame.x() > 0 ? FFrame.x() : now.x(), FFrame.y() > 0 ? FFrame.y() : now.y(),
                 FFrame.width() > 0 ? FFrame.width() : now.width(),
                 FFrame.height() > 0 ? FFrame.height() : now.height());
-    // A place kept from a larger screen, or the first start's size on a small one, still fits the screen.
-    if (const QScreen* screen = FWindow->screen()) {
+    // A place kept from a larger screen or from a screen no longer there, or the first start's size on a
+    // small screen, still fits the screen it is shown on.
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr)
+        screen = FWindow->screen();
+    if (screen != nullptr) {
         const QRect room = screen->availableGeometry();
         frame.setSize(frame.size().boundedTo(room.size()));
         frame.moveLeft(std::clamp(frame.left(), room.left(), room.left() + room.width() - frame.width()));
