@@ -4,18 +4,16 @@
 #include "calc/ClutchOdds.h"
 #include "calc/MorphText.h"
 #include "calc/SelectionCheck.h"
-#include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
 #include "storage/ShippedGeneSets.h"
 #include "tools/CommandLine.h"
-
-#include <nlohmann/json.hpp>
+#include "tools/JsonReport.h"
+#include "tools/OutputStream.h"
 
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,33 +22,6 @@ namespace {
 
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
-
-// Output gathered in pieces and written in large blocks: a grid can run to many megabytes.
-class TOutputStream {
-public:
-    ~TOutputStream() { Flush(); }
-    TOutputStream& operator<<(std::string_view text) {
-        FBuffer += text;
-        if (FBuffer.size() > (1u << 20))
-            Flush();
-        return *this;
-    }
-    void Flush() {
-        std::fwrite(FBuffer.data(), 1, FBuffer.size(), stdout);
-        FBuffer.clear();
-    }
-
-private:
-    std::string FBuffer;
-};
-
-// A count, or a part of a share, as a JSON number; the rare exact number beyond 64 bits (many possible
-// hets of odd chances) as its decimal text, since JSON readers hold no larger whole numbers.
-nlohmann::ordered_json JsonCount(TCount count) {
-    if (count <= std::numeric_limits<uint64_t>::max())
-        return static_cast<uint64_t>(count);
-    return DecimalText(count);
-}
 
 std::string LocaleDecimalSeparator() {
     const char* point = std::localeconv()->decimal_point;
@@ -163,52 +134,6 @@ void WriteWeights(const TLocusList& loci, TOutputStream& out) {
             out << std::to_string(i) << "\t" << entry << "\n";
 }
 
-// Every text as UTF-8 by the rule the window reads it with, each string on its own: a decimal separator
-// typed as one byte of Windows-1252 reads as that character.
-// A line's health note and clutch odds, and the eggs that do not hatch, are there only when the pairing
-// has them and the odds were asked for.
-void WriteJson(const TCalcResult& result, std::optional<int> clutch, const std::string& separator,
-               TOutputStream& out) {
-    nlohmann::ordered_json report = nlohmann::ordered_json::array();
-    for (const std::string& line : result.ReportLines())
-        report.push_back(Utf8Of(line));
-    nlohmann::ordered_json offspring = nlohmann::ordered_json::array();
-    for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
-        const TOffspringLine line = result.OffspringLine(i);
-        const TFraction share = line.Share();
-        nlohmann::ordered_json item = {
-            {"line", Utf8Of(line.Line)},
-            {"count", JsonCount(line.Count)},
-            {"total", JsonCount(line.Total)},
-            {"share",
-             {{"numerator", JsonCount(share.Numerator)}, {"denominator", JsonCount(share.Denominator)}}},
-            {"name", Utf8Of(line.Name)},
-            {"possibleHets", Utf8Of(line.PossibleText)}};
-        if (!line.HealthNote.empty())
-            item["health"] = Utf8Of(line.HealthNote);
-        if (clutch) {
-            const TClutchOdds odds = ClutchOddsOf(line.EggShare(), *clutch);
-            item["clutch"] = {{"eggs", *clutch},
-                              {"expected", Utf8Of(ExpectedText(odds, separator))},
-                              {"atLeastOne", Utf8Of(ChanceText(odds, separator))}};
-        }
-        offspring.push_back(std::move(item));
-    }
-    nlohmann::ordered_json json = {{"report", std::move(report)}, {"offspring", std::move(offspring)}};
-    const TFraction unhatched = result.UnhatchedShare();
-    if (unhatched.Numerator != 0) {
-        nlohmann::ordered_json lethal = nlohmann::ordered_json::array();
-        for (const std::string& name : result.LethalGeneNames())
-            lethal.push_back(Utf8Of(name));
-        json["unhatched"] = {{"numerator", JsonCount(unhatched.Numerator)},
-                             {"denominator", JsonCount(unhatched.Denominator)},
-                             {"lethal", std::move(lethal)}};
-    }
-    // Every text above is UTF-8 already; should one ever slip through, a replacement character is a far
-    // smaller harm than a run that ends without its answer.
-    out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -293,7 +218,7 @@ int main(int argc, char** argv) {
         WriteWeights(set.LocusList, out);
         break;
     case TOutput::Json:
-        WriteJson(result, commandLine.Clutch, options.DecimalSeparator, out);
+        WriteJsonReport(result, commandLine.Clutch, options.DecimalSeparator, out);
         break;
     }
     return 0;

@@ -1,5 +1,8 @@
 // zygora-calc run as breeders' scripts run it: its outputs, options and exit codes.
+#include "calc/Calculation.h"
+#include "model/Text.h"
 #include "storage/DefaultGeneSet.h"
+#include "storage/GeneSetFile.h"
 #include "storage/ShippedGeneSets.h"
 
 #include "TempFolder.h"
@@ -10,7 +13,10 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -71,6 +77,67 @@ TEST(ZygoraCalc, ReportGridAndJson) {
               "\"name\":\"Normal\",\"possibleHets\":\"(het. Amelanistic) \"},"
               "{\"line\":\"aa\",\"count\":1,\"total\":2,\"share\":{\"numerator\":1,\"denominator\":2},"
               "\"name\":\"Amelanistic  \",\"possibleHets\":\"\"}]}\n");
+}
+
+// Outputs kept from before the JSON was written line by line, byte for byte: escapes, non-ASCII and
+// Windows-1252 names, health notes, clutch odds, eggs that do not hatch, numbers past 64 bits.
+TEST(ZygoraCalc, JsonAndGridAreWrittenAsTheyAlwaysWere) {
+    const std::string odd = ZYGORA_TOOL_OUTPUTS "/Odd.INI";
+    const std::string possible = "+a:1,+b:1,+c:1,+d:1,+e:1";
+    for (const auto& [arguments, expected] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--gene-set", odd, "--json", "--clutch", "7", "--combi-index", "1", "--possible-index", "0"},
+              "odd-clutch.json"},
+             {{"--gene-set", odd, "--json", "--combi-index", "1", "--pheno-index", "1", "--ratio-index", "1",
+               "--decimal-separator", "\xE9"},
+              "odd-percent.json"},
+             {{"--male", "+a+b+c+d+e", "--female", "+a+b+c+d+e", "--male-possible", possible,
+               "--female-possible", possible, "--json", "--pheno-index", "1", "--combi-index", "1",
+               "--ratio-index", "1"},
+              "possible-hets.json"},
+             {{"--gene-set", odd, "--grid"}, "odd.grid"}}) {
+        std::ifstream file(ZYGORA_TOOL_OUTPUTS "/" + expected, std::ios::binary);
+        EXPECT_EQ(RunTool(arguments).Out, std::string(std::istreambuf_iterator<char>(file), {})) << expected;
+    }
+}
+
+// The JSON is the whole calculation's result, in every choice of the report.
+TEST(ZygoraCalc, JsonHoldsEveryLineOfTheResult) {
+    for (const auto& [male, female, possible] : {std::tuple{"+a+b+c+d", "+a+b+c+d", ""},
+                                                 std::tuple{"+a+i+k", "au+jkk", "+a:66"}})
+        for (int choices = 0; choices < 16; ++choices) {
+            TGeneSet set;
+            LoadGeneSetText(DefaultGeneSetText(), set, "Serpentia.INI");
+            const TCalcOptions options{choices & 1, choices >> 1 & 1, choices >> 2 & 1, choices >> 3 & 1};
+            const TCalcResult result = RunCalculation(male, female, options, set.LocusList, set.CombiList,
+                                                      {ReadPossibleHets(possible).Hets, {}});
+            nlohmann::ordered_json report = nlohmann::ordered_json::array();
+            for (const std::string& line : result.ReportLines())
+                report.push_back(Utf8Of(line));
+            nlohmann::ordered_json offspring = nlohmann::ordered_json::array();
+            for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
+                const TOffspringLine line = result.OffspringLine(i);
+                const TFraction share = line.Share();
+                offspring.push_back({{"line", line.Line},
+                                     {"count", static_cast<uint64_t>(line.Count)},
+                                     {"total", static_cast<uint64_t>(line.Total)},
+                                     {"share",
+                                      {{"numerator", static_cast<uint64_t>(share.Numerator)},
+                                       {"denominator", static_cast<uint64_t>(share.Denominator)}}},
+                                     {"name", line.Name},
+                                     {"possibleHets", line.PossibleText}});
+            }
+            const nlohmann::ordered_json expected = {{"report", report}, {"offspring", offspring}};
+            std::vector<std::string> arguments = {"--male", male, "--female", female, "--json"};
+            for (const auto& [option, choice] : {std::pair{"--ratio-index", options.RatioIndex},
+                                                 {"--combi-index", options.CombiIndex},
+                                                 {"--pheno-index", options.PhenotypeIndex},
+                                                 {"--possible-index", options.PossibleHetsIndex}})
+                arguments.insert(arguments.end(), {option, std::to_string(choice)});
+            arguments.insert(arguments.end(), {"--male-possible", possible});
+            const std::string out = RunTool(arguments).Out;
+            EXPECT_EQ(nlohmann::ordered_json::parse(out), expected) << choices;
+            EXPECT_EQ(out, expected.dump() + "\n");
+        }
 }
 
 TEST(ZygoraCalc, PossibleHetsFromTheOptionsOrTheFile) {

@@ -1,0 +1,108 @@
+#include "tools/JsonReport.h"
+
+#include "calc/ClutchOdds.h"
+#include "model/Text.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+// A text as a JSON string. Most names need no escape and are written as they stand; any other goes
+// through the JSON library, so that quotes, control characters and non-ASCII letters come out as they
+// always have. Every text is UTF-8 already; should one ever slip through, a replacement character is a
+// far smaller harm than a run that ends without its answer.
+void WriteString(std::string_view text, TOutputStream& out) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+    });
+    if (plain) {
+        out << "\"" << text << "\"";
+        return;
+    }
+    out << nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void WriteText(std::string_view text, TOutputStream& out) {
+    WriteString(Utf8Of(text), out);
+}
+
+// A count, or a part of a share, as a JSON number; the rare exact number beyond 64 bits (many possible
+// hets of odd chances) as its decimal text, since JSON readers hold no larger whole numbers.
+void WriteCount(TCount count, TOutputStream& out) {
+    if (count <= std::numeric_limits<uint64_t>::max())
+        out << std::to_string(static_cast<uint64_t>(count));
+    else
+        out << "\"" << DecimalText(count) << "\"";
+}
+
+// "{"numerator":1,"denominator":4": a share without its closing brace, for the unhatched eggs add
+// their genes.
+void WriteShare(const TFraction& share, TOutputStream& out) {
+    out << "{\"numerator\":";
+    WriteCount(share.Numerator, out);
+    out << ",\"denominator\":";
+    WriteCount(share.Denominator, out);
+}
+
+void WriteOffspringLine(const TOffspringLine& line, std::optional<int> clutch, const std::string& separator,
+                        TOutputStream& out) {
+    out << "{\"line\":";
+    WriteText(line.Line, out);
+    out << ",\"count\":";
+    WriteCount(line.Count, out);
+    out << ",\"total\":";
+    WriteCount(line.Total, out);
+    out << ",\"share\":";
+    WriteShare(line.Share(), out);
+    out << "},\"name\":";
+    WriteText(line.Name, out);
+    out << ",\"possibleHets\":";
+    WriteText(line.PossibleText, out);
+    if (!line.HealthNote.empty()) {
+        out << ",\"health\":";
+        WriteText(line.HealthNote, out);
+    }
+    if (clutch) {
+        const TClutchOdds odds = ClutchOddsOf(line.EggShare(), *clutch);
+        out << ",\"clutch\":{\"eggs\":" << std::to_string(*clutch) << ",\"expected\":";
+        WriteText(ExpectedText(odds, separator), out);
+        out << ",\"atLeastOne\":";
+        WriteText(ChanceText(odds, separator), out);
+        out << "}";
+    }
+    out << "}";
+}
+
+} // namespace
+
+void WriteJsonReport(const TCalcResult& result, std::optional<int> clutch, const std::string& separator,
+                     TOutputStream& out) {
+    out << "{\"report\":[";
+    for (size_t i = 0; i < result.ReportLines().size(); ++i) {
+        out << (i ? "," : "");
+        WriteText(result.ReportLines()[i], out);
+    }
+    out << "],\"offspring\":[";
+    for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
+        out << (i ? "," : "");
+        WriteOffspringLine(result.OffspringLine(i), clutch, separator, out);
+    }
+    out << "]";
+    const TFraction unhatched = result.UnhatchedShare();
+    if (unhatched.Numerator != 0) {
+        out << ",\"unhatched\":";
+        WriteShare(unhatched, out);
+        out << ",\"lethal\":[";
+        for (size_t i = 0; i < result.LethalGeneNames().size(); ++i) {
+            out << (i ? "," : "");
+            WriteText(result.LethalGeneNames()[i], out);
+        }
+        out << "]}";
+    }
+    out << "}\n";
+}
