@@ -33,6 +33,16 @@ std::string TooLargeMessage(const TPunnettGrid& grid) {
     return {};
 }
 
+// The lines named before the size of the report is judged.
+constexpr size_t LinesForEstimate = 4096;
+
+std::string TooLongMessage(size_t lines, size_t bytes) {
+    return "Too large to calculate: this pairing would list " + std::to_string(lines) +
+           " offspring lines (about " + std::to_string((bytes + (size_t(1) << 19)) >> 20) +
+           " MB of report); the limit is " + std::to_string(MaxListedLines) + " lines / " +
+           std::to_string(MaxReportBytes >> 20) + " MB.";
+}
+
 std::string TooManyPossibleHetsMessage(const TPunnettGrid& grid) {
     const size_t possible = grid.MaleWeights().Taken().size() + grid.FemaleWeights().Taken().size();
     if (possible <= static_cast<size_t>(MaxPossibleHets))
@@ -252,11 +262,6 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
                           " MB.");
         BuildPossibles(list, possibles, questions, naming);
     }
-    // Only the lines left after the phenotypes and possible hets have merged them are named and listed.
-    if (list.Lines.size() > MaxListedLines)
-        return refuse("Too large to calculate: this pairing would list " + std::to_string(list.Lines.size()) +
-                      " offspring lines, and the limit is " + std::to_string(MaxListedLines) + " lines.");
-
     report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
     const TCount total = list.TotalCount();
     result.FTotal = total;
@@ -266,9 +271,15 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
     // With possible hets the shares are written over their smallest common denominator; without, over
     // all the cells of the grid.
     const TCount divisor = weighed ? CommonDivisor(list.Counts) : 1;
-    report.reserve(report.size() + list.Lines.size());
-    result.FOffspring.reserve(list.Lines.size());
-    for (size_t i = 0; i < list.Lines.size(); ++i) {
+    // Only the lines left after the phenotypes and possible hets have merged them are named and listed. The
+    // first lines named tell how large the whole report would be; a report that grows past its bound all
+    // the same is refused as soon as it does.
+    const size_t lineCount = list.Lines.size();
+    const size_t sampled = std::min(lineCount, LinesForEstimate);
+    size_t reportBytes = 0;
+    report.reserve(report.size() + lineCount);
+    result.FOffspring.reserve(lineCount);
+    for (size_t i = 0; i < lineCount; ++i) {
         const std::string& line = list.Lines[i];
         const std::string name = options.CombiIndex == 1 ? naming.CombiText(line) : naming.SeparateText(line);
         std::string reported = Share(list.Counts[i] / divisor, total / divisor, options) + " ";
@@ -284,9 +295,14 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
             note = known->second;
             reported += HealthOpening + result.FNotes[static_cast<size_t>(note)] + "]";
         }
+        reportBytes += reported.size() + 1;
         report.push_back(std::move(reported));
         result.FOffspring.push_back(
             {std::move(list.Lines[i]), list.Counts[i], nameBegin, static_cast<uint32_t>(name.size()), note});
+        const size_t estimate = reportBytes * lineCount / (i + 1);
+        if (reportBytes > MaxReportBytes ||
+            (i + 1 == sampled && (lineCount > MaxListedLines || estimate > MaxReportBytes)))
+            return refuse(TooLongMessage(lineCount, estimate));
     }
     if (list.Unhatched > 0)
         report.push_back(UnhatchedText(list.Unhatched, total, weighed, *grid, options));

@@ -49,13 +49,16 @@ struct TPairingPossibleHets {
     std::vector<TPossibleHet> Female;
 };
 
-// Pairings beyond these are refused instead of calculated, so that none takes more than a few seconds:
-// the grid has 2^n cells for n heterozygous loci of both parents together; every different offspring
-// genotype is a line held in memory and worked through, and every line left after the phenotype and
-// possible-het steps is named and listed.
+// Pairings beyond these are refused instead of calculated, so that none takes more than a few seconds or
+// more memory than it can hold: the grid has 2^n cells for n heterozygous loci of both parents together;
+// every different offspring genotype is a line held in memory and worked through.
 constexpr int MaxHeterozygousLoci = 26;
 constexpr size_t MaxOffspringLines = size_t(1) << 20;
-constexpr size_t MaxListedLines = size_t(1) << 18;
+// Every line left after the phenotype and possible-het steps is named and listed: a report past either
+// bound is refused for its own size (twelve heterozygous loci as genotypes, 531,441 lines of about 48 MB,
+// are listed).
+constexpr size_t MaxListedLines = 1000000;
+constexpr size_t MaxReportBytes = size_t(128) << 20;
 // Working out possible hets keeps a record of every different offspring genotype beside the genotype
 // itself: measured, a run then takes about this many bytes per genotype, and none may take more than
 // MaxCalculationMemory.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -75,15 +76,15 @@ TEST(TooLarge, MoreThanTwelvePossibleHetsAreRefused) {
 namespace {
 
 // Loci of four co-dominant alleles; the parents carry two different ones at each, so that every cell
-// of such a locus differs.
-TGeneSet CoDominantLoci(int count, std::string& male, std::string& female) {
+// of such a locus differs. Each gene's name ends in `nameTail`.
+TGeneSet CoDominantLoci(int count, std::string& male, std::string& female, const std::string& nameTail = "") {
     std::vector<std::vector<std::string>> loci;
     for (int l = 0; l < count; ++l) {
         const char first = static_cast<char>('0' + 4 * l); // '0' to '[': no letter case to fold
         std::vector<std::string> genes = {"++:Normal"};
         for (char x = first; x < first + 4; ++x)
             for (char y = x; y < first + 4; ++y)
-                genes.push_back(std::string{x, y} + ":" + x + y);
+                genes.push_back(std::string{x, y} + ":" + x + y + nameTail);
         loci.push_back(genes);
         male += std::string{first, static_cast<char>(first + 1)};
         female += std::string{static_cast<char>(first + 2), static_cast<char>(first + 3)};
@@ -110,23 +111,27 @@ TEST(TooLarge, TooManyDifferentOffspringAreRefusedAndStoreNothing) {
     }
 }
 
-TEST(TooLarge, TooManyLinesToListAreRefusedUnlessPhenotypesOrPossibleHetsMergeThem) {
+TEST(TooLarge, ReportsPastTheirBoundInLinesOrInBytesAreRefused) {
+    // 2^19 genotypes are listed, 2^20 are too many lines, 8^4 lines of long names too many bytes.
     std::string male = "+z";
     std::string female = "++";
     TGeneSet set = CoDominantLoci(9, male, female);
     set.LocusList[0]->Genes().Add(std::make_unique<TGene>('+', 'z', "het. Zed"));
     set.LocusList[0]->Genes().Add(std::make_unique<TGene>('z', 'z', "Zed"));
-    const TCalcResult genotypes =
-        RunCalculation(male, female, {0, 0, 0, 1, "."}, set.LocusList, set.CombiList);
-    ASSERT_TRUE(genotypes.Refused());
-    EXPECT_EQ(genotypes.RefusalMessage(), "Too large to calculate: this pairing would list 524288 offspring "
-                                          "lines, and the limit is 262144 lines.");
-    EXPECT_TRUE(WeightEntries(set.LocusList).empty());
-    // As phenotypes, or as genotypes with possible hets, the carriers of z merge with the normal ones.
-    for (const auto& [phenotype, possible] : {std::pair{1, 1}, std::pair{0, 0}}) {
-        const TCalcResult merged =
-            RunCalculation(male, female, {0, 0, phenotype, possible, "."}, set.LocusList, set.CombiList);
-        ASSERT_FALSE(merged.Refused()) << merged.RefusalMessage();
-        EXPECT_EQ(merged.OffspringLineCount(), size_t(1) << 18);
+    const TCalcOptions genotypes{0, 0, 0, 1, "."};
+    EXPECT_EQ(RunCalculation(male, female, genotypes, set.LocusList, set.CombiList).OffspringLineCount(),
+              size_t(1) << 19);
+    for (const auto& [count, tail, message] :
+         {std::tuple{10, std::string(), "1048576 offspring lines (about 51 MB of report); the limit is 1000000 lines / 128 MB."},
+          std::tuple{8, std::string(400, '.'), "65536 offspring lines (about 203 MB of report)"}}) {
+        std::string longMale;
+        std::string longFemale;
+        TGeneSet longSet = CoDominantLoci(count, longMale, longFemale, tail);
+        const TCalcResult result =
+            RunCalculation(longMale, longFemale, genotypes, longSet.LocusList, longSet.CombiList);
+        EXPECT_NE(result.RefusalMessage().find(std::string("this pairing would list ") + message),
+                  std::string::npos)
+            << result.RefusalMessage();
+        EXPECT_TRUE(WeightEntries(longSet.LocusList).empty());
     }
 }
