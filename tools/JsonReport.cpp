@@ -11,24 +11,20 @@
 
 namespace {
 
-// A text as a JSON string. Most names need no escape and are written as they stand; any other goes
-// through the JSON library, so that quotes, control characters and non-ASCII letters come out as they
-// always have. Every text is UTF-8 already; should one ever slip through, a replacement character is a
-// far smaller harm than a run that ends without its answer.
-void WriteString(std::string_view text, TOutputStream& out) {
+// A text as a JSON string, read as UTF-8 by the rule the window reads it with. Most names are plain ASCII,
+// the same in either reading, and need no escape: they are written as they stand. Any other goes through
+// the JSON library, so that quotes, control characters and non-ASCII letters come out as they always
+// have. Every text is UTF-8 by then; should one ever slip through, a replacement character is a far
+// smaller harm than a run that ends without its answer.
+void WriteText(std::string_view text, TOutputStream& out) {
     const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
     });
-    if (plain) {
+    if (plain)
         out << "\"" << text << "\"";
-        return;
-    }
-    out << nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
-void WriteText(std::string_view text, TOutputStream& out) {
-    WriteString(Utf8Of(text), out);
+    else
+        out << nlohmann::json(Utf8Of(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 // A count, or a part of a share, as a JSON number; the rare exact number beyond 64 bits (many possible
