@@ -103,7 +103,8 @@ BENCHMARK_CAPTURE(RunTool, TwelveHetsGenotypeJson, Genotypes(Loci(12), true), 53
     ->UseRealTime();
 // Sixteen loci as phenotypes: 65,536 lines.
 BENCHMARK_CAPTURE(RunTool, SixteenHetsPhenotypeReport,
-                  std::vector<std::string>({"--gene-set", SixteenLoci, "--pheno-index", "1", "--possible-index", "1"}),
+                  std::vector<std::string>({"--gene-set", SixteenLoci, "--pheno-index", "1",
+                                            "--possible-index", "1"}),
                   65536)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

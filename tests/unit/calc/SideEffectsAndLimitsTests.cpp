@@ -122,7 +122,8 @@ TEST(TooLarge, ReportsPastTheirBoundInLinesOrInBytesAreRefused) {
     EXPECT_EQ(RunCalculation(male, female, genotypes, set.LocusList, set.CombiList).OffspringLineCount(),
               size_t(1) << 19);
     for (const auto& [count, tail, message] :
-         {std::tuple{10, std::string(), "1048576 offspring lines (about 51 MB of report); the limit is 1000000 lines / 128 MB."},
+         {std::tuple{10, std::string(),
+                     "1048576 offspring lines (about 51 MB of report); the limit is 1000000 lines / 128 MB."},
           std::tuple{8, std::string(400, '.'), "65536 offspring lines (about 203 MB of report)"}}) {
         std::string longMale;
         std::string longFemale;

@@ -102,8 +102,8 @@ TEST(ZygoraCalc, JsonAndGridAreWrittenAsTheyAlwaysWere) {
 
 // The JSON is the whole calculation's result, in every choice of the report.
 TEST(ZygoraCalc, JsonHoldsEveryLineOfTheResult) {
-    for (const auto& [male, female, possible] : {std::tuple{"+a+b+c+d", "+a+b+c+d", ""},
-                                                 std::tuple{"+a+i+k", "au+jkk", "+a:66"}})
+    for (const auto& [male, female, possible] :
+         {std::tuple{"+a+b+c+d", "+a+b+c+d", ""}, std::tuple{"+a+i+k", "au+jkk", "+a:66"}})
         for (int choices = 0; choices < 16; ++choices) {
             TGeneSet set;
             LoadGeneSetText(DefaultGeneSetText(), set, "Serpentia.INI");
