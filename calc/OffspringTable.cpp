@@ -17,9 +17,13 @@ std::string Field(const std::string& text, char delimiter) {
 
 std::string Row(const std::vector<std::string>& fields, char delimiter) {
     std::string row;
-    for (const std::string& field : fields)
-        row += (row.empty() ? "" : std::string(1, delimiter)) + Field(field, delimiter);
-    return row + "\r\n";
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            row += delimiter;
+        row += Field(fields[i], delimiter);
+    }
+    row += "\r\n";
+    return row;
 }
 
 } // namespace
