@@ -18,9 +18,11 @@ std::string PairProblem(std::string_view pair, const char* parent, const TLocusL
     if (pair.size() != 2)
         return "The " + std::string(parent) + "'s codes end in \"" + std::string(pair) +
                "\": every gene is written as two characters.";
-    if (pair != "++" && LocusOfPair(pair, loci) < 0)
-        return "\"" + std::string(pair) + "\" in the " + parent + "'s codes is no gene of this gene set.";
-    return {};
+    if (pair == "++" || LocusOfPair(pair, loci) >= 0)
+        return {};
+    std::string problem = "\"";
+    problem.append(pair).append("\" in the ").append(parent).append("'s codes is no gene of this gene set.");
+    return problem;
 }
 
 } // namespace
