@@ -212,7 +212,7 @@ std::string TCalcResult::CellText(uint64_t column, uint64_t row) const {
 
 TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
                            TLocusList& loci, const TCombiList& combis,
-                           const TPairingPossibleHets& possibleHets) {
+                           const TPairingPossibleHets& possibleHets, const TCalcControl& control) {
     TCalcResult result;
     auto grid = std::make_unique<TPunnettGrid>(male, female);
     result.FRefusal = TooLargeMessage(*grid);
@@ -243,7 +243,10 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         return TCalcResult::RefusedWith(std::move(message));
     };
     // Every different genotype is held in memory until the lines are merged.
-    if (!grid->CollectCells(list, MaxOffspringLines))
+    const bool collected = grid->CollectCells(list, MaxOffspringLines, {}, control);
+    if (control.Cancelled())
+        return refuse(CancelledMessage);
+    if (!collected)
         return refuse("Too large to calculate: this pairing has more than " +
                       std::to_string(MaxOffspringLines) +
                       " different offspring genotypes to hold in memory while they are worked through, and "
@@ -260,7 +263,9 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
                           " different offspring genotypes would take about " + std::to_string(memory >> 20) +
                           " MB of memory, and the limit is " + std::to_string(MaxCalculationMemory >> 20) +
                           " MB.");
-        BuildPossibles(list, possibles, questions, naming);
+        BuildPossibles(list, possibles, questions, naming, control);
+        if (control.Cancelled())
+            return refuse(CancelledMessage);
     }
     report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
     const TCount total = list.TotalCount();
@@ -280,6 +285,11 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
     report.reserve(report.size() + lineCount);
     result.FOffspring.reserve(lineCount);
     for (size_t i = 0; i < lineCount; ++i) {
+        if (i % CheckedLines == 0) {
+            control.Advance(TCalcStep::Names, i, lineCount);
+            if (control.Cancelled())
+                return refuse(CancelledMessage);
+        }
         const std::string& line = list.Lines[i];
         const std::string name = options.CombiIndex == 1 ? naming.CombiText(line) : naming.SeparateText(line);
         std::string reported = Share(list.Counts[i] / divisor, total / divisor, options) + " ";

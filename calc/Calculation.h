@@ -2,6 +2,7 @@
 // calculation choices to the report, the Punnett grid and the weight entries the gene set gains.
 #pragma once
 
+#include "calc/CalcControl.h"
 #include "calc/ExactCount.h"
 #include "model/Combi.h"
 #include "model/Locus.h"
@@ -113,7 +114,7 @@ public:
 private:
     friend TCalcResult RunCalculation(const std::string& male, const std::string& female,
                                       const TCalcOptions& options, TLocusList& loci, const TCombiList& combis,
-                                      const TPairingPossibleHets& possibleHets);
+                                      const TPairingPossibleHets& possibleHets, const TCalcControl& control);
 
     // An offspring line; its name and possible-het text are kept in its report line only.
     struct TListedLine {
@@ -144,9 +145,12 @@ private:
 // Offspring holding a gene marked lethal do not hatch: they get no line, the shares are those of the
 // offspring that hatch, and the report ends with the share of the eggs that do not hatch and the genes
 // why. A line whose offspring carry a gene with a health note ends with " [health: <note>]".
+// A run cancelled through `control` is refused with CancelledMessage, the loci left as they were.
 TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
                            TLocusList& loci, const TCombiList& combis,
-                           const TPairingPossibleHets& possibleHets = {});
+                           const TPairingPossibleHets& possibleHets = {}, const TCalcControl& control = {});
+
+inline const char* const CancelledMessage = "Calculation cancelled.";
 
 // "66.67%": count/total as a percentage with two decimals, as the report writes shares.
 std::string PercentageText(TCount count, TCount total, const std::string& decimalSeparator);

@@ -177,11 +177,15 @@ public:
 
     bool InnerIsMale() const { return FInnerIsMale; }
 
-    template <bool Weighted, typename TTallyOf> bool Run(TTallyOf& tally) {
+    template <bool Weighted, typename TTallyOf> bool Run(TTallyOf& tally, const TCalcControl& control) {
         const uint64_t blockCount = uint64_t(1) << (FInner.HetCount() - FFreeBits);
         const uint64_t rows = FGrid.Male().GameteCount();
         for (uint64_t outer = 0; outer < FOuter.GameteCount(); ++outer)
             for (uint64_t block = 0; block < blockCount; ++block) {
+                control.Advance(TCalcStep::Cells, outer * blockCount + block,
+                                FOuter.GameteCount() * blockCount);
+                if (control.Cancelled())
+                    return false;
                 Prepare(outer, block);
                 if constexpr (Weighted)
                     PrepareWeights(outer, block);
@@ -315,8 +319,8 @@ private:
 
 // The cells counted into distinct offspring: plain cells in 32-bit counters, weighed ones in exact sums.
 template <bool Weighted>
-bool CountCells(const TPunnettGrid& grid, TResultList& list, size_t lineLimit,
-                const TCellCountTuning& tuning) {
+bool CountCells(const TPunnettGrid& grid, TResultList& list, size_t lineLimit, const TCellCountTuning& tuning,
+                const TCalcControl& control) {
     const TPieceTable pieces(grid);
     // Where the pieces do not depend on which gamete is the greater, every combination of pieces occurs
     // in some cell, so the number of different offspring is known before walking.
@@ -326,7 +330,7 @@ bool CountCells(const TPunnettGrid& grid, TResultList& list, size_t lineLimit,
     using TTallyOf =
         std::conditional_t<Weighted, TTally<TWeighedCells, TWeighedCells>, TTally<uint32_t, uint64_t>>;
     TTallyOf tally(pieces.TotalSize(), tuning.DenseTallyLimit, 2 * lineLimit, walk.InnerIsMale());
-    if (!walk.template Run<Weighted>(tally))
+    if (!walk.template Run<Weighted>(tally, control))
         return false;
     const auto numbers = tally.InOrder();
     list.Lines.reserve(numbers.size());
@@ -362,13 +366,14 @@ bool CountCells(const TPunnettGrid& grid, TResultList& list, size_t lineLimit,
 
 } // namespace
 
-bool TPunnettGrid::CollectCells(TResultList& list, size_t lineLimit, const TCellCountTuning& tuning) const {
+bool TPunnettGrid::CollectCells(TResultList& list, size_t lineLimit, const TCellCountTuning& tuning,
+                                const TCalcControl& control) const {
     list.Clear();
     if (RowCount() == 0 || ColumnCount() == 0)
         return true;
     const bool counted = FMaleWeights.Any() || FFemaleWeights.Any()
-                             ? CountCells<true>(*this, list, lineLimit, tuning)
-                             : CountCells<false>(*this, list, lineLimit, tuning);
+                             ? CountCells<true>(*this, list, lineLimit, tuning, control)
+                             : CountCells<false>(*this, list, lineLimit, tuning, control);
     if (counted && list.Lines.size() <= lineLimit)
         return true;
     list.Clear();

@@ -159,7 +159,7 @@ std::string TPossibleList::WorkOutText(const TLook& look, const std::string& phe
 }
 
 void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestions& questions,
-                    TNaming& naming) {
+                    TNaming& naming, const TCalcControl& control) {
     possibles.Clear();
     std::vector<std::string> phenotypes;
     phenotypes.reserve(lines.Lines.size());
@@ -192,6 +192,11 @@ void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestio
     lines.Counts.clear();
     lines.Cells.clear();
     for (size_t i = 0; i < phenotypes.size(); ++i) {
+        if (i % CheckedLines == 0) {
+            control.Advance(TCalcStep::PossibleHets, i, phenotypes.size());
+            if (control.Cancelled())
+                return;
+        }
         lines.Add(std::move(phenotypes[i]), counts[i]);
         possibles.PossibleText(i, lines, naming);
     }

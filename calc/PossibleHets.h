@@ -1,6 +1,7 @@
 // Possible hets: which hidden alleles offspring of one look may carry, and in what share of them.
 #pragma once
 
+#include "calc/CalcControl.h"
 #include "calc/ExactCount.h"
 #include "calc/LineIndex.h"
 #include "calc/Naming.h"
@@ -61,5 +62,6 @@ private:
 };
 
 // Replaces the genotype lines by phenotype lines and gives every look of them its possible-het text.
+// Stops half done once `control` is cancelled.
 void BuildPossibles(TResultList& lines, TPossibleList& possibles, TAlleleQuestions& questions,
-                    TNaming& naming);
+                    TNaming& naming, const TCalcControl& control = {});

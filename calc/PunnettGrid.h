@@ -2,6 +2,7 @@
 // list of distinct offspring without ever building a cell's text.
 #pragma once
 
+#include "calc/CalcControl.h"
 #include "calc/GameteWeights.h"
 #include "calc/Gametes.h"
 #include "calc/HealthMarks.h"
@@ -49,8 +50,9 @@ public:
     void WeighGametes(TGameteWeights male, TGameteWeights female);
     // The distinct offspring of the cells, in order of first occurrence column by column, with the
     // number of cells of each (or their weight), into `list`. False, leaving `list` empty, when there
-    // are more than `lineLimit` of them.
-    bool CollectCells(TResultList& list, size_t lineLimit, const TCellCountTuning& tuning = {}) const;
+    // are more than `lineLimit` of them, or when `control` is cancelled.
+    bool CollectCells(TResultList& list, size_t lineLimit, const TCellCountTuning& tuning = {},
+                      const TCalcControl& control = {}) const;
 
     // What one locus of one cell can hold: the male and female choice at a position of the gametes
     // and which gamete gave the first allele ("orientation"); where it first occurs, and its pair.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <string>
 #include <tuple>
 #include <utility>
@@ -135,4 +137,33 @@ TEST(TooLarge, ReportsPastTheirBoundInLinesOrInBytesAreRefused) {
             << result.RefusalMessage();
         EXPECT_TRUE(WeightEntries(longSet.LocusList).empty());
     }
+}
+
+TEST(Cancelling, ACancelledRunIsRefusedAtEveryStepAndStoresNothing) {
+    std::string male;
+    std::string female;
+    const TGeneSet set = CoDominantLoci(4, male, female);
+    // Cancelled as counting the cells, working out the possible hets and naming the lines begin.
+    for (const int step : {0, 60, 80}) {
+        TGeneSet cancelled = set;
+        std::atomic<bool> cancel = false;
+        std::vector<int> seen;
+        const TCalcControl control{&cancel, [&](int percent) {
+                                       seen.push_back(percent);
+                                       cancel = percent >= step;
+                                   }};
+        const TCalcResult result =
+            RunCalculation(male, female, {}, cancelled.LocusList, cancelled.CombiList, {}, control);
+        EXPECT_EQ(result.RefusalMessage(), "Calculation cancelled.");
+        EXPECT_TRUE(WeightEntries(cancelled.LocusList).empty());
+        EXPECT_EQ(seen.back(), step);
+    }
+    TGeneSet whole = set;
+    std::vector<int> seen;
+    const TCalcResult result = RunCalculation(male, female, {}, whole.LocusList, whole.CombiList, {},
+                                              {nullptr, [&](int percent) { seen.push_back(percent); }});
+    EXPECT_FALSE(result.Refused());
+    EXPECT_FALSE(WeightEntries(whole.LocusList).empty());
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_GE(seen.back(), 80);
 }
