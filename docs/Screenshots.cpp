@@ -7,6 +7,7 @@
 #include "storage/DefaultGeneSet.h"
 #include "storage/PictureFolder.h"
 #include "storage/ShippedGeneSets.h"
+#include "ui/calculation/CalculationTab.h"
 #include "ui/calculation/ClutchView.h"
 #include "ui/genes/CombiDialog.h"
 #include "ui/genes/GeneDialogs.h"
@@ -28,12 +29,12 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTextEdit>
 #include <QToolButton>
 #include <QWindow>
 
@@ -56,6 +57,9 @@ void Settle() {
 }
 
 bool Save(QWidget& window, const QString& file) {
+    // A large pairing is calculated beside the window: its picture shows the result.
+    for (const TCalculationTab* tab = window.findChild<TCalculationTab*>(); tab->Calculating();)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     Settle();
     if (window.grab().save(file))
         return true;
@@ -171,7 +175,7 @@ bool SaveGuidePictures(TMainWindow& window, const QDir& pictures, const QDir& fo
     QPdfWriter page(pictures.filePath("printed-report.pdf"));
     page.setPageSize(QPageSize(QPageSize::A4));
     page.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    PrintDocument(*Find<QTextEdit>(window, "ReportView")->document(), page);
+    PrintDocument(*Find<QPlainTextEdit>(window, "ReportView")->document(), page);
     return saved;
 }
 

@@ -85,7 +85,7 @@ private slots:
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
         Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a");
         Find<QToolButton>(*window, "CalculateButton")->click();
-        auto* report = Find<QTextEdit>(*window, "ReportView");
+        auto* report = Find<QPlainTextEdit>(*window, "ReportView");
         const QString before = report->toPlainText();
         QComboBox* plusA = WeightEditor(*window, "RelationRow0");
         plusA->lineEdit()->clear();
@@ -145,7 +145,7 @@ private slots:
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+b");
         Find<QToolButton>(*window, "EditGeneButton")->click();
         const TGene& carrier = *window->LocusList()[1]->Genes()[1];
-        QVERIFY(Find<QTextEdit>(*window, "ReportView")->toPlainText().startsWith("Male   = Carrier"));
+        QVERIFY(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText().startsWith("Male   = Carrier"));
         QVERIFY(carrier.Lethal);
         QCOMPARE(carrier.HealthNote, std::string("eye defects"));
         // Opened again, the dialog shows the marks as they are: OK keeps them.
@@ -219,7 +219,7 @@ private slots:
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+s");
         Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("++");
         Find<QToolButton>(*window, "CalculateButton")->click();
-        QVERIFY(Find<QTextEdit>(*window, "ReportView")
+        QVERIFY(Find<QPlainTextEdit>(*window, "ReportView")
                     ->toPlainText()
                     .contains("Ara\u00F1a   [health: l\u00E9g\u00E8re \u2013 mild]"));
     }
@@ -312,7 +312,7 @@ private slots:
         Find<QToolButton>(*window, "CalculateButton")->click();
         const auto state = [&window] {
             return GeneSetFileContent(window->GeneSet()) +
-                   Find<QTextEdit>(*window, "ReportView")->toPlainText().toStdString();
+                   Find<QPlainTextEdit>(*window, "ReportView")->toPlainText().toStdString();
         };
         std::vector<std::string> states{state()};
         fixture.AnswerYes = false;

@@ -16,8 +16,10 @@
 #include <QHeaderView>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
+#include <QThreadPool>
 
 #include <filesystem>
 
@@ -223,7 +225,7 @@ private slots:
         QCOMPARE(Find<TRadioGroup>(*window, "PhenotypeChoice")->ItemIndex(), -1);
         QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("aaee"));
         QCOMPARE(Selectors(*window, "FemaleSelectors")[0]->currentText(), QString("+a het. Amel"));
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
                  Report(CalculateOnDefaultSet("aaee", "+a++", {1, 1, -1, 0, "."})));
     }
 
@@ -295,7 +297,7 @@ private slots:
                                    Find<TRadioGroup>(*window, "CombiChoice")->ItemIndex(),
                                    Find<TRadioGroup>(*window, "PhenotypeChoice")->ItemIndex(),
                                    Find<TRadioGroup>(*window, "PossibleHetsChoice")->ItemIndex(), "."};
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
                  Report(CalculateOnDefaultSet("+a+b", "aabb", options, {{{"+b", 66}}, {}})));
 
         describe("Male", "het Amell");
@@ -325,7 +327,7 @@ private slots:
                 if (label->isVisible() && !label->wordWrap() && label->pixmap().isNull())
                     QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
                              qPrintable(label->text()));
-            const auto* report = Find<QTextEdit>(*window, "ReportView");
+            const auto* report = Find<QPlainTextEdit>(*window, "ReportView");
             QVERIFY(report->viewport()->height() >= 5 * report->fontMetrics().lineSpacing());
         }
     }
@@ -339,7 +341,7 @@ private slots:
         Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
         Find<QToolButton>(*window, "CalculateButton")->click();
         const TCalcResult expected = CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 0, 1, "."});
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), Report(expected));
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), Report(expected));
 
         const auto* grid = static_cast<const TGridModel*>(Find<QTableView>(*window, "GridView")->model());
         QCOMPARE(grid->rowCount(), 4);
@@ -351,7 +353,7 @@ private slots:
 
         Find<TRadioGroup>(*window, "PhenotypeChoice")->SetItemIndex(1);
         emit Find<TRadioGroup>(*window, "PhenotypeChoice")->Click();
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
                  Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, "."})));
 
         QString tooLarge;
@@ -359,9 +361,57 @@ private slots:
             tooLarge += QString("+") + allele;
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText(tooLarge + "+A");
         Find<QToolButton>(*window, "CalculateButton")->click();
+        QVERIFY(WaitForResult(*window));
         QVERIFY(window->Result()->Refused());
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
                  QString::fromStdString(window->Result()->RefusalMessage()));
+    }
+
+    // Ten heterozygous loci in both parents are calculated beside the window: only the newest request is
+    // shown, Cancel leaves the report saying so, and another set or the window's close drop the run.
+    void ALargePairingRunsBesideTheWindow() {
+        TWindowFixture fixture;
+        auto window = fixture.StartBesideBoas();
+        const auto* tab = window->findChild<TCalculationTab*>();
+        const auto* report = Find<QPlainTextEdit>(*window, "ReportView");
+        QSignalSpy shown(tab, &TCalculationTab::Calculated);
+        const std::string tenHets = "+a+b+c+d+e+f+g+h+i+k";
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText(QString::fromStdString(tenHets));
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText(QString::fromStdString(tenHets));
+        for (const char* choice : {"CombiChoice", "PhenotypeChoice", "PossibleHetsChoice"})
+            Find<TRadioGroup>(*window, choice)->SetItemIndex(0);
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        QVERIFY(tab->Calculating());
+        Find<TRadioGroup>(*window, "RatioChoice")->SetItemIndex(1);
+        emit Find<TRadioGroup>(*window, "RatioChoice")->Click();
+        QVERIFY(WaitForResult(*window));
+        QThreadPool::globalInstance()->waitForDone();
+        QApplication::processEvents();
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(report->toPlainText(), Report(CalculateOnDefaultSet(tenHets, tenHets, {1, 0, 0, 0, "."})));
+
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        Find<QPushButton>(*window, "CancelCalculationButton")->click();
+        QVERIFY(!tab->Calculating());
+        QCOMPARE(report->toPlainText(), QString("Calculation cancelled."));
+        QVERIFY(window->Result()->Refused());
+        QVERIFY(Find<QWidget>(*window, "CalculationProgressPanel")->isHidden());
+
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        PickGeneSet(*window, "Boas");
+        QVERIFY(!tab->Calculating());
+        const QString boas = report->toPlainText();
+        QVERIFY(boas.startsWith("Male   = Boa"));
+        QThreadPool::globalInstance()->waitForDone();
+        QApplication::processEvents();
+        QCOMPARE(report->toPlainText(), boas);
+
+        PickGeneSet(*window, "Serpentia");
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        QVERIFY(tab->Calculating());
+        window.reset();
+        QThreadPool::globalInstance()->waitForDone();
+        QApplication::processEvents();
     }
 
     void ClutchViewFollowsTheReportTheEggsAndTheSelection() {
@@ -585,7 +635,7 @@ private slots:
         PickEntry(Selectors(*window, "FemaleSelectors")[0], 1);
         const QString expected =
             Report(CalculateOnDefaultSet("+a", "+a", {0, 0, 0, 1, "."}, {{{"+a", 66}}, {}}));
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), expected);
         QCOMPARE(Find<QLabel>(*window, "MalePossibleHetsLabel")->text(), QString("possible hets: +a 66%"));
         QVERIFY(Find<QLabel>(*window, "FemalePossibleHetsLabel")->isHidden() &&
                 !Find<QLabel>(*window, "GridNote")->isHidden());
@@ -598,7 +648,7 @@ private slots:
         QVERIFY(fixture.Folder.Read("Boas.INI").find("ClutchSize") == std::string::npos);
         QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(),
                  QString("+a 66% poss. het. Amelanistic"));
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), expected);
 
         fixture.AnswerFile("pair.zyg");
         Find<QAction>(*window, "SaveCalculationAction")->trigger();
@@ -608,7 +658,7 @@ private slots:
                 Find<QLabel>(*window, "GridNote")->isHidden());
         fixture.AnswerFile("pair.zyg");
         Find<QAction>(*window, "LoadCalculationAction")->trigger();
-        QCOMPARE(Find<QTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), expected);
         QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(),
                  QString("+a 66% poss. het. Amelanistic"));
 

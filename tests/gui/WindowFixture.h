@@ -4,6 +4,7 @@
 #pragma once
 
 #include "storage/DefaultGeneSet.h"
+#include "ui/calculation/CalculationTab.h"
 #include "ui/kit/FileDialogs.h"
 #include "ui/kit/ShowMessage.h"
 #include "ui/pictures/PictureFrame.h"
@@ -18,11 +19,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -137,6 +138,12 @@ template <typename T> void WhenDialogShows(std::function<void(T&)> drive) {
             drive(*dialog);
     });
     timer->start();
+}
+
+// Waits until the calculation running beside the window has shown its result; false when it never does.
+inline bool WaitForResult(const QObject& window) {
+    const auto* tab = window.findChild<TCalculationTab*>();
+    return QTest::qWaitFor([tab] { return !tab->Calculating(); }, 120000);
 }
 
 // The locus selectors of one parent, in locus order.

@@ -4,6 +4,7 @@
 #include "calc/SelectionCheck.h"
 #include "storage/FileIO.h"
 #include "storage/IniFile.h"
+#include "ui/calculation/CalculationProgress.h"
 #include "ui/calculation/ClutchView.h"
 #include "ui/calculation/GridModel.h"
 #include "ui/calculation/MorphEdit.h"
@@ -24,11 +25,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -153,15 +154,18 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     pdfButton->setAutoRaise(true);
     top->addWidget(pdfButton, 2, column, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     leftLayout->addWidget(pairingPanel);
+    FProgress = new TCalculationProgress(left);
+    leftLayout->addWidget(FProgress);
+    connect(FProgress, &TCalculationProgress::Finished, this, &TCalculationTab::ShowOutcome);
 
     auto* results = new QSplitter(Qt::Vertical, left);
     results->setObjectName("ResultSplitter");
-    FReportView = new QTextEdit(results);
+    // Plain text is laid out only where it is seen, so that a report of many thousand lines shows at once.
+    FReportView = new QPlainTextEdit(results);
     FReportView->setObjectName("ReportView");
-    FReportView->setAcceptRichText(false);
     // The report is the calculation's: it can be selected and copied, never typed over.
     FReportView->setReadOnly(true);
-    FReportView->setLineWrapMode(QTextEdit::NoWrap);
+    FReportView->setLineWrapMode(QPlainTextEdit::NoWrap);
     FReportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FReportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FReportView->setFont(ReportFont());
@@ -231,49 +235,74 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
 TCalculationTab::~TCalculationTab() = default;
 
 void TCalculationTab::Calculate() {
-    TCalcOptions options;
-    options.RatioIndex = FRatioChoice->ItemIndex();
-    options.CombiIndex = FCombiChoice->ItemIndex();
-    options.PhenotypeIndex = FPhenotypeChoice->ItemIndex();
-    options.PossibleHetsIndex = FPossibleHetsChoice->ItemIndex();
-    options.DecimalSeparator = DecimalSeparator();
-    const std::string male = CoreTextOf(FMaleCodesEdit);
-    const std::string female = CoreTextOf(FFemaleCodesEdit);
+    TCalcRequest request{CoreTextOf(FMaleCodesEdit),
+                         CoreTextOf(FFemaleCodesEdit),
+                         {},
+                         FKeeper.LocusList(),
+                         FKeeper.CombiList(),
+                         {Possible(TParent::Male), Possible(TParent::Female)}};
+    request.Options.RatioIndex = FRatioChoice->ItemIndex();
+    request.Options.CombiIndex = FCombiChoice->ItemIndex();
+    request.Options.PhenotypeIndex = FPhenotypeChoice->ItemIndex();
+    request.Options.PossibleHetsIndex = FPossibleHetsChoice->ItemIndex();
+    request.Options.DecimalSeparator = DecimalSeparator();
     // Codes that are no genes of the set in memory (typed, or a pairing of another set) are named, never
     // calculated into a report that looks right.
-    const std::string notGenes = SelectionProblem(male, female, FKeeper.LocusList());
+    const std::string notGenes = SelectionProblem(request.Male, request.Female, FKeeper.LocusList());
+    if (notGenes.empty()) {
+        FProgress->Start(std::move(request));
+        return;
+    }
+    FProgress->Cancel();
+    auto refused = std::make_shared<TCalcOutcome>();
+    refused->Result =
+        TCalcResult::RefusedWith(notGenes + " The gene set in memory is \"" + FKeeper.GeneSet().Name + "\".");
+    ShowOutcome(refused);
+}
+
+const TCalcResult* TCalculationTab::Result() const {
+    return FOutcome ? &FOutcome->Result : nullptr;
+}
+
+bool TCalculationTab::Calculating() const {
+    return FProgress->Running();
+}
+
+void TCalculationTab::ShowOutcome(std::shared_ptr<const TCalcOutcome> outcome) {
+    // Every edit of the set calculates again, so the newest run saw the loci as they are: the default
+    // relations it stored belong to them, as they are saved with the set.
+    TLocusList& loci = FKeeper.LocusList();
+    if (!outcome->Result.Refused() && outcome->Loci.Count() == loci.Count())
+        for (int i = 0; i < loci.Count(); ++i)
+            loci[i]->Weights() = outcome->Loci[i]->Weights();
+    const TCalcResult* result = &outcome->Result;
     // The grid and the clutch view show the new result before the old one goes.
-    auto result = std::make_unique<TCalcResult>(
-        notGenes.empty() ? RunCalculation(male, female, options, FKeeper.LocusList(), FKeeper.CombiList(),
-                                          {Possible(TParent::Male), Possible(TParent::Female)})
-                         : TCalcResult::RefusedWith(notGenes + " The gene set in memory is \"" +
-                                                    FKeeper.GeneSet().Name + "\"."));
-    FGrid->SetResult(result.get());
-    FClutchView->ShowResult(result.get(),
-                            {options.DecimalSeparator, FKeeper.AppDir(), FKeeper.SelectedGeneSet()});
-    FResult = std::move(result);
+    FGrid->SetResult(result);
+    FClutchView->ShowResult(result, {DecimalSeparator(), FKeeper.AppDir(), FKeeper.SelectedGeneSet()});
+    FOutcome = std::move(outcome);
     ShowPossibleHets();
 
     QStringList lines;
-    if (FResult->Refused()) {
-        lines << FromCore(FResult->RefusalMessage());
+    if (result->Refused()) {
+        lines << FromCore(result->RefusalMessage());
     } else {
-        lines.reserve(static_cast<qsizetype>(FResult->ReportLines().size()));
-        for (const std::string& line : FResult->ReportLines())
+        lines.reserve(static_cast<qsizetype>(result->ReportLines().size()));
+        for (const std::string& line : result->ReportLines())
             lines << FromCore(line);
     }
     FReportView->setPlainText(lines.join('\n'));
-    FGridNote->setVisible(!FResult->Refused() &&
+    FGridNote->setVisible(!result->Refused() &&
                           (!Possible(TParent::Male).empty() || !Possible(TParent::Female).empty()));
-    const QString widest = FromCore(FResult->CellText(0, 1));
+    const QString widest = FromCore(result->CellText(0, 1));
     FGridView->verticalHeader()->setFixedWidth(
         std::max(65, FGridView->fontMetrics().horizontalAdvance(widest) + 12));
+    emit Calculated();
 }
 
 std::unique_ptr<QTextDocument> TCalculationTab::PrintedReport() const {
     std::unique_ptr<QTextDocument> report(FReportView->document()->clone());
     report->setDefaultFont(FReportView->document()->defaultFont());
-    if (FClutchViewCheck->isChecked() && FResult && !FResult->Refused())
+    if (FClutchViewCheck->isChecked() && FOutcome && !FOutcome->Result.Refused())
         FClutchView->AppendTable(*report);
     return report;
 }

@@ -16,8 +16,10 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class QTextDocument;
-class QTextEdit;
+class QPlainTextEdit;
 class TCalcResult;
+class TCalculationProgress;
+struct TCalcOutcome;
 class TClutchView;
 class TGeneSetKeeper;
 class TGridModel;
@@ -34,9 +36,12 @@ public:
     TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent);
     ~TCalculationTab() override;
 
-    // The last calculation's result.
-    const TCalcResult* Result() const { return FResult.get(); }
+    // The result shown, none before the first.
+    const TCalcResult* Result() const;
+    // Calculates the pairing as the fields and options show it, beside the window unless it is small.
     void Calculate();
+    // A calculation is running beside the window; its result is not shown yet.
+    bool Calculating() const;
     void ClearAll();
     void PrintResults();
     void SaveResultsAsPdf();
@@ -51,8 +56,11 @@ public:
 
 signals:
     void CloseRequested();
+    // A result, or the refusal or cancelling of one, is shown.
+    void Calculated();
 
 private:
+    void ShowOutcome(std::shared_ptr<const TCalcOutcome> outcome);
     // The report as printed: followed by the clutch view's table while the view is shown.
     std::unique_ptr<QTextDocument> PrintedReport() const;
     const std::vector<TPossibleHet>& Possible(TParent parent) const;
@@ -80,10 +88,11 @@ private:
     TRadioGroup* FPhenotypeChoice;
     TRadioGroup* FPossibleHetsChoice;
     QCheckBox* FClutchViewCheck;
-    QTextEdit* FReportView;
+    QPlainTextEdit* FReportView;
     QTableView* FGridView;
     QLabel* FGridNote; // beside the grid: it shows every possible het taken as het
     TClutchView* FClutchView;
     TGridModel* FGrid = nullptr;
-    std::unique_ptr<TCalcResult> FResult;
+    TCalculationProgress* FProgress;
+    std::shared_ptr<const TCalcOutcome> FOutcome;
 };

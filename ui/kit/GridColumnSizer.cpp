@@ -1,5 +1,6 @@
 #include "ui/kit/GridColumnSizer.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
@@ -8,6 +9,9 @@
 
 TGridColumnSizer::TGridColumnSizer(QTableView* view) : QObject(view), FView(view) {
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // A column's size hint reads the rows in view only, never a thousand more below them.
+    view->verticalHeader()->setResizeContentsPrecision(0);
+    view->installEventFilter(this);
     connect(view->model(), &QAbstractItemModel::modelReset, this, &TGridColumnSizer::Restart);
     // Scrolling, and a view grown wider, bring columns into view.
     connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -22,7 +26,16 @@ void TGridColumnSizer::Restart() {
     SizeColumnsInView();
 }
 
+bool TGridColumnSizer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show)
+        SizeColumnsInView();
+    return QObject::eventFilter(watched, event);
+}
+
 void TGridColumnSizer::SizeColumnsInView() {
+    // A hidden view has no rows in view, and its size hints would read every row.
+    if (!FView->isVisible())
+        return;
     QHeaderView* header = FView->horizontalHeader();
     const QAbstractItemView* cells = FView; // a table view keeps its size hints to itself
     // Sizing a column moves the ones after it, so look again until every column in view has been sized.

@@ -15,6 +15,9 @@ class TGridColumnSizer : public QObject {
 public:
     explicit TGridColumnSizer(QTableView* view);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Restart();
     void SizeColumnsInView();
