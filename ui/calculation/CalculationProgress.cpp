@@ -1,9 +1,14 @@
 #include "ui/calculation/CalculationProgress.h"
 
+#include "ui/kit/CoreText.h"
+
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
+#include <QPlainTextDocumentLayout>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -21,15 +26,39 @@ int HetCount(const std::string& selection) {
     return hets;
 }
 
-std::shared_ptr<const TCalcOutcome> RunRequest(TCalcRequest request, const TCalcControl& control) {
+std::shared_ptr<TCalcOutcome> RunRequest(TCalcRequest request, const TCalcControl& control) {
     auto outcome = std::make_shared<TCalcOutcome>();
     outcome->Result = RunCalculation(request.Male, request.Female, request.Options, request.Loci,
                                      request.Combis, request.PossibleHets, control);
     outcome->Loci = std::move(request.Loci);
+    // Putting tens of thousands of lines into a document takes longer than the calculation's naming:
+    // done here, the window only takes the document over.
+    outcome->Report = ReportDocument(outcome->Result, request.ReportFont);
+    outcome->Report->moveToThread(QCoreApplication::instance()->thread());
     return outcome;
 }
 
 } // namespace
+
+TCalcOutcome::TCalcOutcome() = default;
+TCalcOutcome::~TCalcOutcome() = default;
+
+std::unique_ptr<QTextDocument> ReportDocument(const TCalcResult& result, const QFont& font) {
+    QStringList lines;
+    if (result.Refused()) {
+        lines << FromCore(result.RefusalMessage());
+    } else {
+        lines.reserve(static_cast<qsizetype>(result.ReportLines().size()));
+        for (const std::string& line : result.ReportLines())
+            lines << FromCore(line);
+    }
+    auto report = std::make_unique<QTextDocument>();
+    report->setDocumentLayout(new QPlainTextDocumentLayout(report.get()));
+    report->setUndoRedoEnabled(false);
+    report->setDefaultFont(font);
+    report->setPlainText(lines.join('\n'));
+    return report;
+}
 
 TCalculationProgress::TCalculationProgress(QWidget* parent) : QWidget(parent) {
     setObjectName("CalculationProgressPanel");
@@ -60,7 +89,7 @@ void TCalculationProgress::Start(TCalcRequest request) {
     }
     auto run = std::make_shared<TRun>();
     FRun = run;
-    auto* watcher = new QFutureWatcher<std::shared_ptr<const TCalcOutcome>>(this);
+    auto* watcher = new QFutureWatcher<std::shared_ptr<TCalcOutcome>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, run] {
         watcher->deleteLater();
         // A run that a newer one replaced, or that was cancelled, is never shown.

@@ -5,6 +5,7 @@
 #include "calc/Calculation.h"
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,6 +14,7 @@
 #include <string>
 
 class QProgressBar;
+class QTextDocument;
 
 // Everything a run reads, copied: the gene set in memory is the window's alone.
 struct TCalcRequest {
@@ -22,13 +24,22 @@ struct TCalcRequest {
     TLocusList Loci;
     TCombiList Combis;
     TPairingPossibleHets PossibleHets;
+    QFont ReportFont;
 };
 
-// A run's result, and its copy of the loci with the default relations the run stored in them.
+// A run's result, its copy of the loci with the default relations the run stored in them, and its report
+// as the report view shows it, laid out beside the window too: none for a run refused by the window.
 struct TCalcOutcome {
     TCalcResult Result;
     TLocusList Loci;
+    std::unique_ptr<QTextDocument> Report;
+
+    TCalcOutcome();
+    ~TCalcOutcome();
 };
+
+// The report of a result, or its refusal, as plain text in `font`.
+std::unique_ptr<QTextDocument> ReportDocument(const TCalcResult& result, const QFont& font);
 
 class TCalculationProgress : public QWidget {
     Q_OBJECT
@@ -45,7 +56,7 @@ public:
     bool Running() const { return FRun != nullptr; }
 
 signals:
-    void Finished(std::shared_ptr<const TCalcOutcome> outcome);
+    void Finished(std::shared_ptr<TCalcOutcome> outcome);
 
 private:
     // What the window and the worker share of one run; the worker keeps it alive until it ends.

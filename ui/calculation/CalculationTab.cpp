@@ -232,20 +232,22 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     connect(closeButton, &QToolButton::clicked, this, &TCalculationTab::CloseRequested);
 }
 
-TCalculationTab::~TCalculationTab() = default;
+// The view lets go of the report before the outcome holding it goes.
+TCalculationTab::~TCalculationTab() {
+    FReportView->setDocument(nullptr);
+}
 
 void TCalculationTab::Calculate() {
-    TCalcRequest request{CoreTextOf(FMaleCodesEdit),
-                         CoreTextOf(FFemaleCodesEdit),
-                         {},
-                         FKeeper.LocusList(),
-                         FKeeper.CombiList(),
-                         {Possible(TParent::Male), Possible(TParent::Female)}};
-    request.Options.RatioIndex = FRatioChoice->ItemIndex();
-    request.Options.CombiIndex = FCombiChoice->ItemIndex();
-    request.Options.PhenotypeIndex = FPhenotypeChoice->ItemIndex();
-    request.Options.PossibleHetsIndex = FPossibleHetsChoice->ItemIndex();
-    request.Options.DecimalSeparator = DecimalSeparator();
+    TCalcOptions options;
+    options.RatioIndex = FRatioChoice->ItemIndex();
+    options.CombiIndex = FCombiChoice->ItemIndex();
+    options.PhenotypeIndex = FPhenotypeChoice->ItemIndex();
+    options.PossibleHetsIndex = FPossibleHetsChoice->ItemIndex();
+    options.DecimalSeparator = DecimalSeparator();
+    TCalcRequest request{CoreTextOf(FMaleCodesEdit), CoreTextOf(FFemaleCodesEdit),
+                         std::move(options),         FKeeper.LocusList(),
+                         FKeeper.CombiList(),        {Possible(TParent::Male), Possible(TParent::Female)},
+                         FReportView->font()};
     // Codes that are no genes of the set in memory (typed, or a pairing of another set) are named, never
     // calculated into a report that looks right.
     const std::string notGenes = SelectionProblem(request.Male, request.Female, FKeeper.LocusList());
@@ -268,7 +270,7 @@ bool TCalculationTab::Calculating() const {
     return FProgress->Running();
 }
 
-void TCalculationTab::ShowOutcome(std::shared_ptr<const TCalcOutcome> outcome) {
+void TCalculationTab::ShowOutcome(std::shared_ptr<TCalcOutcome> outcome) {
     // Every edit of the set calculates again, so the newest run saw the loci as they are: the default
     // relations it stored belong to them, as they are saved with the set.
     TLocusList& loci = FKeeper.LocusList();
@@ -279,18 +281,12 @@ void TCalculationTab::ShowOutcome(std::shared_ptr<const TCalcOutcome> outcome) {
     // The grid and the clutch view show the new result before the old one goes.
     FGrid->SetResult(result);
     FClutchView->ShowResult(result, {DecimalSeparator(), FKeeper.AppDir(), FKeeper.SelectedGeneSet()});
+    if (!outcome->Report)
+        outcome->Report = ReportDocument(*result, FReportView->font());
+    FReportView->setDocument(outcome->Report.get());
+    // The report shown before goes with its outcome, now that the view lets go of it.
     FOutcome = std::move(outcome);
     ShowPossibleHets();
-
-    QStringList lines;
-    if (result->Refused()) {
-        lines << FromCore(result->RefusalMessage());
-    } else {
-        lines.reserve(static_cast<qsizetype>(result->ReportLines().size()));
-        for (const std::string& line : result->ReportLines())
-            lines << FromCore(line);
-    }
-    FReportView->setPlainText(lines.join('\n'));
     FGridNote->setVisible(!result->Refused() &&
                           (!Possible(TParent::Male).empty() || !Possible(TParent::Female).empty()));
     const QString widest = FromCore(result->CellText(0, 1));

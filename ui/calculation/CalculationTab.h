@@ -60,7 +60,7 @@ signals:
     void Calculated();
 
 private:
-    void ShowOutcome(std::shared_ptr<const TCalcOutcome> outcome);
+    void ShowOutcome(std::shared_ptr<TCalcOutcome> outcome);
     // The report as printed: followed by the clutch view's table while the view is shown.
     std::unique_ptr<QTextDocument> PrintedReport() const;
     const std::vector<TPossibleHet>& Possible(TParent parent) const;
@@ -94,5 +94,5 @@ private:
     TClutchView* FClutchView;
     TGridModel* FGrid = nullptr;
     TCalculationProgress* FProgress;
-    std::shared_ptr<const TCalcOutcome> FOutcome;
+    std::shared_ptr<TCalcOutcome> FOutcome;
 };
