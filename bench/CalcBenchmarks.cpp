@@ -1,4 +1,6 @@
 // Time and peak memory of the offspring calculation for the pairings breeders run at the largest.
+#include "bench/PeakMemory.h"
+
 #include "calc/Calculation.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
@@ -11,24 +13,6 @@
 namespace {
 
 const std::string TenHets = "+a+b+c+d+e+f+g+h+i+k";
-
-// Peak resident memory of the process in MB since the last reset (Linux keeps it in /proc).
-void ResetPeakMemory() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-double PeakMemoryMB() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes / 1024;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
 
 void RunPairing(benchmark::State& state, TGeneSet& set, const std::string& male, const std::string& female,
                 const TCalcOptions& options, const TPairingPossibleHets& possible = {}) {

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 # The folders of our own each folder may include from; ui/ and tests/ may include from any (but of the tests
 # only tests/gui/ from ui/); the window's benchmarks in bench/ui/ measure ui/ and may include it.
 declare -A allowed=([model]="model" [storage]="model storage" [calc]="model calc" [game]="game"
-                    [tools]="model storage calc tools" [bench]="model storage calc")
+                    [tools]="model storage calc tools" [bench]="model storage calc bench")
 ours=" model storage calc game ui tools tests bench "
 core=" model storage calc game "
 # The folders of ui/: the kit every part uses, the keeper of the gene set in memory, the parts of the window
