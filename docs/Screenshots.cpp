@@ -58,7 +58,7 @@ void Settle() {
 
 bool Save(QWidget& window, const QString& file) {
     // A large pairing is calculated beside the window: its picture shows the result.
-    for (const TCalculationTab* tab = window.findChild<TCalculationTab*>(); tab->Calculating();)
+    for (const TCalculationTab* tab = window.findChild<TCalculationTab*>(); tab && tab->Calculating();)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     Settle();
     if (window.grab().save(file))
