@@ -53,6 +53,8 @@ public:
     void Start(TCalcRequest request);
     // Stops the run going: Finished comes at once with the cancelled report.
     void Cancel();
+    // Stops the run going, whose result is never shown, for one the window answers itself.
+    void Drop();
     bool Running() const { return FRun != nullptr; }
 
 signals:
@@ -65,7 +67,6 @@ private:
         std::atomic<int> Percent{0};
     };
 
-    void Drop();
     void ShowProgress();
 
     std::shared_ptr<TRun> FRun; // the newest run, while it goes

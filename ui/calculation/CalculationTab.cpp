@@ -255,7 +255,7 @@ void TCalculationTab::Calculate() {
         FProgress->Start(std::move(request));
         return;
     }
-    FProgress->Cancel();
+    FProgress->Drop();
     auto refused = std::make_shared<TCalcOutcome>();
     refused->Result =
         TCalcResult::RefusedWith(notGenes + " The gene set in memory is \"" + FKeeper.GeneSet().Name + "\".");
