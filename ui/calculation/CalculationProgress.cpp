@@ -31,6 +31,9 @@ std::shared_ptr<TCalcOutcome> RunRequest(TCalcRequest request, const TCalcContro
     outcome->Result = RunCalculation(request.Male, request.Female, request.Options, request.Loci,
                                      request.Combis, request.PossibleHets, control);
     outcome->Loci = std::move(request.Loci);
+    // A dropped run is never shown.
+    if (control.Cancelled())
+        return outcome;
     // Putting tens of thousands of lines into a document takes longer than the calculation's naming:
     // done here, the window only takes the document over.
     outcome->Report = ReportDocument(outcome->Result, request.ReportFont);
