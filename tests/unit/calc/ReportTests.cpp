@@ -34,7 +34,7 @@ std::vector<std::string> Grid(const TCalcResult& result) {
     for (uint64_t r = 0; r <= result.MaleGameteCount(); ++r) {
         std::string row;
         for (uint64_t c = 0; c <= result.FemaleGameteCount(); ++c)
-            row += (c ? "|" : "") + result.CellText(c, r);
+            row.append(c ? "|" : "").append(result.CellText(c, r));
         rows.push_back(row);
     }
     return rows;
@@ -172,7 +172,8 @@ TEST(Report, LethalGenesAndHealthNotes) {
     EXPECT_TRUE(spider.EggShare().Numerator == 1 && spider.EggShare().Denominator == 2);
     EXPECT_EQ(Grid(spiders)[2], "s|+s|ss");
     EXPECT_TRUE(spiders.CellLethal(2, 2) && !spiders.CellLethal(1, 2) && !spiders.CellLethal(2, 1));
-    EXPECT_EQ(Offspring(set, "+s", "+s", Options(1, 0, 0, 1)).back(), "25.00% of the eggs do not hatch: Super Spider");
+    EXPECT_EQ(Offspring(set, "+s", "+s", Options(1, 0, 0, 1)).back(),
+              "25.00% of the eggs do not hatch: Super Spider");
     EXPECT_EQ(Offspring(set, "ss", "ss", Options(0, 0, 0, 1)),
               (std::vector<std::string>{"No egg hatches: Super Spider"}));
     // A mark belongs to its gene whichever byte of the code a hand-edited file stores first.
@@ -209,7 +210,8 @@ TEST(Report, ClutchOddsByHand) {
     EXPECT_EQ(odds({1, 100000}, 12), "0.0 <0,1%");
     EXPECT_EQ(odds({1, 20}, 2), "0.1 9,8%");    // exactly 9.75% and 0.1
     EXPECT_EQ(odds({1, 1000}, 99), "0.1 9,4%"); // 0.999^99 is beyond 128 bits
-    // Exact while the product fits: 3/20 of an egg over a denominator of 70 bits, where long double reads 0.1.
+    // Exact while the product fits: 3/20 of an egg over a denominator of 70 bits, where long double reads
+    // 0.1.
     const TCount large = (TCount(1) << 64) + 1;
     EXPECT_EQ(odds({3 * large, 20 * large}, 1).substr(0, 4), "0.2 ");
     // A possibly het parent: Amelanistic is one egg in six; with Normal, one in two.

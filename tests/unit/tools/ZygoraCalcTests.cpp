@@ -38,8 +38,9 @@ TRun RunTool(const std::vector<std::string>& arguments, const std::string& envir
     TTempFolder folder;
     std::string command = environment + " " + Quoted(ZYGORA_CALC_TOOL);
     for (const std::string& argument : arguments)
-        command += " " + Quoted(argument);
-    command += " >" + Quoted(folder.File("out")) + " 2>" + Quoted(folder.File("err")) + " </dev/null";
+        command.append(" ").append(Quoted(argument));
+    command.append(" >").append(Quoted(folder.File("out"))).append(" 2>").append(Quoted(folder.File("err")));
+    command.append(" </dev/null");
     const int status = std::system(command.c_str());
     return TRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.Read("out"), folder.Read("err")};
 }
