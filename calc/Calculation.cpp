@@ -3,6 +3,7 @@
 #include "calc/GameteWeights.h"
 #include "calc/GenotypeText.h"
 #include "calc/HealthMarks.h"
+#include "calc/LocusProduct.h"
 #include "calc/Naming.h"
 #include "calc/PossibleHets.h"
 #include "calc/PunnettGrid.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <unordered_map>
 
 namespace {
@@ -18,13 +20,18 @@ const char* const Banner = "---------------------------------------------------"
 const char* const PhenotypeBanner = "---This is a PHENOTYPE only report-----------------";
 const char* const HealthOpening = " [health: ";
 
-std::string TooLargeMessage(const TPunnettGrid& grid) {
+std::string TooManyLociMessage(const TPunnettGrid& grid) {
     for (const auto& [parent, gametes] :
          {std::pair{"male", &grid.Male()}, std::pair{"female", &grid.Female()}})
         if (gametes->TooManyLines())
             return std::string("Too large to calculate: the ") + parent + " has more than " +
                    std::to_string(MaxKeptLoci) + " loci, and the limit is " + std::to_string(MaxKeptLoci) +
                    " loci per parent.";
+    return {};
+}
+
+// Where the lines cannot be listed locus by locus, every cell of the grid is counted.
+std::string TooManyCellsMessage(const TPunnettGrid& grid) {
     const int hets = grid.Male().HetCount() + grid.Female().HetCount();
     if (hets > MaxHeterozygousLoci)
         return "Too large to calculate: the male and the female are heterozygous at " + std::to_string(hets) +
@@ -36,9 +43,9 @@ std::string TooLargeMessage(const TPunnettGrid& grid) {
 // The lines named before the size of the report is judged.
 constexpr size_t LinesForEstimate = 4096;
 
-std::string TooLongMessage(size_t lines, size_t bytes) {
+std::string TooLongMessage(uint64_t lines, uint64_t bytes) {
     return "Too large to calculate: this pairing would list " + std::to_string(lines) +
-           " offspring lines (about " + std::to_string((bytes + (size_t(1) << 19)) >> 20) +
+           " offspring lines (about " + std::to_string((bytes >> 20) + ((bytes >> 19) & 1)) +
            " MB of report); the limit is " + std::to_string(MaxListedLines) + " lines / " +
            std::to_string(MaxReportBytes >> 20) + " MB.";
 }
@@ -215,7 +222,7 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
                            const TPairingPossibleHets& possibleHets, const TCalcControl& control) {
     TCalcResult result;
     auto grid = std::make_unique<TPunnettGrid>(male, female);
-    result.FRefusal = TooLargeMessage(*grid);
+    result.FRefusal = TooManyLociMessage(*grid);
     if (result.Refused())
         return result;
     const std::vector<size_t> weightCounts = WeightCounts(loci);
@@ -242,19 +249,39 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         RestoreWeightCounts(loci, weightCounts);
         return TCalcResult::RefusedWith(std::move(message));
     };
-    // Every different genotype is held in memory until the lines are merged.
-    const bool collected = grid->CollectCells(list, MaxOffspringLines, {}, control);
-    if (control.Cancelled())
-        return refuse(CancelledMessage);
-    if (!collected)
-        return refuse("Too large to calculate: this pairing has more than " +
-                      std::to_string(MaxOffspringLines) +
-                      " different offspring genotypes to hold in memory while they are worked through, and "
-                      "the limit is " +
-                      std::to_string(MaxOffspringLines) + ".");
-    list.NormaliseLines();
-    if (options.PhenotypeIndex == 1)
-        list.ToPhenotypes();
+    const std::string tooManyGenotypes =
+        "Too large to calculate: this pairing has more than " + std::to_string(MaxOffspringLines) +
+        " different offspring genotypes to hold in memory while they are worked through, and the limit is " +
+        std::to_string(MaxOffspringLines) + ".";
+    // The lines the report would list; only the first are listed when they are too many to list.
+    uint64_t lineCount = 0;
+    TCount total = 0; // what the lines count together
+    const TLocusProduct product(*grid, questions, options.PhenotypeIndex == 1);
+    if (product.Applies()) {
+        lineCount = product.LineCount();
+        total = product.HatchingTotal();
+        // Possible hets are worked out over every genotype, so all of them are held in memory.
+        if (options.PossibleHetsIndex == 0 && lineCount > MaxOffspringLines)
+            return refuse(tooManyGenotypes);
+        const bool listed = options.PossibleHetsIndex != 0;
+        if (!product.Collect(list, listed && lineCount > MaxListedLines ? LinesForEstimate : lineCount,
+                             control))
+            return refuse(CancelledMessage);
+    } else {
+        if (std::string message = TooManyCellsMessage(*grid); !message.empty())
+            return refuse(std::move(message));
+        // Every different genotype is held in memory until the lines are merged.
+        const bool collected = grid->CollectCells(list, MaxOffspringLines, {}, control);
+        if (control.Cancelled())
+            return refuse(CancelledMessage);
+        if (!collected)
+            return refuse(tooManyGenotypes);
+        list.NormaliseLines();
+        if (options.PhenotypeIndex == 1)
+            list.ToPhenotypes();
+        lineCount = list.Lines.size();
+        total = list.TotalCount();
+    }
     if (options.PossibleHetsIndex == 0) {
         const size_t memory = list.Lines.size() * PossibleHetBytesPerGenotype;
         if (memory > MaxCalculationMemory)
@@ -268,7 +295,6 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
             return refuse(CancelledMessage);
     }
     report.push_back(options.PhenotypeIndex != 0 ? PhenotypeBanner : Banner);
-    const TCount total = list.TotalCount();
     result.FTotal = total;
     result.FUnhatched = list.Unhatched;
     result.FFirstOffspring = report.size();
@@ -279,12 +305,13 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
     // Only the lines left after the phenotypes and possible hets have merged them are named and listed. The
     // first lines named tell how large the whole report would be; a report that grows past its bound all
     // the same is refused as soon as it does.
-    const size_t lineCount = list.Lines.size();
-    const size_t sampled = std::min(lineCount, LinesForEstimate);
+    if (options.PossibleHetsIndex == 0)
+        lineCount = list.Lines.size();
+    const size_t sampled = std::min<uint64_t>(lineCount, LinesForEstimate);
     size_t reportBytes = 0;
-    report.reserve(report.size() + lineCount);
-    result.FOffspring.reserve(lineCount);
-    for (size_t i = 0; i < lineCount; ++i) {
+    report.reserve(report.size() + list.Lines.size());
+    result.FOffspring.reserve(list.Lines.size());
+    for (size_t i = 0; i < list.Lines.size(); ++i) {
         if (i % CheckedLines == 0) {
             control.Advance(TCalcStep::Names, i, lineCount);
             if (control.Cancelled())
@@ -309,7 +336,8 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         report.push_back(std::move(reported));
         result.FOffspring.push_back(
             {std::move(list.Lines[i]), list.Counts[i], nameBegin, static_cast<uint32_t>(name.size()), note});
-        const size_t estimate = reportBytes * lineCount / (i + 1);
+        const auto estimate = static_cast<uint64_t>(std::min<TCount>(
+            TCount(reportBytes) * lineCount / (i + 1), std::numeric_limits<uint64_t>::max()));
         if (reportBytes > MaxReportBytes ||
             (i + 1 == sampled && (lineCount > MaxListedLines || estimate > MaxReportBytes)))
             return refuse(TooLongMessage(lineCount, estimate));

@@ -29,8 +29,9 @@ struct THiddenGeneChance {
 
 struct TAnimalChances {
     std::string Selection; // its look: one pair per locus as the selectors take it, "++" for nothing shown
-    std::vector<std::vector<TPairChance>> Loci; // per locus of the set, every pair it may have; chances sum to 1
-    std::vector<THiddenGeneChance> Hidden;      // in locus order
+    std::vector<std::vector<TPairChance>>
+        Loci;                              // per locus of the set, every pair it may have; chances sum to 1
+    std::vector<THiddenGeneChance> Hidden; // in locus order
 };
 
 struct TFamilyChances {

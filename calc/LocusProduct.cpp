@@ -1,0 +1,237 @@
+#include "calc/LocusProduct.h"
+
+#include "calc/GenotypeText.h"
+#include "calc/PieceTable.h"
+#include "model/Text.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+namespace {
+
+uint64_t SaturatingProduct(uint64_t a, uint64_t b) {
+    return b != 0 && a > std::numeric_limits<uint64_t>::max() / b ? std::numeric_limits<uint64_t>::max()
+                                                                  : a * b;
+}
+
+// Alleles that make lines of different loci alike or that the line text treats specially.
+bool IsPlainAllele(char c) {
+    return static_cast<unsigned char>(c) > ' ' && c != '#';
+}
+
+bool ParentHasOnlyPlainAlleles(const TParentGametes& parent) {
+    for (int j = 0; j < parent.LineCount(); ++j)
+        if (!IsPlainAllele(parent.Allele(j, 0)) || !IsPlainAllele(parent.Allele(j, 1)))
+            return false;
+    return true;
+}
+
+std::string SortedPair(std::string_view pair) {
+    std::string sorted(pair);
+    SortEachPair(sorted);
+    return sorted;
+}
+
+std::string LowerPair(std::string_view pair) {
+    return {LowerCaseWindows1252(pair[0]), LowerCaseWindows1252(pair[1])};
+}
+
+} // namespace
+
+TLocusProduct::TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, bool phenotypes) {
+    if (grid.RowCount() == 0 || grid.ColumnCount() == 0 || !ParentHasOnlyPlainAlleles(grid.Male()) ||
+        !ParentHasOnlyPlainAlleles(grid.Female()) || questions.SameLocus('#', '#'))
+        return;
+    const TPieceTable table(grid);
+    if (table.Split())
+        return;
+    FWeighed = grid.MaleWeights().Any() || grid.FemaleWeights().Any();
+    GatherGenotypes(grid, questions);
+    if (phenotypes)
+        MergeIntoLooks(questions);
+    FApplies = MergeOutcomesOfOneAnimal();
+}
+
+void TLocusProduct::GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& questions) {
+    const TPieceTable table(grid);
+    const int positions = grid.PositionCount();
+    TCount allWeight = 1;
+    TCount hatchingWeight = 1;
+    FFemaleBit.assign(static_cast<size_t>(positions), -1);
+    FMaleBit.assign(static_cast<size_t>(positions), -1);
+    FOutcomes.assign(static_cast<size_t>(positions), {});
+    for (int j = 0; j < positions; ++j) {
+        const int femaleBit = grid.Female().HetBit(j);
+        const int maleBit = grid.Male().HetBit(j);
+        FFemaleBit[static_cast<size_t>(j)] = femaleBit;
+        FMaleBit[static_cast<size_t>(j)] = maleBit;
+        const auto& pieces = table.PiecesAt(j);
+        std::vector<TOutcome> byPiece(pieces.size());
+        std::vector<size_t> met; // pieces in order of their first cell: female choice first
+        for (int fc = 0; fc <= (femaleBit >= 0 ? 1 : 0); ++fc)
+            for (int mc = 0; mc <= (maleBit >= 0 ? 1 : 0); ++mc) {
+                const size_t k = table.PieceIndex(j, mc, fc);
+                TOutcome& outcome = byPiece[k];
+                if (outcome.Cells == 0) {
+                    met.push_back(k);
+                    outcome.FemaleChoice = fc;
+                    outcome.MaleChoice = mc;
+                }
+                outcome.Weight += TCount(maleBit >= 0 ? grid.MaleWeights().Weight(maleBit, mc) : 1) *
+                                  (femaleBit >= 0 ? grid.FemaleWeights().Weight(femaleBit, fc) : 1);
+                ++outcome.Cells;
+            }
+        TCount locusWeight = 0;
+        TCount locusHatching = 0;
+        for (const size_t k : met) {
+            TOutcome& outcome = byPiece[k];
+            const TPieceTable::TPiece& piece = pieces[k];
+            locusWeight += outcome.Weight;
+            FMarked = FMarked || piece.Lethal || piece.NoteBit >= 0;
+            if (piece.Lethal)
+                continue;
+            locusHatching += outcome.Weight;
+            if (piece.NoteBit >= 0)
+                outcome.Notes.set(static_cast<size_t>(piece.NoteBit));
+            // A line lists the pairs shown before those carried, each group as the cell holds them; the
+            // wild type is left out of a line that holds anything else.
+            for (size_t i = 0; i + 1 < piece.Text.size(); i += 2) {
+                const std::string_view pair = PairAt(piece.Text, i);
+                const int place = (questions.IsHet(pair) ? 2 : 0) + (piece.Carried ? 1 : 0);
+                if (pair != "++")
+                    outcome.Text[place] += SortedPair(pair);
+            }
+            FOutcomes[static_cast<size_t>(j)].push_back(std::move(outcome));
+        }
+        allWeight *= locusWeight;
+        hatchingWeight *= locusHatching;
+    }
+    FUnhatched = allWeight - hatchingWeight;
+    FHatching = hatchingWeight;
+}
+
+void TLocusProduct::MergeIntoLooks(TAlleleQuestions& questions) {
+    for (std::vector<TOutcome>& outcomes : FOutcomes)
+        for (TOutcome& outcome : outcomes)
+            for (std::string& text : outcome.Text) {
+                std::string shown;
+                for (size_t i = 0; i < text.size(); i += 2)
+                    if (questions.IsVisible(PairAt(text, i)))
+                        shown += PairAt(text, i);
+                text = std::move(shown);
+            }
+}
+
+bool TLocusProduct::MergeOutcomesOfOneAnimal() {
+    std::map<std::string, size_t> locusOfPair;
+    FLineCount = 1;
+    for (size_t j = 0; j < FOutcomes.size(); ++j) {
+        std::vector<TOutcome>& outcomes = FOutcomes[j];
+        // Outcomes of one locus whose pairs differ in letter case only make the lines of one animal.
+        std::vector<TOutcome> merged;
+        for (TOutcome& outcome : outcomes) {
+            for (const std::string& text : outcome.Text)
+                for (size_t i = 0; i < text.size(); i += 2)
+                    outcome.Key.push_back(LowerPair(PairAt(text, i)));
+            std::sort(outcome.Key.begin(), outcome.Key.end());
+            if (std::adjacent_find(outcome.Key.begin(), outcome.Key.end()) != outcome.Key.end())
+                return false;
+            const auto same = std::find_if(merged.begin(), merged.end(),
+                                           [&](const TOutcome& kept) { return kept.Key == outcome.Key; });
+            if (same == merged.end()) {
+                merged.push_back(std::move(outcome));
+                continue;
+            }
+            same->Weight += outcome.Weight;
+            same->Cells += outcome.Cells;
+            same->Notes |= outcome.Notes;
+        }
+        outcomes = std::move(merged);
+        for (const TOutcome& outcome : outcomes)
+            for (const std::string& pair : outcome.Key)
+                if (locusOfPair.try_emplace(pair, j).first->second != j)
+                    return false;
+        FLineCount = SaturatingProduct(FLineCount, outcomes.size());
+    }
+    return true;
+}
+
+bool TLocusProduct::Collect(TResultList& list, uint64_t limit, const TCalcControl& control) const {
+    list.Clear();
+    list.Unhatched = FUnhatched;
+    const size_t positions = FOutcomes.size();
+    // The female's bits that some outcome needs set, lowest first: counting through their values in
+    // order goes through the columns of the grid in order.
+    std::vector<size_t> femaleLoci;
+    for (size_t j = 0; j < positions; ++j)
+        if (std::any_of(FOutcomes[j].begin(), FOutcomes[j].end(),
+                        [](const TOutcome& outcome) { return outcome.FemaleChoice == 1; }))
+            femaleLoci.push_back(j);
+    std::sort(femaleLoci.begin(), femaleLoci.end(),
+              [&](size_t a, size_t b) { return FFemaleBit[a] < FFemaleBit[b]; });
+    std::vector<int> femaleChoice(positions, 0);
+    // Per locus, the outcomes of a column in the order of their rows.
+    std::vector<std::vector<const TOutcome*>> candidates(positions);
+    std::vector<size_t> varying; // loci with two outcomes in the column, the male's lowest bit first
+    std::vector<size_t> digit(positions, 0);
+    std::string line;
+    uint64_t listed = 0;
+    const uint64_t columns = uint64_t(1) << femaleLoci.size();
+    for (uint64_t column = 0; column < columns && listed < limit; ++column) {
+        control.Advance(TCalcStep::Cells, listed, std::min(limit, FLineCount));
+        if (control.Cancelled()) {
+            list.Clear();
+            return false;
+        }
+        for (size_t i = 0; i < femaleLoci.size(); ++i)
+            femaleChoice[femaleLoci[i]] = static_cast<int>((column >> i) & 1);
+        bool empty = false;
+        varying.clear();
+        for (size_t j = 0; j < positions && !empty; ++j) {
+            candidates[j].clear();
+            for (const TOutcome& outcome : FOutcomes[j])
+                if (outcome.FemaleChoice == femaleChoice[j])
+                    candidates[j].push_back(&outcome);
+            std::sort(candidates[j].begin(), candidates[j].end(),
+                      [](const TOutcome* a, const TOutcome* b) { return a->MaleChoice < b->MaleChoice; });
+            empty = candidates[j].empty();
+            if (candidates[j].size() > 1)
+                varying.push_back(j);
+            digit[j] = 0;
+        }
+        if (empty)
+            continue;
+        std::sort(varying.begin(), varying.end(),
+                  [&](size_t a, size_t b) { return FMaleBit[a] < FMaleBit[b]; });
+        for (bool more = true; more && listed < limit; ++listed) {
+            line.clear();
+            TCount weight = 1;
+            uint64_t cells = 1;
+            TNoteSet notes;
+            for (int place = 0; place < 4; ++place)
+                for (size_t j = 0; j < positions; ++j)
+                    line += candidates[j][digit[j]]->Text[place];
+            for (size_t j = 0; j < positions; ++j) {
+                const TOutcome& outcome = *candidates[j][digit[j]];
+                weight *= outcome.Weight;
+                cells *= outcome.Cells;
+                notes |= outcome.Notes;
+            }
+            list.Add(line.empty() ? "++" : line, weight);
+            if (FWeighed)
+                list.Cells.push_back(cells);
+            if (FMarked)
+                list.Notes.push_back(notes);
+            more = false;
+            for (const size_t j : varying) {
+                if (++digit[j] < candidates[j].size()) {
+                    more = true;
+                    break;
+                }
+                digit[j] = 0;
+            }
+        }
+    }
+    return true;
+}

@@ -1,0 +1,63 @@
+// Listing the offspring of a pairing locus by locus. Loci are inherited independently, so the offspring
+// are every combination of what each locus gives, and their lines are written one after the other in the
+// order in which the grid meets them, without walking its cells: the work grows with the lines listed.
+#pragma once
+
+#include "calc/AlleleQuestions.h"
+#include "calc/CalcControl.h"
+#include "calc/ExactCount.h"
+#include "calc/PunnettGrid.h"
+#include "calc/ResultList.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TLocusProduct {
+public:
+    // What every locus of `grid` gives: genotypes, or with `phenotypes` what the offspring show. The
+    // grid's questions must have been asked.
+    TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, bool phenotypes);
+
+    // Whether the lines can be listed this way: not where the order of the gametes decides what a
+    // cell holds, nor where pairs of different loci could make the same line (an allele at two loci,
+    // letters alike but for case, '#' or blanks among the alleles).
+    bool Applies() const { return FApplies; }
+    // The number of lines, saturating at UINT64_MAX; known without listing them.
+    uint64_t LineCount() const { return FLineCount; }
+    // What all the lines count together: the cells that hatch, or what they weigh.
+    TCount HatchingTotal() const { return FHatching; }
+
+    // The first `limit` lines into `list`, exactly as counting the cells and then merging the lines of
+    // one animal (and of one look) gives them; false, leaving `list` empty, once `control` is cancelled.
+    bool Collect(TResultList& list, uint64_t limit, const TCalcControl& control) const;
+
+private:
+    // What one locus gives: one pair, or a pair split by dominance into two, with the cells it is in.
+    struct TOutcome {
+        std::string Text[4]; // its pairs by where a line puts them: shown or carried, then the cell's side
+        TCount Weight = 0;   // what its cells weigh (their number when no parent has possible hets)
+        uint64_t Cells = 0;
+        bool Lethal = false;
+        TNoteSet Notes;
+        int FemaleChoice = 0; // the choices of the first cell holding it, female first
+        int MaleChoice = 0;
+        std::vector<std::string> Key; // its pairs but "++", sorted, in lower case: lines merge by them
+    };
+
+    void GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& questions);
+    void MergeIntoLooks(TAlleleQuestions& questions);
+    // Merges the outcomes of a locus that make lines of one animal; false where lines of different
+    // outcomes could still be alike.
+    bool MergeOutcomesOfOneAnimal();
+
+    bool FApplies = false;
+    bool FWeighed = false;
+    bool FMarked = false;
+    uint64_t FLineCount = 0;
+    TCount FUnhatched = 0;
+    TCount FHatching = 0;
+    std::vector<std::vector<TOutcome>> FOutcomes; // by locus, those that hatch
+    std::vector<int> FFemaleBit;                  // by locus: the female gamete's bit there, or -1
+    std::vector<int> FMaleBit;
+};
