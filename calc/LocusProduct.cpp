@@ -1,7 +1,6 @@
 #include "calc/LocusProduct.h"
 
 #include "calc/GenotypeText.h"
-#include "calc/PieceTable.h"
 #include "model/Text.h"
 
 #include <algorithm>
@@ -43,18 +42,35 @@ TLocusProduct::TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questio
     if (grid.RowCount() == 0 || grid.ColumnCount() == 0 || !ParentHasOnlyPlainAlleles(grid.Male()) ||
         !ParentHasOnlyPlainAlleles(grid.Female()) || questions.SameLocus('#', '#'))
         return;
-    const TPieceTable table(grid);
-    if (table.Split())
+    // A shorter gamete gives the wild type where the longer has loci only when it is the greater.
+    if (grid.Male().LineCount() != grid.Female().LineCount())
         return;
     FWeighed = grid.MaleWeights().Any() || grid.FemaleWeights().Any();
-    GatherGenotypes(grid, questions);
+    if (!GatherGenotypes(grid, questions))
+        return;
     if (phenotypes)
         MergeIntoLooks(questions);
     FApplies = MergeOutcomesOfOneAnimal();
 }
 
-void TLocusProduct::GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& questions) {
-    const TPieceTable table(grid);
+// What one cell holds at a locus, as its line writes it.
+TLocusProduct::TOutcome TLocusProduct::OutcomeOf(const TPunnettGrid::TSpot& spot,
+                                                 TAlleleQuestions& questions) {
+    TOutcome outcome;
+    outcome.Lethal = spot.Lethal;
+    if (spot.NoteBit >= 0)
+        outcome.Notes.set(static_cast<size_t>(spot.NoteBit));
+    // A line lists the pairs shown before those carried, each group as the cell holds them; the wild type
+    // is left out of a line that holds anything else.
+    for (size_t i = 0; i + 1 < spot.Expanded.size(); i += 2) {
+        const std::string_view pair = PairAt(spot.Expanded, i);
+        if (pair != "++")
+            outcome.Text[(questions.IsHet(pair) ? 2 : 0) + (spot.Het ? 1 : 0)] += SortedPair(pair);
+    }
+    return outcome;
+}
+
+bool TLocusProduct::GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& questions) {
     const int positions = grid.PositionCount();
     TCount allWeight = 1;
     TCount hatchingWeight = 1;
@@ -66,42 +82,36 @@ void TLocusProduct::GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& 
         const int maleBit = grid.Male().HetBit(j);
         FFemaleBit[static_cast<size_t>(j)] = femaleBit;
         FMaleBit[static_cast<size_t>(j)] = maleBit;
-        const auto& pieces = table.PiecesAt(j);
-        std::vector<TOutcome> byPiece(pieces.size());
-        std::vector<size_t> met; // pieces in order of their first cell: female choice first
+        std::vector<TOutcome> outcomes; // in order of their first cell: female choice first
+        TCount locusWeight = 0;
         for (int fc = 0; fc <= (femaleBit >= 0 ? 1 : 0); ++fc)
             for (int mc = 0; mc <= (maleBit >= 0 ? 1 : 0); ++mc) {
-                const size_t k = table.PieceIndex(j, mc, fc);
-                TOutcome& outcome = byPiece[k];
-                if (outcome.Cells == 0) {
-                    met.push_back(k);
-                    outcome.FemaleChoice = fc;
-                    outcome.MaleChoice = mc;
+                // Which gamete is the greater must not change what the cell holds here.
+                std::vector<TOutcome> held;
+                for (const int maleFirst : {1, 0})
+                    if (const TPunnettGrid::TSpot& spot = grid.Spot(maleFirst, j, mc, fc); spot.Occurs)
+                        held.push_back(OutcomeOf(spot, questions));
+                if (held.empty() || (held.size() == 2 && !held[0].SameAs(held[1])))
+                    return false;
+                auto outcome = std::find_if(outcomes.begin(), outcomes.end(),
+                                            [&](const TOutcome& met) { return met.SameAs(held[0]); });
+                if (outcome == outcomes.end()) {
+                    outcome = outcomes.insert(outcomes.end(), std::move(held[0]));
+                    outcome->FemaleChoice = fc;
+                    outcome->MaleChoice = mc;
                 }
-                outcome.Weight += TCount(maleBit >= 0 ? grid.MaleWeights().Weight(maleBit, mc) : 1) *
-                                  (femaleBit >= 0 ? grid.FemaleWeights().Weight(femaleBit, fc) : 1);
-                ++outcome.Cells;
+                const TCount weight = TCount(maleBit >= 0 ? grid.MaleWeights().Weight(maleBit, mc) : 1) *
+                                      (femaleBit >= 0 ? grid.FemaleWeights().Weight(femaleBit, fc) : 1);
+                outcome->Weight += weight;
+                ++outcome->Cells;
+                locusWeight += weight;
             }
-        TCount locusWeight = 0;
         TCount locusHatching = 0;
-        for (const size_t k : met) {
-            TOutcome& outcome = byPiece[k];
-            const TPieceTable::TPiece& piece = pieces[k];
-            locusWeight += outcome.Weight;
-            FMarked = FMarked || piece.Lethal || piece.NoteBit >= 0;
-            if (piece.Lethal)
+        for (TOutcome& outcome : outcomes) {
+            FMarked = FMarked || outcome.Lethal || outcome.Notes.any();
+            if (outcome.Lethal)
                 continue;
             locusHatching += outcome.Weight;
-            if (piece.NoteBit >= 0)
-                outcome.Notes.set(static_cast<size_t>(piece.NoteBit));
-            // A line lists the pairs shown before those carried, each group as the cell holds them; the
-            // wild type is left out of a line that holds anything else.
-            for (size_t i = 0; i + 1 < piece.Text.size(); i += 2) {
-                const std::string_view pair = PairAt(piece.Text, i);
-                const int place = (questions.IsHet(pair) ? 2 : 0) + (piece.Carried ? 1 : 0);
-                if (pair != "++")
-                    outcome.Text[place] += SortedPair(pair);
-            }
             FOutcomes[static_cast<size_t>(j)].push_back(std::move(outcome));
         }
         allWeight *= locusWeight;
@@ -109,6 +119,7 @@ void TLocusProduct::GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& 
     }
     FUnhatched = allWeight - hatchingWeight;
     FHatching = hatchingWeight;
+    return true;
 }
 
 void TLocusProduct::MergeIntoLooks(TAlleleQuestions& questions) {

@@ -9,7 +9,9 @@
 #include "calc/PunnettGrid.h"
 #include "calc/ResultList.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -42,10 +44,17 @@ private:
         TNoteSet Notes;
         int FemaleChoice = 0; // the choices of the first cell holding it, female first
         int MaleChoice = 0;
-        std::vector<std::string> Key; // its pairs but "++", sorted, in lower case: lines merge by them
+        std::vector<std::string> Key; // its pairs, sorted, in lower case: lines merge by them
+
+        bool SameAs(const TOutcome& other) const {
+            return std::equal(std::begin(Text), std::end(Text), std::begin(other.Text)) &&
+                   Lethal == other.Lethal && Notes == other.Notes;
+        }
     };
 
-    void GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& questions);
+    static TOutcome OutcomeOf(const TPunnettGrid::TSpot& spot, TAlleleQuestions& questions);
+    // False where which gamete is the greater changes what a cell holds at some locus.
+    bool GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& questions);
     void MergeIntoLooks(TAlleleQuestions& questions);
     // Merges the outcomes of a locus that make lines of one animal; false where lines of different
     // outcomes could still be alike.

@@ -58,16 +58,34 @@ inline void Build(const TGeneSetRecipe& recipe, TLocusList& loci, TCombiList& co
         combis.Add(std::make_unique<TCombi>(code, name));
 }
 
+// How large the cases are: gene sets of `MinLoci` to `MaxLoci` loci, pairings heterozygous at up to
+// `MaxHets` loci together.
+struct TPairingSize {
+    int MinLoci = 1;
+    int MaxLoci = 4;
+    int MaxHets = 6;
+    bool DistinctAlleles = false; // every allele at one locus only, as in a well-kept gene set
+};
+
 class TRandomPairing {
 public:
     // `odd`: the alleles a damaged file or a careless breeder brings besides the usual ones.
-    explicit TRandomPairing(TChoices& choices, std::string odd = "ABCaZ09?#* ~\xE9\xC4\xE4\xFF")
-        : FChoices(choices), FOdd(std::move(odd)) {}
+    explicit TRandomPairing(TChoices& choices, std::string odd = "ABCaZ09?#* ~\xE9\xC4\xE4\xFF",
+                            TPairingSize size = {})
+        : FChoices(choices), FOdd(std::move(odd)), FSize(size) {}
 
     int Below(int n) { return FChoices.Below(n); }
     bool OneIn(int n) { return FChoices.OneIn(n); }
 
     char Allele() { return FChoices.Pick(OneIn(4) ? FOdd : std::string("abcdefghijkuvwxyz")); }
+
+    char UnusedAllele(const std::vector<char>& used) {
+        std::string unused;
+        for (const char c : std::string("abcdefghijklmnopqrstuvwxyz0123456789") + FOdd)
+            if (std::find(used.begin(), used.end(), c) == used.end())
+                unused += c;
+        return FChoices.Pick(unused);
+    }
 
     // A relation as the editor stores it, or of a shape the calculation must read as none.
     std::string Relation(char x, char y) {
@@ -96,13 +114,15 @@ public:
     TGeneSetRecipe GeneSet() {
         TGeneSetRecipe recipe;
         std::vector<char> used;
-        const int locusCount = 1 + Below(4);
+        const int locusCount = FSize.MinLoci + Below(FSize.MaxLoci - FSize.MinLoci + 1);
         for (int l = 0; l < locusCount; ++l) {
             std::vector<char> alleles = {'+'};
             const int mutants = 1 + Below(3);
             for (int m = 0; m < mutants; ++m) {
                 // Now and then an allele of another locus again, as a careless user can.
-                const char allele = !used.empty() && OneIn(8) ? FChoices.Pick(used) : Allele();
+                const char allele = FSize.DistinctAlleles       ? UnusedAllele(used)
+                                    : !used.empty() && OneIn(8) ? FChoices.Pick(used)
+                                                                : Allele();
                 alleles.push_back(allele);
                 used.push_back(allele);
             }
@@ -147,7 +167,7 @@ public:
     }
 
     // One parent: a gene per locus as the selectors give, or text typed by hand. `hets` counts the
-    // heterozygous loci of the pairing, kept to six so that a case stays small.
+    // heterozygous loci of the pairing, kept small so that a case stays small.
     std::string Parent(const TGeneSetRecipe& recipe, int& hets) {
         std::string selection;
         if (OneIn(6)) {
@@ -157,7 +177,7 @@ public:
         } else {
             for (const auto& genes : recipe.Genes) {
                 std::string code = FChoices.Pick(genes).first;
-                if (code[0] != code[1] && hets >= 6)
+                if (code[0] != code[1] && hets >= FSize.MaxHets)
                     code = std::string(2, code[0]);
                 hets += code[0] != code[1];
                 selection += code;
@@ -196,4 +216,5 @@ public:
 private:
     TChoices& FChoices;
     std::string FOdd;
+    TPairingSize FSize;
 };

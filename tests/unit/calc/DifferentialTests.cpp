@@ -6,6 +6,7 @@
 
 #include "calc/Calculation.h"
 #include "calc/GenotypeText.h"
+#include "calc/LocusProduct.h"
 #include "calc/PunnettGrid.h"
 #include "model/Text.h"
 
@@ -33,8 +34,8 @@ private:
 void CompareWaysOfCounting(TPunnettGrid& grid, TAlleleQuestions& questions) {
     TResultList usual(questions), blocked(questions);
     grid.AskCellQuestions(questions, usual);
-    ASSERT_TRUE(grid.CollectCells(usual, 1000));
-    ASSERT_TRUE(grid.CollectCells(blocked, 1000, TCellCountTuning{1, 0}));
+    ASSERT_TRUE(grid.CollectCells(usual, MaxOffspringLines));
+    ASSERT_TRUE(grid.CollectCells(blocked, MaxOffspringLines, TCellCountTuning{1, 0}));
     EXPECT_EQ(blocked.Lines, usual.Lines);
     EXPECT_TRUE(blocked.Counts == usual.Counts && blocked.Cells == usual.Cells);
 }
@@ -79,11 +80,14 @@ void CompareOneCase(TRandomPairing& cases) {
     CompareWaysOfCounting(grid, questions);
 }
 
+const std::string OddAlleles = "ABCaZ09?#* ~\xE9\xC4\xE4\xFF";
+
 // The cases of seeds 1 to `last`, up to the first that fails.
-void CompareCases(unsigned last, void (*compare)(TRandomPairing&)) {
+void CompareCases(unsigned last, void (*compare)(TRandomPairing&), const std::string& odd = OddAlleles,
+                  TPairingSize size = {}) {
     for (unsigned seed = 1; seed <= last; ++seed) {
         TSeededChoices choices(seed);
-        TRandomPairing cases(choices);
+        TRandomPairing cases(choices, odd, size);
         SCOPED_TRACE("seed " + std::to_string(seed));
         compare(cases);
         if (testing::Test::HasFailure())
@@ -95,6 +99,32 @@ void CompareCases(unsigned last, void (*compare)(TRandomPairing&)) {
 
 TEST(FastAgainstLiteral, RandomGeneSetsPairingsAndChoices) {
     CompareCases(800, CompareOneCase);
+}
+
+// Pairings of many loci, with no allele that keeps lines from being listed locus by locus: column after
+// column of the grid, the columns that hold no new line passed over.
+TEST(FastAgainstLiteral, LargerPairingsListedLocusByLocus) {
+    const std::string odd = "?!";
+    const TPairingSize size{6, 9, 10, true};
+    CompareCases(60, CompareOneCase, odd, size);
+    int listedByLoci = 0;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        TSeededChoices choices(seed);
+        TRandomPairing cases(choices, odd, size);
+        const TGeneSetRecipe recipe = cases.GeneSet();
+        int hets = 0;
+        const std::string male = cases.Parent(recipe, hets);
+        const std::string female = cases.Parent(recipe, hets);
+        TLocusList loci;
+        TCombiList combis;
+        Build(recipe, loci, combis);
+        TAlleleQuestions questions(loci);
+        TPunnettGrid grid(male, female);
+        TResultList list(questions);
+        grid.AskCellQuestions(questions, list);
+        listedByLoci += TLocusProduct(grid, questions, false).Applies() && hets >= 8;
+    }
+    EXPECT_GE(listedByLoci, 8);
 }
 
 namespace {
