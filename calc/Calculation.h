@@ -68,6 +68,19 @@ constexpr size_t MaxCalculationMemory = size_t(256) << 20;
 // Possible hets weigh the cells; the weighted counts of this many stay well inside 128 bits.
 constexpr int MaxPossibleHets = 12;
 
+// Takes the report of a run as it is written, in place of the result holding its offspring lines: a report
+// of many lines is then written out without ever being held whole.
+class TReportSink {
+public:
+    virtual ~TReportSink() = default;
+    // The report lines before the offspring lines.
+    virtual void WriteHeading(const std::vector<std::string>& lines) = 0;
+    // An offspring line, and the report line that lists it.
+    virtual void WriteOffspring(const TOffspringLine& line, const std::string& reported) = 0;
+    // The report lines after the offspring lines.
+    virtual void WriteClosing(const std::vector<std::string>& lines) = 0;
+};
+
 class TCalcResult {
 public:
     TCalcResult();
@@ -114,7 +127,9 @@ public:
 private:
     friend TCalcResult RunCalculation(const std::string& male, const std::string& female,
                                       const TCalcOptions& options, TLocusList& loci, const TCombiList& combis,
-                                      const TPairingPossibleHets& possibleHets, const TCalcControl& control);
+                                      const TPairingPossibleHets& possibleHets, const TCalcControl& control,
+                                      TReportSink* sink);
+    friend class TOffspringListing;
 
     // An offspring line; its name and possible-het text are kept in its report line only.
     struct TListedLine {
@@ -146,9 +161,12 @@ private:
 // offspring that hatch, and the report ends with the share of the eggs that do not hatch and the genes
 // why. A line whose offspring carry a gene with a health note ends with " [health: <note>]".
 // A run cancelled through `control` is refused with CancelledMessage, the loci left as they were.
+// With a sink the offspring lines go to the sink once the report is known not to be refused for its size,
+// and the result holds no offspring line: its report lines are those before and after them.
 TCalcResult RunCalculation(const std::string& male, const std::string& female, const TCalcOptions& options,
                            TLocusList& loci, const TCombiList& combis,
-                           const TPairingPossibleHets& possibleHets = {}, const TCalcControl& control = {});
+                           const TPairingPossibleHets& possibleHets = {}, const TCalcControl& control = {},
+                           TReportSink* sink = nullptr);
 
 inline const char* const CancelledMessage = "Calculation cancelled.";
 

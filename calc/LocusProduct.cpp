@@ -38,7 +38,8 @@ std::string LowerPair(std::string_view pair) {
 
 } // namespace
 
-TLocusProduct::TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, bool phenotypes) {
+TLocusProduct::TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, bool phenotypes,
+                             TNaming* naming) {
     if (grid.RowCount() == 0 || grid.ColumnCount() == 0 || !ParentHasOnlyPlainAlleles(grid.Male()) ||
         !ParentHasOnlyPlainAlleles(grid.Female()) || questions.SameLocus('#', '#'))
         return;
@@ -51,6 +52,28 @@ TLocusProduct::TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questio
     if (phenotypes)
         MergeIntoLooks(questions);
     FApplies = MergeOutcomesOfOneAnimal();
+    if (FApplies && naming)
+        NameOutcomes(*naming, questions);
+}
+
+// Names are given pair by pair in the order of the line, except that a pair whose name reads as
+// carried ("#a" read as "+a") comes after all the others.
+void TLocusProduct::NameOutcomes(TNaming& naming, TAlleleQuestions& questions) {
+    FNamed = true;
+    for (std::vector<TOutcome>& outcomes : FOutcomes)
+        for (TOutcome& outcome : outcomes)
+            for (int place = 0; place < 4; ++place) {
+                const std::string& text = outcome.Text[place];
+                for (size_t i = 0; i < text.size(); i += 2) {
+                    std::string pair(PairAt(text, i));
+                    std::replace(pair.begin(), pair.end(), '#', '+');
+                    if (pair == "++")
+                        continue;
+                    std::string& names = outcome.Names[questions.IsHet(pair) ? 1 : 0][place];
+                    names += naming.GeneNameOf(pair);
+                    names += ", ";
+                }
+            }
 }
 
 // What one cell holds at a locus, as its line writes it.
@@ -171,78 +194,37 @@ bool TLocusProduct::MergeOutcomesOfOneAnimal() {
 bool TLocusProduct::Collect(TResultList& list, uint64_t limit, const TCalcControl& control) const {
     list.Clear();
     list.Unhatched = FUnhatched;
-    const size_t positions = FOutcomes.size();
-    // The female's bits that some outcome needs set, lowest first: counting through their values in
-    // order goes through the columns of the grid in order.
-    std::vector<size_t> femaleLoci;
-    for (size_t j = 0; j < positions; ++j)
-        if (std::any_of(FOutcomes[j].begin(), FOutcomes[j].end(),
-                        [](const TOutcome& outcome) { return outcome.FemaleChoice == 1; }))
-            femaleLoci.push_back(j);
-    std::sort(femaleLoci.begin(), femaleLoci.end(),
-              [&](size_t a, size_t b) { return FFemaleBit[a] < FFemaleBit[b]; });
-    std::vector<int> femaleChoice(positions, 0);
-    // Per locus, the outcomes of a column in the order of their rows.
-    std::vector<std::vector<const TOutcome*>> candidates(positions);
-    std::vector<size_t> varying; // loci with two outcomes in the column, the male's lowest bit first
-    std::vector<size_t> digit(positions, 0);
-    std::string line;
-    uint64_t listed = 0;
-    const uint64_t columns = uint64_t(1) << femaleLoci.size();
-    for (uint64_t column = 0; column < columns && listed < limit; ++column) {
-        control.Advance(TCalcStep::Cells, listed, std::min(limit, FLineCount));
-        if (control.Cancelled()) {
-            list.Clear();
-            return false;
-        }
-        for (size_t i = 0; i < femaleLoci.size(); ++i)
-            femaleChoice[femaleLoci[i]] = static_cast<int>((column >> i) & 1);
-        bool empty = false;
-        varying.clear();
-        for (size_t j = 0; j < positions && !empty; ++j) {
-            candidates[j].clear();
-            for (const TOutcome& outcome : FOutcomes[j])
-                if (outcome.FemaleChoice == femaleChoice[j])
-                    candidates[j].push_back(&outcome);
-            std::sort(candidates[j].begin(), candidates[j].end(),
-                      [](const TOutcome* a, const TOutcome* b) { return a->MaleChoice < b->MaleChoice; });
-            empty = candidates[j].empty();
-            if (candidates[j].size() > 1)
-                varying.push_back(j);
-            digit[j] = 0;
-        }
-        if (empty)
-            continue;
-        std::sort(varying.begin(), varying.end(),
-                  [&](size_t a, size_t b) { return FMaleBit[a] < FMaleBit[b]; });
-        for (bool more = true; more && listed < limit; ++listed) {
-            line.clear();
-            TCount weight = 1;
-            uint64_t cells = 1;
-            TNoteSet notes;
-            for (int place = 0; place < 4; ++place)
-                for (size_t j = 0; j < positions; ++j)
-                    line += candidates[j][digit[j]]->Text[place];
-            for (size_t j = 0; j < positions; ++j) {
-                const TOutcome& outcome = *candidates[j][digit[j]];
-                weight *= outcome.Weight;
-                cells *= outcome.Cells;
-                notes |= outcome.Notes;
-            }
-            list.Add(line.empty() ? "++" : line, weight);
-            if (FWeighed)
-                list.Cells.push_back(cells);
-            if (FMarked)
-                list.Notes.push_back(notes);
-            more = false;
-            for (const size_t j : varying) {
-                if (++digit[j] < candidates[j].size()) {
-                    more = true;
-                    break;
-                }
-                digit[j] = 0;
+    const uint64_t count = std::min(limit, FLineCount);
+    list.Lines.reserve(count);
+    list.Counts.reserve(count);
+    TCursor cursor(*this, limit);
+    TProductLine line;
+    for (uint64_t listed = 0; cursor.Next(line); ++listed) {
+        if (listed % CheckedLines == 0) {
+            control.Advance(TCalcStep::Cells, listed, count);
+            if (control.Cancelled()) {
+                list.Clear();
+                return false;
             }
         }
+        list.Add(line.Line, line.Weight);
+        if (FWeighed)
+            list.Cells.push_back(line.Cells);
+        if (FMarked)
+            list.Notes.push_back(line.Notes);
     }
     return true;
+}
+
+TCount TLocusProduct::CommonDivisor() const {
+    // Every line weighs a product of one outcome per locus, so what divides them all is the product of
+    // what divides the outcomes of each locus.
+    TCount divisor = 1;
+    for (const std::vector<TOutcome>& outcomes : FOutcomes) {
+        TCount locus = 0;
+        for (const TOutcome& outcome : outcomes)
+            locus = GreatestCommonDivisor(locus, outcome.Weight);
+        divisor *= std::max(locus, TCount(1));
+    }
+    return divisor;
 }

@@ -6,6 +6,7 @@
 #include "calc/AlleleQuestions.h"
 #include "calc/CalcControl.h"
 #include "calc/ExactCount.h"
+#include "calc/Naming.h"
 #include "calc/PunnettGrid.h"
 #include "calc/ResultList.h"
 
@@ -15,11 +16,24 @@
 #include <string>
 #include <vector>
 
+// One line as the loci give it.
+struct TProductLine {
+    std::string Line;
+    TCount Weight = 0;  // cells, or what they weigh
+    uint64_t Cells = 0; // cells
+    TNoteSet Notes;
+    std::string Names; // its gene names when the lines are named, else empty
+};
+
 class TLocusProduct {
+private:
+    struct TOutcome;
+
 public:
     // What every locus of `grid` gives: genotypes, or with `phenotypes` what the offspring show. The
-    // grid's questions must have been asked.
-    TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, bool phenotypes);
+    // grid's questions must have been asked. With `naming` the lines are listed with their gene names.
+    TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, bool phenotypes,
+                  TNaming* naming = nullptr);
 
     // Whether the lines can be listed this way: not where the order of the gametes decides what a
     // cell holds, nor where pairs of different loci could make the same line (an allele at two loci,
@@ -27,8 +41,41 @@ public:
     bool Applies() const { return FApplies; }
     // The number of lines, saturating at UINT64_MAX; known without listing them.
     uint64_t LineCount() const { return FLineCount; }
-    // What all the lines count together: the cells that hatch, or what they weigh.
+    // What all the lines count together: the cells that hatch, or what they weigh; and what the eggs that
+    // do not hatch count.
     TCount HatchingTotal() const { return FHatching; }
+    TCount Unhatched() const { return FUnhatched; }
+    // The greatest divisor of what every line counts.
+    TCount CommonDivisor() const;
+
+    // The lines one by one, the first `limit` of them.
+    class TCursor {
+    public:
+        TCursor(const TLocusProduct& product, uint64_t limit);
+        // The next line into `line`; false after the last.
+        bool Next(TProductLine& line);
+
+    private:
+        // Finds the next column of the grid that holds lines and takes its first row.
+        bool StartColumn();
+
+        const TLocusProduct& FProduct;
+        uint64_t FLimit;
+        uint64_t FListed = 0;
+        size_t FPositions;
+        std::vector<size_t> FFemaleLoci; // loci where the female's choice varies, by her gamete bit
+        uint64_t FColumns = 0;
+        uint64_t FColumn = 0; // the next column to start
+        bool FInColumn = false;
+        std::vector<int> FFemaleChoice;
+        std::vector<std::vector<const TOutcome*>> FCandidates; // per locus, the column's outcomes by row
+        std::vector<size_t> FVarying; // loci with two outcomes in the column, the male's lowest bit first
+        std::vector<size_t> FDigit;
+        std::vector<const TOutcome*> FChosen; // the outcome of every locus in the next line
+        // The texts a line and its names are made of, in order: (part, locus) where some outcome has one.
+        std::vector<std::pair<int, size_t>> FTextParts;
+        std::vector<std::pair<int, size_t>> FNameParts; // part 4 × carried + place
+    };
 
     // The first `limit` lines into `list`, exactly as counting the cells and then merging the lines of
     // one animal (and of one look) gives them; false, leaving `list` empty, once `control` is cancelled.
@@ -45,6 +92,8 @@ private:
         int FemaleChoice = 0; // the choices of the first cell holding it, female first
         int MaleChoice = 0;
         std::vector<std::string> Key; // its pairs, sorted, in lower case: lines merge by them
+        // The gene names of its pairs, "Amelanistic, ", by whether the name reads as carried and by Text.
+        std::string Names[2][4];
 
         bool SameAs(const TOutcome& other) const {
             return std::equal(std::begin(Text), std::end(Text), std::begin(other.Text)) &&
@@ -59,10 +108,12 @@ private:
     // Merges the outcomes of a locus that make lines of one animal; false where lines of different
     // outcomes could still be alike.
     bool MergeOutcomesOfOneAnimal();
+    void NameOutcomes(TNaming& naming, TAlleleQuestions& questions);
 
     bool FApplies = false;
     bool FWeighed = false;
     bool FMarked = false;
+    bool FNamed = false;
     uint64_t FLineCount = 0;
     TCount FUnhatched = 0;
     TCount FHatching = 0;
