@@ -76,29 +76,49 @@ void WriteOffspringLine(const TOffspringLine& line, std::optional<int> clutch, c
 
 } // namespace
 
-void WriteJsonReport(const TCalcResult& result, std::optional<int> clutch, const std::string& separator,
-                     TOutputStream& out) {
-    out << "{\"report\":[";
-    for (size_t i = 0; i < result.ReportLines().size(); ++i) {
-        out << (i ? "," : "");
-        WriteText(result.ReportLines()[i], out);
+TJsonReportWriter::TJsonReportWriter(TOutputStream& out, std::optional<int> clutch, std::string separator)
+    : FOut(out), FClutch(clutch), FSeparator(std::move(separator)),
+      FEntries([this](std::string_view block) { FSpool.Append(block); }) {}
+
+void TJsonReportWriter::WriteHeading(const std::vector<std::string>& lines) {
+    FOut << "{\"report\":[";
+    WriteReportLines(lines);
+}
+
+void TJsonReportWriter::WriteOffspring(const TOffspringLine& line, const std::string& reported) {
+    FOut << ",";
+    WriteText(reported, FOut);
+    FEntries << (FOffspringWritten++ ? "," : "");
+    WriteOffspringLine(line, FClutch, FSeparator, FEntries);
+}
+
+void TJsonReportWriter::WriteClosing(const std::vector<std::string>& lines) {
+    WriteReportLines(lines);
+    FOut << "]";
+}
+
+void TJsonReportWriter::WriteReportLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        FOut << (FReportWritten++ ? "," : "");
+        WriteText(line, FOut);
     }
-    out << "],\"offspring\":[";
-    for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
-        out << (i ? "," : "");
-        WriteOffspringLine(result.OffspringLine(i), clutch, separator, out);
-    }
-    out << "]";
+}
+
+void TJsonReportWriter::Finish(const TCalcResult& result) {
+    FOut << ",\"offspring\":[";
+    FEntries.Flush();
+    FSpool.CopyTo(FOut);
+    FOut << "]";
     const TFraction unhatched = result.UnhatchedShare();
     if (unhatched.Numerator != 0) {
-        out << ",\"unhatched\":";
-        WriteShare(unhatched, out);
-        out << ",\"lethal\":[";
+        FOut << ",\"unhatched\":";
+        WriteShare(unhatched, FOut);
+        FOut << ",\"lethal\":[";
         for (size_t i = 0; i < result.LethalGeneNames().size(); ++i) {
-            out << (i ? "," : "");
-            WriteText(result.LethalGeneNames()[i], out);
+            FOut << (i ? "," : "");
+            WriteText(result.LethalGeneNames()[i], FOut);
         }
-        out << "]}";
+        FOut << "]}";
     }
-    out << "}\n";
+    FOut << "}\n";
 }

@@ -3,12 +3,22 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class TOutputStream {
 public:
+    // To standard output, or to `destination`, a block at a time.
+    TOutputStream()
+        : FDestination([](std::string_view block) { std::fwrite(block.data(), 1, block.size(), stdout); }) {}
+    explicit TOutputStream(std::function<void(std::string_view)> destination)
+        : FDestination(std::move(destination)) {}
+    TOutputStream(const TOutputStream&) = delete;
+    TOutputStream& operator=(const TOutputStream&) = delete;
     ~TOutputStream() { Flush(); }
+
     TOutputStream& operator<<(std::string_view text) {
         FBuffer += text;
         if (FBuffer.size() > (1u << 20))
@@ -16,10 +26,12 @@ public:
         return *this;
     }
     void Flush() {
-        std::fwrite(FBuffer.data(), 1, FBuffer.size(), stdout);
+        if (!FBuffer.empty())
+            FDestination(FBuffer);
         FBuffer.clear();
     }
 
 private:
+    std::function<void(std::string_view)> FDestination;
     std::string FBuffer;
 };

@@ -1,7 +1,6 @@
 // zygora-calc: the offspring calculation on the command line, for breeders' scripts and for checking the
 // engine.
 #include "calc/Calculation.h"
-#include "calc/ClutchOdds.h"
 #include "calc/MorphText.h"
 #include "calc/SelectionCheck.h"
 #include "storage/DefaultGeneSet.h"
@@ -10,6 +9,7 @@
 #include "tools/CommandLine.h"
 #include "tools/JsonReport.h"
 #include "tools/OutputStream.h"
+#include "tools/TextReport.h"
 
 #include <clocale>
 #include <cstdint>
@@ -102,24 +102,6 @@ bool ReadMorphOption(const std::optional<std::string>& option, const char* name,
     return true;
 }
 
-void WriteReport(const TCalcResult& result, TOutputStream& out) {
-    for (const std::string& line : result.ReportLines())
-        out << line << "\n";
-}
-
-// The odds of every offspring line in a clutch, one line each after the report: of the eggs laid, so
-// that eggs that do not hatch count as the clutch's too.
-// "Amelanistic: 3.0 expected, 96.8% at least one in a clutch of 12".
-void WriteClutch(const TCalcResult& result, int eggs, const std::string& separator, TOutputStream& out) {
-    for (size_t i = 0; i < result.OffspringLineCount(); ++i) {
-        const TOffspringLine line = result.OffspringLine(i);
-        const TClutchOdds odds = ClutchOddsOf(line.EggShare(), eggs);
-        out << line.Name.substr(0, line.Name.find_last_not_of(' ') + 1) << ": "
-            << ExpectedText(odds, separator) << " expected, " << ChanceText(odds, separator)
-            << " at least one in a clutch of " << std::to_string(eggs) << "\n";
-    }
-}
-
 void WriteGrid(const TCalcResult& result, TOutputStream& out) {
     for (uint64_t row = 0; row <= result.MaleGameteCount(); ++row) {
         for (uint64_t column = 0; column <= result.FemaleGameteCount(); ++column)
@@ -199,17 +181,23 @@ int main(int argc, char** argv) {
         return ExitUsage;
     }
 
+    // The report is written as the calculation lists it; the grid and the weights need none of it.
+    TTextReportWriter text(out, commandLine.Clutch, options.DecimalSeparator);
+    TJsonReportWriter json(out, commandLine.Clutch, options.DecimalSeparator);
+    TUnwrittenReport unwritten;
+    TReportSink* sink = &unwritten;
+    if (commandLine.Output == TOutput::Report)
+        sink = &text;
+    else if (commandLine.Output == TOutput::Json)
+        sink = &json;
     const TCalcResult result =
-        RunCalculation(male, female, options, set.LocusList, set.CombiList, possibleHets);
+        RunCalculation(male, female, options, set.LocusList, set.CombiList, possibleHets, {}, sink);
     if (result.Refused()) {
         std::fprintf(stderr, "zygora-calc: %s\n", result.RefusalMessage().c_str());
         return ExitFailure;
     }
     switch (commandLine.Output) {
     case TOutput::Report:
-        WriteReport(result, out);
-        if (commandLine.Clutch)
-            WriteClutch(result, *commandLine.Clutch, options.DecimalSeparator, out);
         break;
     case TOutput::Grid:
         WriteGrid(result, out);
@@ -218,7 +206,7 @@ int main(int argc, char** argv) {
         WriteWeights(set.LocusList, out);
         break;
     case TOutput::Json:
-        WriteJsonReport(result, commandLine.Clutch, options.DecimalSeparator, out);
+        json.Finish(result);
         break;
     }
     return 0;
