@@ -133,11 +133,13 @@ private:
         const std::string& line = listed.Line;
         if (listed.Names.empty())
             listed.Names = FOptions.CombiIndex == 1 ? FNaming.CombiText(line) : FNaming.SeparateText(line);
-        std::string reported;
+        std::string& reported = FReported;
+        reported.clear();
         FShareWriter.Write(listed.Weight / FShares.Divisor, reported);
         const auto nameBegin = static_cast<uint32_t>(reported.size());
         reported += listed.Names;
-        reported += FPossibles.PossibleTextOf(line);
+        const std::string& possible = FPossibles.PossibleTextOf(line);
+        reported += possible;
         int32_t note = -1;
         if (listed.Notes.any()) {
             const auto [known, added] =
@@ -148,11 +150,19 @@ private:
             reported += HealthOpening + FResult.FNotes[static_cast<size_t>(note)] + "]";
         }
         FReportBytes += reported.size() + 1;
-        FResult.FReport.push_back(std::move(reported));
+        if (FStreaming) {
+            // Written as it is made; the line's texts are reused for the next.
+            FWritten.Line = line;
+            FWritten.Count = listed.Weight;
+            FWritten.Name = listed.Names;
+            FWritten.PossibleText = possible;
+            FWritten.HealthNote = note < 0 ? std::string() : FResult.FNotes[static_cast<size_t>(note)];
+            FSink->WriteOffspring(FWritten, reported);
+            return;
+        }
+        FResult.FReport.push_back(reported);
         FResult.FOffspring.push_back({std::move(listed.Line), listed.Weight, nameBegin,
                                       static_cast<uint32_t>(listed.Names.size()), note});
-        if (FStreaming)
-            WriteHeldLines();
     }
 
     // From now on lines go to the sink as they are listed, those held so far first.
@@ -162,14 +172,12 @@ private:
         FStreaming = true;
         FSink->WriteHeading({FResult.FReport.begin(),
                              FResult.FReport.begin() + static_cast<ptrdiff_t>(FResult.FFirstOffspring)});
-        WriteHeldLines();
-    }
-
-    void WriteHeldLines() {
         for (size_t i = 0; i < FResult.FOffspring.size(); ++i)
             FSink->WriteOffspring(FResult.OffspringLine(i), FResult.OffspringReportLine(i));
         FResult.FOffspring.clear();
         FResult.FReport.resize(FResult.FFirstOffspring);
+        FWritten.Total = FResult.FTotal;
+        FWritten.Eggs = FResult.FTotal + FResult.FUnhatched;
     }
 
     TCalcResult& FResult;
@@ -181,6 +189,8 @@ private:
     TReportSink* FSink;
     const TShareWriter FShareWriter;
     bool FStreaming = false;
+    std::string FReported;   // the report line being made
+    TOffspringLine FWritten; // the line handed to the sink
     size_t FReportBytes = 0;
     std::unordered_map<TNoteSet, int32_t> FNoteOfSet;
 };

@@ -64,6 +64,8 @@ const std::string& TPossibleList::LastText(const TLook& look, const TPossibleIte
 }
 
 std::string TPossibleList::PossibleTextOf(std::string_view line) const {
+    if (FLooks.empty())
+        return {};
     const size_t found = FindLook(line);
     if (found == FLooks.size())
         return {};
