@@ -2,6 +2,8 @@
 
 #include "calc/GenotypeText.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::string NoName;
@@ -17,7 +19,8 @@ void BlankLastComma(std::string& text) {
 TNaming::TNaming(TAlleleQuestions& questions, const TLocusList& loci, const TCombiList& combis)
     : FQuestions(questions), FLoci(loci), FCombis(combis), FNameIndex(256 * 256, -2) {
     for (int i = 0; i < combis.Count(); ++i)
-        FCombiIndex.emplace(combis[i]->Code, i);
+        if (FCombiIndex.emplace(combis[i]->Code, i).second)
+            FCombiShapes.push_back({combis[i]->Code.size(), combis[i]->Code.substr(0, 2)});
 }
 
 const std::string& TNaming::GeneNameOf(std::string_view code) {
@@ -43,21 +46,37 @@ const std::string& TNaming::GeneNameOf(std::string_view code) {
 }
 
 int TNaming::CombiIndex(std::string_view code) const {
-    const auto found = FCombiIndex.find(std::string(code));
+    // Nearly every text asked for is no combination: its length and first pair rule it out at once.
+    if (std::none_of(FCombiShapes.begin(), FCombiShapes.end(), [&](const TCombiShape& shape) {
+            return shape.Length == code.size() && shape.Start == code.substr(0, 2);
+        }))
+        return -1;
+    const auto found = FCombiIndex.find(code);
     return found == FCombiIndex.end() ? -1 : found->second;
 }
 
+std::string_view TNaming::Chain(std::string_view before, std::string_view after) {
+    FChain.assign(before);
+    FChain += after;
+    return FChain;
+}
+
 std::string TNaming::HetsLast(std::string_view s) {
-    std::string shown;
-    std::string carried;
-    for (size_t i = 0; i < s.size(); i += 2) {
-        std::string pair(PairAt(s, i));
-        for (char& c : pair)
-            if (c == '#')
-                c = '+';
-        (FQuestions.IsHet(pair) ? carried : shown) += pair;
-    }
-    return shown + carried;
+    std::string arranged;
+    arranged.reserve(s.size());
+    for (const bool carried : {false, true})
+        for (size_t i = 0; i < s.size(); i += 2) {
+            const auto readable = [](char c) { return c == '#' ? '+' : c; };
+            const bool whole = i + 1 < s.size(); // a pair cut short at the end stays one character
+            const char first = readable(s[i]);
+            const char second = whole ? readable(s[i + 1]) : '\0';
+            if (FQuestions.IsHet(first, second) != carried)
+                continue;
+            arranged += first;
+            if (whole)
+                arranged += second;
+        }
+    return arranged;
 }
 
 std::string TNaming::SeparateText(std::string_view s) {
@@ -89,12 +108,14 @@ std::string TNaming::CombiText(std::string_view s) {
         cur += p;
         if (const int found = CombiIndex(cur); found >= 0) {
             prev += cur;
-            result += FCombis[found]->Name + ", ";
+            result += FCombis[found]->Name;
+            result += ", ";
             cur.clear();
         }
-        if (const int chained = cur.empty() ? -1 : CombiIndex(prev + cur); chained >= 0) {
+        if (const int chained = cur.empty() ? -1 : CombiIndex(Chain(prev, cur)); chained >= 0) {
             prev += cur;
-            result = FCombis[chained]->Name + ", ";
+            result = FCombis[chained]->Name;
+            result += ", ";
             cur.clear();
         }
     }
@@ -116,13 +137,13 @@ std::string TNaming::CombiText(std::string_view s) {
         if (!FQuestions.IsHet(p) || p == "++")
             continue;
         hets += p;
-        cur += std::string(2, CharAt(p, 1));
+        cur.append(2, CharAt(p, 1));
         if (const int found = CombiIndex(cur); found >= 0) {
             prev += cur;
             result += "het. " + FCombis[found]->Name + ", ";
             cur.clear();
         }
-        if (const int chained = cur.empty() ? -1 : CombiIndex(prev + cur); chained >= 0) {
+        if (const int chained = cur.empty() ? -1 : CombiIndex(Chain(prev, cur)); chained >= 0) {
             prev += cur;
             result = (saved.empty() ? "het. " : saved + ", het. ") + FCombis[chained]->Name + ", ";
             cur.clear();

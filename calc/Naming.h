@@ -5,6 +5,7 @@
 #include "model/Combi.h"
 #include "model/Locus.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,12 +31,26 @@ public:
 
 private:
     std::string NameOfTwice(char allele) { return GeneNameOf(std::string(2, allele)); }
+    // The two texts one after the other, in a buffer kept for the next.
+    std::string_view Chain(std::string_view before, std::string_view after);
 
     TAlleleQuestions& FQuestions;
     const TLocusList& FLoci;
     const TCombiList& FCombis;
-    std::unordered_map<std::string, int> FCombiIndex;
+    // Looked up by views of the texts being named, without copying them.
+    struct TTextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    std::unordered_map<std::string, int, TTextHash, std::equal_to<>> FCombiIndex;
+    struct TCombiShape {
+        size_t Length;
+        std::string Start; // its first pair
+    };
+    std::vector<TCombiShape> FCombiShapes; // of the combinations' codes
+
     // Gene names by pair index: -2 not looked up yet, -1 none, else an index into FNames.
     std::vector<int> FNameIndex;
     std::vector<std::string> FNames;
+    std::string FChain;
 };
