@@ -195,7 +195,7 @@ bool TAnimalDatabase::Open(std::string& message) {
     Close();
     if (sqlite3_open_v2(FPath.c_str(), &FDatabase, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
-        message = CannotOpenFileMessage(FPath, sqlite3_errmsg(FDatabase)) + LeftAsItIs;
+        message = CannotOpenFileMessage(FPath, sqlite3_errmsg(FDatabase)) + "." + LeftAsItIs;
         Close();
         return false;
     }

@@ -7,7 +7,7 @@
 #include <string>
 
 struct sqlite3;
-struct TAnimalChange;
+struct TAnimalChange; // an addition, update or deletion, as the database applies it
 
 inline constexpr const char* AnimalDatabaseFileName = "Animals.db";
 // The layout of the tables this program writes (PRAGMA user_version); older files are brought forward
@@ -31,7 +31,8 @@ public:
     bool IsOpen() const { return FDatabase != nullptr; }
     const std::string& Path() const { return FPath; }
 
-    // The animals of `geneSet` in the order they were recorded, with their parents' names.
+    // The animals of `geneSet` (named in any letter case, as its file is found) in the order they were
+    // recorded, with their parents' names; none while no database is open.
     bool ListAnimals(const std::string& geneSet, TAnimalList& animals, std::string& message);
     bool AddAnimal(const std::string& geneSet, const TAnimal& animal, std::string& message);
     // Replaces the animal called `name` (in any letter case) by `animal`, its new name included.
