@@ -40,6 +40,45 @@ void CompareWaysOfCounting(TPunnettGrid& grid, TAlleleQuestions& questions) {
     EXPECT_TRUE(blocked.Counts == usual.Counts && blocked.Cells == usual.Cells);
 }
 
+// A sink that writes the report it is handed as the result would hold it.
+class TWrittenReport : public TReportSink {
+public:
+    std::vector<std::string> Lines;
+    std::vector<std::string> Offspring; // each line's parts
+
+    void WriteHeading(const std::vector<std::string>& lines) override { Append(lines); }
+    void WriteOffspring(const TOffspringLine& line, const std::string& reported) override {
+        Lines.push_back(reported);
+        Offspring.push_back(PartsOf(line));
+    }
+    void WriteClosing(const std::vector<std::string>& lines) override { Append(lines); }
+
+    static std::string PartsOf(const TOffspringLine& line) {
+        return line.Line + "|" + DecimalText(line.Count) + "/" + DecimalText(line.Total) + "/" +
+               DecimalText(line.Eggs) + "|" + line.Name + "|" + line.PossibleText + "|" + line.HealthNote;
+    }
+
+private:
+    void Append(const std::vector<std::string>& lines) {
+        Lines.insert(Lines.end(), lines.begin(), lines.end());
+    }
+};
+
+// Handed to a sink, the report and its lines are those the result holds otherwise.
+void CompareWrittenReport(const TGeneSetRecipe& recipe, const std::string& male, const std::string& female,
+                          const TCalcOptions& options, const TCalcResult& held) {
+    TLocusList loci;
+    TCombiList combis;
+    Build(recipe, loci, combis);
+    TWrittenReport written;
+    const TCalcResult result = RunCalculation(male, female, options, loci, combis, {}, {}, &written);
+    ASSERT_FALSE(result.Refused());
+    EXPECT_EQ(written.Lines, held.ReportLines());
+    ASSERT_EQ(written.Offspring.size(), held.OffspringLineCount());
+    for (size_t i = 0; i < held.OffspringLineCount(); ++i)
+        EXPECT_EQ(written.Offspring[i], TWrittenReport::PartsOf(held.OffspringLine(i)));
+}
+
 void CompareOneCase(TRandomPairing& cases) {
     const TGeneSetRecipe recipe = cases.GeneSet();
     int hets = 0;
@@ -61,6 +100,7 @@ void CompareOneCase(TRandomPairing& cases) {
     for (const std::string& line : fast.ReportLines())
         EXPECT_EQ(line.find('#'), std::string::npos) << line;
     EXPECT_EQ(WeightEntries(fastLoci), WeightEntries(literalLoci));
+    CompareWrittenReport(recipe, male, female, options, fast);
     std::vector<std::string> maleGametes, femaleGametes;
     for (uint64_t r = 1; r <= fast.MaleGameteCount(); ++r)
         maleGametes.push_back(fast.MaleGamete(r));
