@@ -16,7 +16,9 @@ namespace {
 
 constexpr size_t NoParent = static_cast<size_t>(-1);
 
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string Quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
 
 // A share of the four ways two parents pass one allele each.
 TExactChance Quarters(int ways) {
@@ -27,9 +29,9 @@ TExactChance Quarters(int ways) {
 
 // What is recorded of one animal at one locus.
 struct TStatement {
-    std::string Pair = "++";  // shown or stated: "aa", "+a" (a known carrier), "++"
-    std::string PossibleHet;  // "+a" when only possibly carried
-    TExactChance Chance = 0;  // of that possible het
+    std::string Pair = "++"; // shown or stated: "aa", "+a" (a known carrier), "++"
+    std::string PossibleHet; // "+a" when only possibly carried
+    TExactChance Chance = 0; // of that possible het
 };
 
 struct TRecords {
@@ -115,9 +117,9 @@ private:
     TAlleleQuestions& FQuestions;
     std::vector<std::string> FGenotypes, FLooks;
     std::string FMutants;
-    std::vector<std::vector<size_t>> FDomains;     // genotype indexes per animal
+    std::vector<std::vector<size_t>> FDomains;      // genotype indexes per animal
     std::vector<std::vector<TExactChance>> FPriors; // per founder, parallel to its domain
-    std::vector<size_t> FWildType{0};              // an unrecorded parent: looks normal, "++"
+    std::vector<size_t> FWildType{0};               // an unrecorded parent: looks normal, "++"
 };
 
 bool TLocusFamily::Restrict(size_t& conflict) {
@@ -305,8 +307,8 @@ TFamilyChances WorkOutChances(const TAnimalList& animals, TLocusList& loci, cons
             conflict = records.Order[low - 1];
         }
         if (outcome == TPeelingOutcome::TooLarge) {
-            result.Problem = "The family is too closely inbred to work out " + GenesText(family.Mutants(), loci) +
-                             " exactly.";
+            result.Problem = "The family is too closely inbred to work out " +
+                             GenesText(family.Mutants(), loci) + " exactly.";
             result.Animals.clear();
             return result;
         }
@@ -353,7 +355,7 @@ TExactChance VisualShareOfTestPairing(std::string_view gene, std::string_view pa
     int proving = 0;
     for (char fromCarrier : gene)
         for (char fromPartner : partner)
-            proving += std::find(withoutGene.begin(), withoutGene.end(), lookOfYoung(fromCarrier, fromPartner)) ==
-                       withoutGene.end();
+            proving += std::find(withoutGene.begin(), withoutGene.end(),
+                                 lookOfYoung(fromCarrier, fromPartner)) == withoutGene.end();
     return Quarters(proving);
 }
