@@ -88,11 +88,11 @@ public:
 
     const std::string& Mutants() const { return FMutants; }
     const std::string& Genotype(size_t g) const { return FGenotypes[g]; }
-    // The genotypes each animal may have given its own records and its parents', with a founder's
-    // starting chances; empty when the first `animals` in parents-first order cannot all be true, and
-    // `conflict` names the animal found impossible.
+    // Narrows every animal, parents first, to the genotypes its own records and its parents' allow, with a
+    // founder's starting chances; false, with the animal found impossible in `conflict`, when none is left.
     bool Restrict(size_t& conflict);
-    // The chance of every genotype each animal may have, from the first `animals` in parents-first order.
+    // The chance of every genotype each animal may have, from the records of the first `animals` in
+    // parents-first order alone.
     TPeelingOutcome WorkOut(size_t animals, std::vector<std::vector<TExactChance>>& chances) const;
     const std::vector<size_t>& Domain(size_t animal) const { return FDomains[animal]; }
 

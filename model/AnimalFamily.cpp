@@ -81,6 +81,7 @@ std::vector<bool> FindAnimalsOnLoops(const std::vector<std::pair<size_t, size_t>
 
 std::optional<TFamilyProblem> FindFamilyProblem(const TAnimalList& animals) {
     std::unordered_map<std::string, size_t> byName;
+    byName.reserve(animals.size());
     std::vector<std::optional<std::string>> nameProblems(animals.size());
     for (size_t i = 0; i < animals.size(); ++i) {
         const std::string& name = animals[i].Name;
