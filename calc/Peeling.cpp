@@ -1,6 +1,7 @@
 #include "calc/Peeling.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <numeric>
 #include <set>
@@ -79,22 +80,20 @@ std::vector<size_t> EliminationOrder(size_t count, const std::vector<TFactor>& f
                 fill += links[*a].count(*b) == 0;
         return fill;
     };
-    std::vector<size_t> fill(count);
-    for (size_t v = 0; v < count; ++v)
-        fill[v] = fillOf(v);
-    std::vector<bool> eliminated(count, false);
+    // Candidates by fill, then neighbours, then number: the first is eliminated next.
+    std::vector<std::array<size_t, 3>> key(count);
+    std::set<std::array<size_t, 3>> candidates;
+    for (size_t v = 0; v < count; ++v) {
+        key[v] = {fillOf(v), links[v].size(), v};
+        candidates.insert(key[v]);
+    }
     std::vector<size_t> order;
     neighboursAtElimination.assign(count, {});
-    for (size_t step = 0; step < count; ++step) {
-        size_t best = None;
-        for (size_t v = 0; v < count; ++v)
-            if (!eliminated[v] && (best == None || fill[v] < fill[best] ||
-                                   (fill[v] == fill[best] && links[v].size() < links[best].size())))
-                best = v;
-        eliminated[best] = true;
+    while (!candidates.empty()) {
+        const size_t best = (*candidates.begin())[2];
+        candidates.erase(candidates.begin());
         order.push_back(best);
         neighboursAtElimination[best].assign(links[best].begin(), links[best].end());
-        std::set<size_t> touched;
         for (size_t a : links[best]) {
             links[a].erase(best);
             for (size_t b : links[best])
@@ -102,13 +101,17 @@ std::vector<size_t> EliminationOrder(size_t count, const std::vector<TFactor>& f
                     links[a].insert(b);
         }
         // A fill count changes only around the joined neighbours.
+        std::set<size_t> touched;
         for (size_t a : links[best]) {
             touched.insert(a);
             touched.insert(links[a].begin(), links[a].end());
         }
         links[best].clear();
-        for (size_t v : touched)
-            fill[v] = fillOf(v);
+        for (size_t v : touched) {
+            candidates.erase(key[v]);
+            key[v] = {fillOf(v), links[v].size(), v};
+            candidates.insert(key[v]);
+        }
     }
     return order;
 }
