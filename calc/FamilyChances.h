@@ -9,6 +9,7 @@
 #include <gmpxx.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Exact chances: a family's evidence halves them at every meiosis and soon outgrows fixed-width numbers.
@@ -44,3 +45,17 @@ struct TFamilyChances {
 // possible hets of animals without recorded parents, the looks of all of them, parents and offspring.
 // Asking the loci for relations may store default relations in them, as a calculation does.
 TFamilyChances WorkOutChances(const TAnimalList& animals, TLocusList& loci, const TCombiList& combis);
+
+// How a test pairing with a visual partner settles the chance that an animal carries a gene.
+struct TTestPairing {
+    TExactChance VisualIfCarrier; // at least one young showing the gene in the clutch, if it carries it
+    TExactChance CarrierIfNone;   // the chance that it carries once the whole clutch shows none
+};
+
+// For a chance `carrier` that the animal carries the gene, the share `visualShare` of young showing it
+// per egg when it does, and a clutch of `clutch` eggs.
+TTestPairing SettleByTestPairing(const TExactChance& carrier, const TExactChance& visualShare, int clutch);
+
+// The share of young from a carrier of `gene` ("+a") and a partner of pair `partner` ("aa") that look as
+// no young of that partner and a normal animal ("++") can look: the young that prove the gene.
+TExactChance VisualShareOfTestPairing(std::string_view gene, std::string_view partner, TLocusList& loci);

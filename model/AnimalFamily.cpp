@@ -11,7 +11,9 @@ namespace {
 
 constexpr size_t NoParent = static_cast<size_t>(-1);
 
-std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string Quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
 
 // Animals that lie on a loop of parent links, by Tarjan's strongly connected components run with an
 // explicit stack: a family recorded as one long line of descent must not exhaust the call stack.
@@ -79,6 +81,7 @@ std::vector<bool> FindAnimalsOnLoops(const std::vector<std::pair<size_t, size_t>
 
 std::optional<TFamilyProblem> FindFamilyProblem(const TAnimalList& animals) {
     std::unordered_map<std::string, size_t> byName;
+    byName.reserve(animals.size());
     std::vector<std::optional<std::string>> nameProblems(animals.size());
     for (size_t i = 0; i < animals.size(); ++i) {
         const std::string& name = animals[i].Name;
@@ -91,7 +94,8 @@ std::optional<TFamilyProblem> FindFamilyProblem(const TAnimalList& animals) {
     std::vector<std::optional<std::string>> parentProblems(animals.size());
     for (size_t i = 0; i < animals.size(); ++i) {
         const TAnimal& animal = animals[i];
-        auto findParent = [&](const std::string& parentName, const char* role, TSex sex, const char* sexText) {
+        auto findParent = [&](const std::string& parentName, const char* role, TSex sex,
+                              const char* sexText) {
             if (parentName.empty() || parentProblems[i])
                 return NoParent;
             const auto found = byName.find(LowerCase(parentName));
