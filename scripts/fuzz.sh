@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(gene_set_file pairing_file calculation jpeg_file wav_file)
+((${#targets[@]})) || targets=(gene_set_file pairing_file calculation jpeg_file wav_file animal_csv)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYGORA_FUZZ=ON -DZYGORA_WERROR=ON \
       -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 > /dev/null

@@ -19,6 +19,8 @@ const char* const Usage =
     "                   [--decimal-separator C] [--clutch N] [--grid | --weights | --json]\n"
     "                   [--default-gene-set] [--list-gene-sets] [--shipped-gene-set NAME]\n"
     "                   [--help] [--version]\n"
+    "       zygora-calc [--gene-set FILE] --animals FILE (--chances NAME | --plan GOAL [--clutch N])\n"
+    "                   [--json] [--decimal-separator C]\n"
     "\n"
     "Predicts the offspring of a pairing as the Calculate button of Zygora does.\n"
     "  --gene-set FILE        the gene-set file to load (default: the built-in Serpentia set)\n"
@@ -48,7 +50,15 @@ const char* const Usage =
     "  --default-gene-set     print the built-in gene set and exit\n"
     "  --list-gene-sets       print the names of the gene sets Zygora ships with and exit\n"
     "  --shipped-gene-set NAME\n"
-    "                         print the shipped gene set NAME (any letter case) and exit\n";
+    "                         print the shipped gene set NAME (any letter case) and exit\n"
+    "  --animals FILE         the breeder's animals: a CSV file of the header\n"
+    "                         name,sex,morph,sire,dam (morph in words as --male-morph takes them)\n"
+    "  --chances NAME         print the chance that the animal NAME carries each gene hidden\n"
+    "                         behind its look, worked out from its recorded family\n"
+    "  --plan GOAL            print every pairing of a male and a female of the animals, best\n"
+    "                         first, by the share of eggs that meet GOAL (\"Clown\", \"any of\n"
+    "                         Pastel Clown, Clown\"), with the odds in a clutch of --clutch N eggs\n"
+    "                         (default: the gene set's clutch size)\n";
 
 namespace {
 
@@ -144,6 +154,9 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
     app.add_option("--possible-index", commandLine.PossibleHetsIndex)->transform(WholeNumber);
     app.add_option("--decimal-separator", commandLine.DecimalSeparator)->check(OneCharacter);
     app.add_option("--clutch", commandLine.Clutch)->transform(EggCount);
+    CLI::Option* animals = app.add_option("--animals", commandLine.Animals);
+    CLI::Option* chances = app.add_option("--chances", commandLine.Chances)->needs(animals);
+    app.add_option("--plan", commandLine.Plan)->needs(animals)->excludes(chances);
     CLI::Option_group* outputs = app.add_option_group("output");
     const std::pair<const char*, TOutput> outputFlags[] = {
         {"--grid", TOutput::Grid}, {"--weights", TOutput::Weights}, {"--json", TOutput::Json}};
@@ -157,5 +170,10 @@ std::string ReadCommandLine(const std::vector<std::string>& arguments, TCommandL
     } catch (const CLI::ParseError& error) {
         return error.what();
     }
+    if (commandLine.Animals && !commandLine.Chances && !commandLine.Plan)
+        return "--animals needs --chances NAME or --plan GOAL";
+    if (commandLine.Animals &&
+        (commandLine.Output == TOutput::Grid || commandLine.Output == TOutput::Weights))
+        return "--animals prints chances or a plan, as text or --json: no --grid or --weights";
     return {};
 }

@@ -23,6 +23,11 @@ struct TCommandLine {
     std::optional<int> PossibleHetsIndex;
     std::optional<std::string> DecimalSeparator;
     std::optional<int> Clutch; // eggs per clutch for the odds of every offspring line
+    // The breeder's animals as CSV, and what to tell of them: one animal's hidden genes, or the pairings
+    // ranked for a goal in words.
+    std::optional<std::string> Animals;
+    std::optional<std::string> Chances;
+    std::optional<std::string> Plan;
     TOutput Output = TOutput::Report;
     bool DefaultGeneSet = false;
     bool ListGeneSets = false;

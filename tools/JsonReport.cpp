@@ -9,14 +9,11 @@
 #include <cstdint>
 #include <limits>
 
-namespace {
-
-// A text as a JSON string, read as UTF-8 by the rule the window reads it with. Most names are plain ASCII,
-// the same in either reading, and need no escape: they are written as they stand. Any other goes through
-// the JSON library, so that quotes, control characters and non-ASCII letters come out as they always
-// have. Every text is UTF-8 by then; should one ever slip through, a replacement character is a far
-// smaller harm than a run that ends without its answer.
-void WriteText(std::string_view text, TOutputStream& out) {
+// Most names are plain ASCII, the same in either reading, and need no escape: they are written as they
+// stand. Any other goes through the JSON library, so that quotes, control characters and non-ASCII letters
+// come out as they always have. Every text is UTF-8 by then; should one ever slip through, a replacement
+// character is a far smaller harm than a run that ends without its answer.
+void WriteJsonText(std::string_view text, TOutputStream& out) {
     const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
@@ -26,6 +23,8 @@ void WriteText(std::string_view text, TOutputStream& out) {
     else
         out << nlohmann::json(Utf8Of(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
+
+namespace {
 
 // A count, or a part of a share, as a JSON number; the rare exact number beyond 64 bits (many possible
 // hets of odd chances) as its decimal text, since JSON readers hold no larger whole numbers.
@@ -48,7 +47,7 @@ void WriteShare(const TFraction& share, TOutputStream& out) {
 void WriteOffspringLine(const TOffspringLine& line, std::optional<int> clutch, const std::string& separator,
                         TOutputStream& out) {
     out << "{\"line\":";
-    WriteText(line.Line, out);
+    WriteJsonText(line.Line, out);
     out << ",\"count\":";
     WriteCount(line.Count, out);
     out << ",\"total\":";
@@ -56,19 +55,19 @@ void WriteOffspringLine(const TOffspringLine& line, std::optional<int> clutch, c
     out << ",\"share\":";
     WriteShare(line.Share(), out);
     out << "},\"name\":";
-    WriteText(line.Name, out);
+    WriteJsonText(line.Name, out);
     out << ",\"possibleHets\":";
-    WriteText(line.PossibleText, out);
+    WriteJsonText(line.PossibleText, out);
     if (!line.HealthNote.empty()) {
         out << ",\"health\":";
-        WriteText(line.HealthNote, out);
+        WriteJsonText(line.HealthNote, out);
     }
     if (clutch) {
         const TClutchOdds odds = ClutchOddsOf(line.EggShare(), *clutch);
         out << ",\"clutch\":{\"eggs\":" << std::to_string(*clutch) << ",\"expected\":";
-        WriteText(ExpectedText(odds, separator), out);
+        WriteJsonText(ExpectedText(odds, separator), out);
         out << ",\"atLeastOne\":";
-        WriteText(ChanceText(odds, separator), out);
+        WriteJsonText(ChanceText(odds, separator), out);
         out << "}";
     }
     out << "}";
@@ -87,7 +86,7 @@ void TJsonReportWriter::WriteHeading(const std::vector<std::string>& lines) {
 
 void TJsonReportWriter::WriteOffspring(const TOffspringLine& line, const std::string& reported) {
     FOut << ",";
-    WriteText(reported, FOut);
+    WriteJsonText(reported, FOut);
     FEntries << (FOffspringWritten++ ? "," : "");
     WriteOffspringLine(line, FClutch, FSeparator, FEntries);
 }
@@ -100,7 +99,7 @@ void TJsonReportWriter::WriteClosing(const std::vector<std::string>& lines) {
 void TJsonReportWriter::WriteReportLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         FOut << (FReportWritten++ ? "," : "");
-        WriteText(line, FOut);
+        WriteJsonText(line, FOut);
     }
 }
 
@@ -116,7 +115,7 @@ void TJsonReportWriter::Finish(const TCalcResult& result) {
         FOut << ",\"lethal\":[";
         for (size_t i = 0; i < result.LethalGeneNames().size(); ++i) {
             FOut << (i ? "," : "");
-            WriteText(result.LethalGeneNames()[i], FOut);
+            WriteJsonText(result.LethalGeneNames()[i], FOut);
         }
         FOut << "]}";
     }

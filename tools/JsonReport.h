@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Every text as UTF-8 by the rule the window reads it with, each string on its own: a decimal separator
@@ -36,3 +37,6 @@ private:
     size_t FReportWritten = 0;
     size_t FOffspringWritten = 0;
 };
+
+// A text as a JSON string, read as UTF-8 by the rule the window reads it with.
+void WriteJsonText(std::string_view text, TOutputStream& out);

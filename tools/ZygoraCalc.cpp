@@ -6,6 +6,7 @@
 #include "storage/DefaultGeneSet.h"
 #include "storage/GeneSetFile.h"
 #include "storage/ShippedGeneSets.h"
+#include "tools/AnimalCommands.h"
 #include "tools/CommandLine.h"
 #include "tools/JsonReport.h"
 #include "tools/OutputStream.h"
@@ -159,6 +160,8 @@ int main(int argc, char** argv) {
     options.PhenotypeIndex = ChoiceItem(commandLine.PhenotypeIndex.value_or(set.PhenotypeIndex), 2);
     options.PossibleHetsIndex = ChoiceItem(commandLine.PossibleHetsIndex.value_or(set.PossibleHetsIndex), 2);
     options.DecimalSeparator = commandLine.DecimalSeparator.value_or(localeSeparator);
+    if (commandLine.Animals)
+        return RunAnimalCommand(commandLine, set, options.DecimalSeparator, out);
 
     std::string male = commandLine.Male.value_or(set.Male);
     std::string female = commandLine.Female.value_or(set.Female);

@@ -300,3 +300,60 @@ TEST(ZygoraCalc, ClutchOddsHealthNotesAndEggsThatDoNotHatch) {
     EXPECT_EQ(nlohmann::json::parse(oneByte.Out)["offspring"][0]["clutch"]["expected"], "3\xC3\xA9"
                                                                                         "0");
 }
+
+// The breeder's animals: a normal-looking son of two hets, a visual female, and what they tell.
+TEST(ZygoraCalc, AnimalsChancesAndPlanAsTextAndJsonWithTheirExitCodes) {
+    TTempFolder folder;
+    folder.Write("Amel.INI", SmallSet);
+    folder.Write("animals.csv", "name,sex,morph,sire,dam\nSire,male,het Amel,,\nDam,female,het Amel,,\n"
+                                "Son,male,,Sire,Dam\nVis,female,Amelanistic,,\nEgg,unknown,,Sire,Dam\n");
+    const std::vector<std::string> animals = {"--gene-set", folder.File("Amel.INI"), "--animals",
+                                              folder.File("animals.csv")};
+    const auto run = [&animals](std::vector<std::string> more) {
+        more.insert(more.begin(), animals.begin(), animals.end());
+        return RunTool(more);
+    };
+    const TRun son = run({"--chances", "son"});
+    EXPECT_EQ(son.ExitCode, 0) << son.Err;
+    EXPECT_EQ(son.Out, "66.7% poss. het. Amel\n");
+    EXPECT_EQ(run({"--chances", "Son", "--json"}).Out,
+              "{\"name\":\"Son\",\"possibleHets\":[{\"name\":\"het. Amel\",\"share\":"
+              "{\"numerator\":2,\"denominator\":3}}]}\n");
+    EXPECT_EQ(run({"--chances", "Vis"}).Out, "");
+
+    const TRun plan = run({"--plan", "Amelanistic", "--clutch", "12", "--decimal-separator", ","});
+    EXPECT_EQ(plan.ExitCode, 0) << plan.Err;
+    EXPECT_EQ(plan.Out,
+              "Sire x Vis: 50,0% of the eggs (1/2), 6,0 expected, >99,9% at least one in a clutch of 12\n"
+              "Son x Vis: 33,3% of the eggs (1/3), 4,0 expected, 99,2% at least one in a clutch of 12\n"
+              "Sire x Dam: 25,0% of the eggs (1/4), 3,0 expected, 96,8% at least one in a clutch of 12\n"
+              "Son x Dam: 16,7% of the eggs (1/6), 2,0 expected, 88,8% at least one in a clutch of 12; "
+              "parent and offspring\n");
+    const nlohmann::json json =
+        nlohmann::json::parse(run({"--plan", "any of Amelanistic", "--json", "--clutch", "3"}).Out);
+    EXPECT_EQ(json["pairings"].size(), 4u);
+    EXPECT_EQ(json["pairings"][3].dump(),
+              R"({"atLeastOne":"42.1%","expected":"0.5","female":"Dam","kinship":)"
+              R"("parent and offspring","male":"Son","share":{"denominator":6,"numerator":1}})");
+
+    // Whatever is wrong is named and exits 2; a file that cannot be read exits 1.
+    folder.Write("bad.csv", "name,sex,morph,sire,dam\nRex,male,Amel fog,,\n");
+    for (const auto& [arguments, message, exitCode] :
+         std::vector<std::tuple<std::vector<std::string>, std::string, int>>{
+             {{"--chances", "Nemo"}, "no animal named \"Nemo\" in " + folder.File("animals.csv"), 2},
+             {{"--plan", "Amel fog"}, "--plan: The goal \"Amel fog\": These words name", 2},
+             {{"--animals", folder.File("bad.csv"), "--plan", "Amelanistic"},
+              folder.File("bad.csv") +
+                  ": Row 1: These words name no gene or combination of the gene set: \"fog\"",
+              2},
+             {{"--animals", folder.File("none.csv"), "--plan", "Amelanistic"}, "Cannot open file", 1},
+             {{"--json"}, "--animals needs --chances NAME or --plan GOAL", 2},
+             {{"--plan", "Amelanistic", "--grid"}, "no --grid or --weights", 2},
+             {{"--plan", "Amelanistic", "--chances", "Son"}, "excludes", 2}}) {
+        const TRun wrong = run(arguments);
+        EXPECT_EQ(wrong.ExitCode, exitCode) << arguments[0];
+        EXPECT_NE(wrong.Err.find(message), std::string::npos) << wrong.Err;
+        EXPECT_EQ(wrong.Out, "");
+    }
+    EXPECT_EQ(RunTool({"--chances", "Son"}).ExitCode, 2); // no animals to look in
+}
