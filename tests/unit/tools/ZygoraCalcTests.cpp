@@ -315,9 +315,9 @@ TEST(ZygoraCalc, AnimalsChancesAndPlanAsTextAndJsonWithTheirExitCodes) {
     };
     const TRun son = run({"--chances", "son"});
     EXPECT_EQ(son.ExitCode, 0) << son.Err;
-    EXPECT_EQ(son.Out, "66.7% poss. het. Amel\n");
+    EXPECT_EQ(son.Out, "66.7% poss. het. Amelanistic\n");
     EXPECT_EQ(run({"--chances", "Son", "--json"}).Out,
-              "{\"name\":\"Son\",\"possibleHets\":[{\"name\":\"het. Amel\",\"share\":"
+              "{\"name\":\"Son\",\"possibleHets\":[{\"name\":\"het. Amelanistic\",\"share\":"
               "{\"numerator\":2,\"denominator\":3}}]}\n");
     EXPECT_EQ(run({"--chances", "Vis"}).Out, "");
 
@@ -337,7 +337,7 @@ TEST(ZygoraCalc, AnimalsChancesAndPlanAsTextAndJsonWithTheirExitCodes) {
               R"("parent and offspring","male":"Son","share":{"denominator":6,"numerator":1}})");
 
     // Whatever is wrong is named and exits 2; a file that cannot be read exits 1.
-    folder.Write("bad.csv", "name,sex,morph,sire,dam\nRex,male,Amel fog,,\n");
+    folder.Write("bad.csv", "name,sex,morph,sire,dam\nRex,male,Amelanistic fog,,\n");
     for (const auto& [arguments, message, exitCode] :
          std::vector<std::tuple<std::vector<std::string>, std::string, int>>{
              {{"--chances", "Nemo"}, "no animal named \"Nemo\" in " + folder.File("animals.csv"), 2},
