@@ -118,3 +118,13 @@ BENCHMARK_CAPTURE(RunTool, FourteenHetsGenotypeReport, Genotypes(Loci(14), false
 BENCHMARK_CAPTURE(RunTool, SixteenHetsGenotypeReport, Genotypes(Loci(16), false), 43046721)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+// The pairing planner over 30 males and 60 females of Serpentia, founders with stated hets and possible
+// hets at eight loci and their young: the chances from the family and the 1,800 pairings ranked.
+BENCHMARK_CAPTURE(RunTool, PlanNinetyAnimalsEightLociJson,
+                  std::vector<std::string>({"--animals", ZYGORA_BENCH_DIR "/NinetyAnimals.csv", "--plan",
+                                            "any of Amelanistic Anerythristic Bloodred Caramel, Charcoal "
+                                            "Hypomelanistic Lava Lavender",
+                                            "--json"}),
+                  1800)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -70,11 +70,12 @@ void WritePlan(const TAnimalList& animals, const std::vector<TPlannedPairing>& p
         const std::string expected = ExpectedText(pairing.Odds, separator);
         const std::string atLeastOne = ChanceText(pairing.Odds, separator);
         if (!json) {
-            // "Rex x Bella: 50.0% of the eggs (1/2), 6.0 expected, >99.9% at least one in a clutch of 12"
+            // "Rex x Bella: 50.0% of the eggs, 6.0 expected, >99.9% at least one in a clutch of 12"; the
+            // exact share, whose terms a recorded family can make long, is the JSON's.
             out << animals[pairing.Male].Name << " x " << animals[pairing.Female].Name << ": "
-                << PercentText(pairing.Share, separator) << " of the eggs (" << pairing.Share.get_str()
-                << "), " << expected << " expected, " << atLeastOne << " at least one in a clutch of "
-                << std::to_string(eggs) << (pairing.Kinship.empty() ? "" : "; " + pairing.Kinship) << "\n";
+                << PercentText(pairing.Share, separator) << " of the eggs, " << expected << " expected, "
+                << atLeastOne << " at least one in a clutch of " << std::to_string(eggs)
+                << (pairing.Kinship.empty() ? "" : "; " + pairing.Kinship) << "\n";
             continue;
         }
         out << (i ? ",{\"male\":" : "{\"male\":");
