@@ -5,6 +5,7 @@
 #include "calc/PairingPlan.h"
 #include "model/Text.h"
 #include "storage/AnimalCsv.h"
+#include "storage/FileIO.h"
 #include "tools/JsonReport.h"
 
 #include <algorithm>
@@ -103,11 +104,15 @@ void WritePlan(const TAnimalList& animals, const std::vector<TPlannedPairing>& p
 int RunAnimalCommand(const TCommandLine& commandLine, TGeneSet& set, const std::string& separator,
                      TOutputStream& out) {
     const std::string& path = *commandLine.Animals;
+    // A file that cannot be read is no wrong input, as a gene-set file that cannot be read is none.
+    std::string content;
+    std::string reason;
+    if (ReadWholeFile(path, content, reason, MaxAnimalCsvBytes) != TReadResult::Ok)
+        return Refuse(CannotOpenFileMessage(path, reason), ExitFailure);
     TAnimalList animals;
     std::string message;
-    if (!LoadAnimalCsv(path, animals, message))
-        return Refuse(message.starts_with("Cannot open") ? message : path + ": " + message,
-                      message.starts_with("Cannot open") ? ExitFailure : ExitUsage);
+    if (!ReadAnimalCsv(content, animals, message))
+        return Refuse(path + ": " + message, ExitUsage);
     // Rows are counted as the animals are, from 1 after the header.
     for (size_t i = 0; i < animals.size(); ++i)
         if (const TMorphReading morph = ReadMorph(animals[i].Morph, set.LocusList, set.CombiList);
