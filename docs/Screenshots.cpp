@@ -8,6 +8,7 @@
 #include "storage/PictureFolder.h"
 #include "storage/ShippedGeneSets.h"
 #include "ui/calculation/CalculationTab.h"
+#include "ui/calculation/ReportView.h"
 #include "ui/calculation/ClutchView.h"
 #include "ui/genes/CombiDialog.h"
 #include "ui/genes/GeneDialogs.h"
@@ -29,7 +30,6 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -175,7 +175,7 @@ bool SaveGuidePictures(TMainWindow& window, const QDir& pictures, const QDir& fo
     QPdfWriter page(pictures.filePath("printed-report.pdf"));
     page.setPageSize(QPageSize(QPageSize::A4));
     page.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    PrintDocument(*Find<QPlainTextEdit>(window, "ReportView")->document(), page);
+    PrintDocument(*Find<TReportView>(window, "ReportView")->Document(), page);
     return saved;
 }
 

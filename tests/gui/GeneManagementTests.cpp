@@ -85,17 +85,17 @@ private slots:
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
         Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("+a");
         Find<QToolButton>(*window, "CalculateButton")->click();
-        auto* report = Find<QPlainTextEdit>(*window, "ReportView");
-        const QString before = report->toPlainText();
+        auto* report = Find<TReportView>(*window, "ReportView");
+        const QString before = report->Text();
         QComboBox* plusA = WeightEditor(*window, "RelationRow0");
         plusA->lineEdit()->clear();
         QTest::keyClicks(plusA->lineEdit(), "a > +");
         TLocus* locus = window->LocusList()[0];
         QCOMPARE(locus->GetWeight("+a"), std::string("a > +"));
         // The report is calculated again, and it cannot be typed over.
-        QVERIFY(report->toPlainText() != before);
+        QVERIFY(report->Text() != before);
         QTest::keyClicks(report, "x");
-        QVERIFY(!report->toPlainText().contains('x'));
+        QVERIFY(!report->Text().contains('x'));
         QCOMPARE(WeightSentence(*window, "RelationRow0"), QString("Amelanistic is dominant to Normal"));
         // Text that is no relation of this editor's pair is shown and not stored.
         plusA->lineEdit()->clear();
@@ -145,7 +145,7 @@ private slots:
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+b");
         Find<QToolButton>(*window, "EditGeneButton")->click();
         const TGene& carrier = *window->LocusList()[1]->Genes()[1];
-        QVERIFY(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText().startsWith("Male   = Carrier"));
+        QVERIFY(Find<TReportView>(*window, "ReportView")->Text().startsWith("Male   = Carrier"));
         QVERIFY(carrier.Lethal);
         QCOMPARE(carrier.HealthNote, std::string("eye defects"));
         // Opened again, the dialog shows the marks as they are: OK keeps them.
@@ -219,8 +219,8 @@ private slots:
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+s");
         Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("++");
         Find<QToolButton>(*window, "CalculateButton")->click();
-        QVERIFY(Find<QPlainTextEdit>(*window, "ReportView")
-                    ->toPlainText()
+        QVERIFY(Find<TReportView>(*window, "ReportView")
+                    ->Text()
                     .contains("Ara\u00F1a   [health: l\u00E9g\u00E8re \u2013 mild]"));
     }
 
@@ -312,7 +312,7 @@ private slots:
         Find<QToolButton>(*window, "CalculateButton")->click();
         const auto state = [&window] {
             return GeneSetFileContent(window->GeneSet()) +
-                   Find<QPlainTextEdit>(*window, "ReportView")->toPlainText().toStdString();
+                   Find<TReportView>(*window, "ReportView")->Text().toStdString();
         };
         std::vector<std::string> states{state()};
         fixture.AnswerYes = false;

@@ -40,7 +40,7 @@ private slots:
         fixture.AnswerFile("balls.zyg");
         Find<QAction>(*window, "LoadCalculationAction")->trigger();
         QVERIFY(window->Result()->Refused());
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(),
                  "\"+p\" in the male's codes is no gene of this gene set. The gene set in memory is \"" +
                      QString::fromStdString(window->GeneSet().Name) + "\".");
     }

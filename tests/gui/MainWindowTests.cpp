@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(Find<TRadioGroup>(*window, "PhenotypeChoice")->ItemIndex(), -1);
         QCOMPARE(Find<QLineEdit>(*window, "MaleCodesEdit")->text(), QString("aaee"));
         QCOMPARE(Selectors(*window, "FemaleSelectors")[0]->currentText(), QString("+a het. Amel"));
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(),
                  Report(CalculateOnDefaultSet("aaee", "+a++", {1, 1, -1, 0, "."})));
     }
 
@@ -297,7 +297,7 @@ private slots:
                                    Find<TRadioGroup>(*window, "CombiChoice")->ItemIndex(),
                                    Find<TRadioGroup>(*window, "PhenotypeChoice")->ItemIndex(),
                                    Find<TRadioGroup>(*window, "PossibleHetsChoice")->ItemIndex(), "."};
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(),
                  Report(CalculateOnDefaultSet("+a+b", "aabb", options, {{{"+b", 66}}, {}})));
 
         describe("Male", "het Amell");
@@ -327,7 +327,7 @@ private slots:
                 if (label->isVisible() && !label->wordWrap() && label->pixmap().isNull())
                     QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
                              qPrintable(label->text()));
-            const auto* report = Find<QPlainTextEdit>(*window, "ReportView");
+            const auto* report = Find<TReportView>(*window, "ReportView");
             QVERIFY(report->viewport()->height() >= 5 * report->fontMetrics().lineSpacing());
         }
     }
@@ -341,7 +341,7 @@ private slots:
         Find<TRadioGroup>(*window, "PossibleHetsChoice")->SetItemIndex(1);
         Find<QToolButton>(*window, "CalculateButton")->click();
         const TCalcResult expected = CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 0, 1, "."});
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), Report(expected));
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(), Report(expected));
 
         const auto* grid = static_cast<const TGridModel*>(Find<QTableView>(*window, "GridView")->model());
         QCOMPARE(grid->rowCount(), 4);
@@ -353,7 +353,7 @@ private slots:
 
         Find<TRadioGroup>(*window, "PhenotypeChoice")->SetItemIndex(1);
         emit Find<TRadioGroup>(*window, "PhenotypeChoice")->Click();
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(),
                  Report(CalculateOnDefaultSet("+a+e", "aaee", {1, 1, 1, 1, "."})));
 
         QString tooLarge;
@@ -363,8 +363,53 @@ private slots:
         Find<QToolButton>(*window, "CalculateButton")->click();
         QVERIFY(WaitForResult(*window));
         QVERIFY(window->Result()->Refused());
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(),
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(),
                  QString::fromStdString(window->Result()->RefusalMessage()));
+    }
+
+    // The report is selected by character with the mouse, across lines, and copied exactly; a new result
+    // takes the old selection with it.
+    void ReportIsSelectedAndCopied() {
+        TWindowFixture fixture;
+        auto window = fixture.StartOnDefaultSet();
+        window->show();
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a+e");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("aaee");
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        auto* report = Find<TReportView>(*window, "ReportView");
+        QWidget* page = report->viewport();
+        const QStringList lines = report->Text().split('\n');
+        QVERIFY(lines.size() > 4);
+        // Where a character starts: after the view's margin of 4 pixels, on the middle of its line.
+        const auto at = [&](int line, int column) {
+            const int height = report->fontMetrics().lineSpacing();
+            return QPoint(4 + report->fontMetrics().horizontalAdvance(lines[line].left(column)),
+                          4 + line * height + height / 2);
+        };
+        QTest::mousePress(page, Qt::LeftButton, {}, at(1, 3));
+        QTest::mouseMove(page, at(3, 5));
+        QTest::mouseRelease(page, Qt::LeftButton, {}, at(3, 5));
+        QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), lines[1].mid(3) + "\n" + lines[2] + "\n" + lines[3].left(5));
+        QTest::mouseDClick(page, Qt::LeftButton, {}, at(0, 1));
+        QCOMPARE(report->SelectedText(), QString("Male"));
+        QTest::mouseClick(page, Qt::LeftButton, Qt::ShiftModifier, at(1, 3));
+        QCOMPARE(report->SelectedText(), lines[0] + "\n" + lines[1].left(3));
+        QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), report->Text());
+
+        Find<QLineEdit>(*window, "MaleCodesEdit")->setText("+a");
+        Find<QLineEdit>(*window, "FemaleCodesEdit")->setText("aa");
+        Find<QToolButton>(*window, "CalculateButton")->click();
+        QCOMPARE(report->Text(), Report(*window->Result()));
+        QVERIFY(report->Text().size() < lines.join('\n').size());
+        QCOMPARE(report->SelectedText(), QString());
+        QVERIFY(!report->grab().isNull());
+        QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(report->SelectedText(), report->Text());
+        // A key let go without Ctrl, so that the tests after this one find no key held.
+        QTest::keyClick(report, Qt::Key_Home);
     }
 
     // Ten heterozygous loci in both parents are calculated beside the window: only the newest request is
@@ -373,7 +418,7 @@ private slots:
         TWindowFixture fixture;
         auto window = fixture.StartBesideBoas();
         const auto* tab = window->findChild<TCalculationTab*>();
-        const auto* report = Find<QPlainTextEdit>(*window, "ReportView");
+        const auto* report = Find<TReportView>(*window, "ReportView");
         QSignalSpy shown(tab, &TCalculationTab::Calculated);
         const std::string tenHets = "+a+b+c+d+e+f+g+h+i+k";
         Find<QLineEdit>(*window, "MaleCodesEdit")->setText(QString::fromStdString(tenHets));
@@ -388,23 +433,23 @@ private slots:
         QThreadPool::globalInstance()->waitForDone();
         QApplication::processEvents();
         QCOMPARE(shown.count(), 1);
-        QCOMPARE(report->toPlainText(), Report(CalculateOnDefaultSet(tenHets, tenHets, {1, 0, 0, 0, "."})));
+        QCOMPARE(report->Text(), Report(CalculateOnDefaultSet(tenHets, tenHets, {1, 0, 0, 0, "."})));
 
         Find<QToolButton>(*window, "CalculateButton")->click();
         Find<QPushButton>(*window, "CancelCalculationButton")->click();
         QVERIFY(!tab->Calculating());
-        QCOMPARE(report->toPlainText(), QString("Calculation cancelled."));
+        QCOMPARE(report->Text(), QString("Calculation cancelled."));
         QVERIFY(window->Result()->Refused());
         QVERIFY(Find<QWidget>(*window, "CalculationProgressPanel")->isHidden());
 
         Find<QToolButton>(*window, "CalculateButton")->click();
         PickGeneSet(*window, "Boas");
         QVERIFY(!tab->Calculating());
-        const QString boas = report->toPlainText();
+        const QString boas = report->Text();
         QVERIFY(boas.startsWith("Male   = Boa"));
         QThreadPool::globalInstance()->waitForDone();
         QApplication::processEvents();
-        QCOMPARE(report->toPlainText(), boas);
+        QCOMPARE(report->Text(), boas);
 
         PickGeneSet(*window, "Serpentia");
         Find<QToolButton>(*window, "CalculateButton")->click();
@@ -635,7 +680,7 @@ private slots:
         PickEntry(Selectors(*window, "FemaleSelectors")[0], 1);
         const QString expected =
             Report(CalculateOnDefaultSet("+a", "+a", {0, 0, 0, 1, "."}, {{{"+a", 66}}, {}}));
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(), expected);
         QCOMPARE(Find<QLabel>(*window, "MalePossibleHetsLabel")->text(), QString("possible hets: +a 66%"));
         QVERIFY(Find<QLabel>(*window, "FemalePossibleHetsLabel")->isHidden() &&
                 !Find<QLabel>(*window, "GridNote")->isHidden());
@@ -648,7 +693,7 @@ private slots:
         QVERIFY(fixture.Folder.Read("Boas.INI").find("ClutchSize") == std::string::npos);
         QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(),
                  QString("+a 66% poss. het. Amelanistic"));
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(), expected);
 
         fixture.AnswerFile("pair.zyg");
         Find<QAction>(*window, "SaveCalculationAction")->trigger();
@@ -658,7 +703,7 @@ private slots:
                 Find<QLabel>(*window, "GridNote")->isHidden());
         fixture.AnswerFile("pair.zyg");
         Find<QAction>(*window, "LoadCalculationAction")->trigger();
-        QCOMPARE(Find<QPlainTextEdit>(*window, "ReportView")->toPlainText(), expected);
+        QCOMPARE(Find<TReportView>(*window, "ReportView")->Text(), expected);
         QCOMPARE(Selectors(*window, "MaleSelectors")[0]->currentText(),
                  QString("+a 66% poss. het. Amelanistic"));
 

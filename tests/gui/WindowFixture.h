@@ -5,6 +5,7 @@
 
 #include "storage/DefaultGeneSet.h"
 #include "ui/calculation/CalculationTab.h"
+#include "ui/calculation/ReportView.h"
 #include "ui/kit/FileDialogs.h"
 #include "ui/kit/ShowMessage.h"
 #include "ui/pictures/PictureFrame.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>

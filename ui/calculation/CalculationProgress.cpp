@@ -1,14 +1,9 @@
 #include "ui/calculation/CalculationProgress.h"
 
-#include "ui/kit/CoreText.h"
-
-#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
-#include <QPlainTextDocumentLayout>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -31,37 +26,10 @@ std::shared_ptr<TCalcOutcome> RunRequest(TCalcRequest request, const TCalcContro
     outcome->Result = RunCalculation(request.Male, request.Female, request.Options, request.Loci,
                                      request.Combis, request.PossibleHets, control);
     outcome->Loci = std::move(request.Loci);
-    // A dropped run is never shown.
-    if (control.Cancelled())
-        return outcome;
-    // Putting tens of thousands of lines into a document takes longer than the calculation's naming:
-    // done here, the window only takes the document over.
-    outcome->Report = ReportDocument(outcome->Result, request.ReportFont);
-    outcome->Report->moveToThread(QCoreApplication::instance()->thread());
     return outcome;
 }
 
 } // namespace
-
-TCalcOutcome::TCalcOutcome() = default;
-TCalcOutcome::~TCalcOutcome() = default;
-
-std::unique_ptr<QTextDocument> ReportDocument(const TCalcResult& result, const QFont& font) {
-    QStringList lines;
-    if (result.Refused()) {
-        lines << FromCore(result.RefusalMessage());
-    } else {
-        lines.reserve(static_cast<qsizetype>(result.ReportLines().size()));
-        for (const std::string& line : result.ReportLines())
-            lines << FromCore(line);
-    }
-    auto report = std::make_unique<QTextDocument>();
-    report->setDocumentLayout(new QPlainTextDocumentLayout(report.get()));
-    report->setUndoRedoEnabled(false);
-    report->setDefaultFont(font);
-    report->setPlainText(lines.join('\n'));
-    return report;
-}
 
 TCalculationProgress::TCalculationProgress(QWidget* parent) : QWidget(parent) {
     setObjectName("CalculationProgressPanel");

@@ -5,7 +5,6 @@
 #include "calc/Calculation.h"
 
 #include <QElapsedTimer>
-#include <QFont>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,7 +13,6 @@
 #include <string>
 
 class QProgressBar;
-class QTextDocument;
 
 // Everything a run reads, copied: the gene set in memory is the window's alone.
 struct TCalcRequest {
@@ -24,22 +22,13 @@ struct TCalcRequest {
     TLocusList Loci;
     TCombiList Combis;
     TPairingPossibleHets PossibleHets;
-    QFont ReportFont;
 };
 
-// A run's result, its copy of the loci with the default relations the run stored in them, and its report
-// as the report view shows it, laid out beside the window too: none for a run refused by the window.
+// A run's result, and its copy of the loci with the default relations the run stored in them.
 struct TCalcOutcome {
     TCalcResult Result;
     TLocusList Loci;
-    std::unique_ptr<QTextDocument> Report;
-
-    TCalcOutcome();
-    ~TCalcOutcome();
 };
-
-// The report of a result, or its refusal, as plain text in `font`.
-std::unique_ptr<QTextDocument> ReportDocument(const TCalcResult& result, const QFont& font);
 
 class TCalculationProgress : public QWidget {
     Q_OBJECT

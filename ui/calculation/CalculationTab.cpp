@@ -9,6 +9,7 @@
 #include "ui/calculation/GridModel.h"
 #include "ui/calculation/MorphEdit.h"
 #include "ui/calculation/ParentColumns.h"
+#include "ui/calculation/ReportView.h"
 #include "ui/geneset/GeneSetKeeper.h"
 #include "ui/kit/CoreText.h"
 #include "ui/kit/GridColumnSizer.h"
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -160,14 +160,8 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
 
     auto* results = new QSplitter(Qt::Vertical, left);
     results->setObjectName("ResultSplitter");
-    // Plain text is laid out only where it is seen, so that a report of many thousand lines shows at once.
-    FReportView = new QPlainTextEdit(results);
+    FReportView = new TReportView(results);
     FReportView->setObjectName("ReportView");
-    // The report is the calculation's: it can be selected and copied, never typed over.
-    FReportView->setReadOnly(true);
-    FReportView->setLineWrapMode(QPlainTextEdit::NoWrap);
-    FReportView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    FReportView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FReportView->setFont(ReportFont());
     auto* gridPanel = new QWidget(results);
     gridPanel->setObjectName("GridPanel");
@@ -232,11 +226,6 @@ TCalculationTab::TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent) : QWid
     connect(closeButton, &QToolButton::clicked, this, &TCalculationTab::CloseRequested);
 }
 
-// The view lets go of the report before the outcome holding it goes.
-TCalculationTab::~TCalculationTab() {
-    FReportView->setDocument(nullptr);
-}
-
 void TCalculationTab::Calculate() {
     TCalcOptions options;
     options.RatioIndex = FRatioChoice->ItemIndex();
@@ -246,8 +235,7 @@ void TCalculationTab::Calculate() {
     options.DecimalSeparator = DecimalSeparator();
     TCalcRequest request{CoreTextOf(FMaleCodesEdit), CoreTextOf(FFemaleCodesEdit),
                          std::move(options),         FKeeper.LocusList(),
-                         FKeeper.CombiList(),        {Possible(TParent::Male), Possible(TParent::Female)},
-                         FReportView->font()};
+                         FKeeper.CombiList(),        {Possible(TParent::Male), Possible(TParent::Female)}};
     // Codes that are no genes of the set in memory (typed, or a pairing of another set) are named, never
     // calculated into a report that looks right.
     const std::string notGenes = SelectionProblem(request.Male, request.Female, FKeeper.LocusList());
@@ -278,13 +266,10 @@ void TCalculationTab::ShowOutcome(std::shared_ptr<TCalcOutcome> outcome) {
         for (int i = 0; i < loci.Count(); ++i)
             loci[i]->Weights() = outcome->Loci[i]->Weights();
     const TCalcResult* result = &outcome->Result;
-    // The grid and the clutch view show the new result before the old one goes.
+    // The views show the new result before the old one goes.
     FGrid->SetResult(result);
     FClutchView->ShowResult(result, {DecimalSeparator(), FKeeper.AppDir(), FKeeper.SelectedGeneSet()});
-    if (!outcome->Report)
-        outcome->Report = ReportDocument(*result, FReportView->font());
-    FReportView->setDocument(outcome->Report.get());
-    // The report shown before goes with its outcome, now that the view lets go of it.
+    FReportView->ShowResult(result);
     FOutcome = std::move(outcome);
     ShowPossibleHets();
     FGridNote->setVisible(!result->Refused() &&
@@ -296,8 +281,7 @@ void TCalculationTab::ShowOutcome(std::shared_ptr<TCalcOutcome> outcome) {
 }
 
 std::unique_ptr<QTextDocument> TCalculationTab::PrintedReport() const {
-    std::unique_ptr<QTextDocument> report(FReportView->document()->clone());
-    report->setDefaultFont(FReportView->document()->defaultFont());
+    std::unique_ptr<QTextDocument> report = FReportView->Document();
     if (FClutchViewCheck->isChecked() && FOutcome && !FOutcome->Result.Refused())
         FClutchView->AppendTable(*report);
     return report;

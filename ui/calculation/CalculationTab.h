@@ -16,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class QTextDocument;
-class QPlainTextEdit;
 class TCalcResult;
 class TCalculationProgress;
 struct TCalcOutcome;
@@ -26,6 +25,7 @@ class TGridModel;
 class TMorphEdit;
 struct TMorphReading;
 class TParentColumns;
+class TReportView;
 class TRadioGroup;
 enum class TParent;
 
@@ -34,7 +34,6 @@ class TCalculationTab : public QWidget {
 public:
     // `keeper` outlives the tab.
     TCalculationTab(TGeneSetKeeper& keeper, QWidget* parent);
-    ~TCalculationTab() override;
 
     // The result shown, none before the first.
     const TCalcResult* Result() const;
@@ -88,7 +87,7 @@ private:
     TRadioGroup* FPhenotypeChoice;
     TRadioGroup* FPossibleHetsChoice;
     QCheckBox* FClutchViewCheck;
-    QPlainTextEdit* FReportView;
+    TReportView* FReportView;
     QTableView* FGridView;
     QLabel* FGridNote; // beside the grid: it shows every possible het taken as het
     TClutchView* FClutchView;
