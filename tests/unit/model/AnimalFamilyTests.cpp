@@ -48,7 +48,8 @@ TEST(FamilyRules, EveryRuleIsKeptAndTheFirstBrokenOneNamesItsAnimal) {
     // A million animals in one line of descent, closed into a loop by its first: no recursion.
     TAnimalList line;
     for (int i = 0; i < 1'000'000; ++i)
-        line.push_back(Animal("A" + std::to_string(i), m, "A" + std::to_string(i + 1)));
+        line.push_back(Animal(std::string("A").append(std::to_string(i)), m,
+                              std::string("A").append(std::to_string(i + 1))));
     line.back().Sire.clear();
     EXPECT_EQ(ProblemOf(line), "none");
     line.back().Sire = "A0";

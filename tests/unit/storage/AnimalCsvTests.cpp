@@ -75,10 +75,10 @@ TEST(AnimalCsv, RoundTripAndEveryRefusalNamesItsRow) {
     // At the bound every animal is read; a million rows stop one past it.
     std::string many = Header;
     for (size_t i = 0; i < MaxCsvAnimals; ++i)
-        many += "a" + std::to_string(i) + ",unknown,,,\n";
+        many.append("a").append(std::to_string(i)).append(",unknown,,,\n");
     ASSERT_TRUE(ReadAnimalCsv(many, read, message)) << message;
     EXPECT_EQ(read.size(), MaxCsvAnimals);
     for (size_t i = MaxCsvAnimals; i < 1000000; ++i)
-        many += "a" + std::to_string(i) + ",unknown,,,\n";
+        many.append("a").append(std::to_string(i)).append(",unknown,,,\n");
     EXPECT_EQ(Message(many), "Row 100001: The file holds more than 100000 animals.");
 }
