@@ -108,8 +108,11 @@ private:
                 ways += SortPair(std::string{fromSire, fromDam}) == FGenotypes[g];
         return ways;
     }
-    const std::vector<size_t>& ParentDomain(size_t parent) const {
-        return parent == NoParent ? FWildType : FDomains[parent];
+    // The genotypes a parent of `young` may have. A parent not recorded beside a recorded one is taken to
+    // be what the young is said to be at this locus: it gives what the young shows beyond what its
+    // recorded parent can, and nothing hidden the young is not said to carry.
+    const std::vector<size_t>& ParentDomain(size_t parent, size_t young) const {
+        return parent == NoParent ? FUnrecordedParent[young] : FDomains[parent];
     }
 
     const TRecords& FRecords;
@@ -117,18 +120,20 @@ private:
     TAlleleQuestions& FQuestions;
     std::vector<std::string> FGenotypes, FLooks;
     std::string FMutants;
-    std::vector<std::vector<size_t>> FDomains;      // genotype indexes per animal
-    std::vector<std::vector<TExactChance>> FPriors; // per founder, parallel to its domain
-    std::vector<size_t> FWildType{0};               // an unrecorded parent: looks normal, "++"
+    std::vector<std::vector<size_t>> FDomains;          // genotype indexes per animal
+    std::vector<std::vector<TExactChance>> FPriors;     // per founder, parallel to its domain
+    std::vector<std::vector<size_t>> FUnrecordedParent; // per young: the genotype of a parent not recorded
 };
 
 bool TLocusFamily::Restrict(size_t& conflict) {
     const size_t count = FRecords.Sire.size();
     FDomains.assign(count, {});
     FPriors.assign(count, {});
+    FUnrecordedParent.assign(count, {});
     for (size_t animal : FRecords.Order) {
         const TStatement& statement = FRecords.Statements[animal][FLocus];
         const size_t stated = IndexOf(statement.Pair);
+        FUnrecordedParent[animal] = {stated};
         const bool knownCarrier = FQuestions.IsHet(statement.Pair);
         for (size_t g = 0; g < FGenotypes.size(); ++g) {
             if (FLooks[g] != FLooks[stated] || (knownCarrier && g != stated))
@@ -142,8 +147,8 @@ bool TLocusFamily::Restrict(size_t& conflict) {
                 FPriors[animal].push_back(prior);
             } else {
                 bool possible = false;
-                for (size_t s : ParentDomain(FRecords.Sire[animal]))
-                    for (size_t d : ParentDomain(FRecords.Dam[animal]))
+                for (size_t s : ParentDomain(FRecords.Sire[animal], animal))
+                    for (size_t d : ParentDomain(FRecords.Dam[animal], animal))
                         possible = possible || WaysOf(g, s, d) > 0;
                 if (!possible)
                     continue;
@@ -195,8 +200,8 @@ TPeelingOutcome TLocusFamily::WorkOut(size_t animals, std::vector<std::vector<TE
             continue;
         factor.Values.assign(stride, 0);
         const auto& young = FDomains[animal];
-        const auto& sires = ParentDomain(members[1]);
-        const auto& dams = ParentDomain(members[2]);
+        const auto& sires = ParentDomain(members[1], animal);
+        const auto& dams = ParentDomain(members[2], animal);
         for (size_t y = 0; y < young.size(); ++y)
             for (size_t s = 0; s < sires.size(); ++s)
                 for (size_t d = 0; d < dams.size(); ++d)

@@ -50,6 +50,12 @@ TEST(FamilyChances, WorkedExamplesOfTheBreeders) {
     EXPECT_EQ(Hidden(chances, family, "Sire"), "het. Amelanistic 1");
     ASSERT_EQ(chances.Animals[2].Loci[0].size(), 2u);
     EXPECT_EQ(chances.Animals[2].Loci[0][0].Pair + chances.Animals[2].Loci[0][0].Chance.get_str(), "++8/9");
+    // A parent not recorded gives what its young shows beyond the recorded parent: an albino young of a
+    // possible het female alone proves her het.
+    const TAnimalList oneParent{Animal("Mother", f, "50% poss het Amel"),
+                                Animal("Albino", f, "Amelanistic", "", "Mother")};
+    EXPECT_EQ(Hidden(WorkOutChances(oneParent, corn.LocusList, corn.CombiList), oneParent, "Mother"),
+              "het. Amelanistic 1");
     // The same from a stated 66% possible het, and as a test pairing would foretell it.
     family[2] = Animal("Holdback", m, "66% poss het Amel");
     EXPECT_EQ(Hidden(WorkOutChances(family, corn.LocusList, corn.CombiList), family, "Holdback"),
@@ -168,8 +174,10 @@ TEST(FamilyChances, EqualSumsOverEveryGenotypeAssignment) {
             std::vector<size_t> at(count, 0);
             for (bool more = true; more;) {
                 TExactChance weight = 1;
-                auto passes = [&](size_t parent, int k) {
-                    return parent == count ? '+' : allowed[parent][at[parent]][k];
+                // A parent not recorded beside a recorded one is what its young is said to be.
+                auto passes = [&](size_t young, size_t parent, int k) {
+                    return parent != count ? allowed[parent][at[parent]][k]
+                                           : (possible[young][l] != 0 ? "++" : stated[young][l])[k];
                 };
                 for (size_t i = 0; i < count; ++i) {
                     const std::string& pair = allowed[i][at[i]];
@@ -184,7 +192,8 @@ TEST(FamilyChances, EqualSumsOverEveryGenotypeAssignment) {
                     int ways = 0;
                     for (int a = 0; a < 2; ++a)
                         for (int b = 0; b < 2; ++b)
-                            ways += SortPair(std::string{passes(sire[i], a), passes(dam[i], b)}) == pair;
+                            ways +=
+                                SortPair(std::string{passes(i, sire[i], a), passes(i, dam[i], b)}) == pair;
                     weight *= TExactChance(ways) / 4;
                 }
                 for (size_t i = 0; i < count && weight != 0; ++i)
