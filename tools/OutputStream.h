@@ -25,6 +25,12 @@ public:
             Flush();
         return *this;
     }
+    // A large block written as it is, after what is gathered.
+    void WriteBlock(std::string_view block) {
+        Flush();
+        if (!block.empty())
+            FDestination(block);
+    }
     void Flush() {
         if (!FBuffer.empty())
             FDestination(FBuffer);

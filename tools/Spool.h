@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <string>
 #include <string_view>
 
@@ -22,43 +23,55 @@ public:
     }
 
     void Append(std::string_view text) {
-        FMemory += text;
-        if (FMemory.size() > MemoryBound && !FFileFailed)
-            MoveToFile();
+        // Blocks of their own, so that nothing set aside is ever copied again in memory.
+        if (FBlocks.empty() || FBlocks.back().size() + text.size() > BlockSize) {
+            if (FHeld > MemoryBound && !FFileFailed)
+                MoveToFile();
+            FBlocks.emplace_back().reserve(std::max(BlockSize, text.size()));
+        }
+        FBlocks.back() += text;
+        FHeld += text.size();
     }
 
     // Writes everything set aside, in order, to `out`.
     void CopyTo(TOutputStream& out) {
         if (FFile && std::fflush(FFile) == 0) {
             std::rewind(FFile);
-            char block[1 << 16];
+            std::string block(BlockSize, '\0');
             size_t read = 0;
             for (size_t left = FInFile; left > 0; left -= read) {
-                read = std::fread(block, 1, std::min(left, sizeof block), FFile);
+                read = std::fread(block.data(), 1, std::min(left, block.size()), FFile);
                 if (read == 0)
                     break;
-                out << std::string_view(block, read);
+                out.WriteBlock(std::string_view(block.data(), read));
             }
         }
-        out << FMemory;
+        for (const std::string& held : FBlocks)
+            out.WriteBlock(held);
     }
 
 private:
+    static constexpr size_t BlockSize = size_t(1) << 20;
     static constexpr size_t MemoryBound = size_t(32) << 20;
 
+    // All but the block being filled go to the file.
     void MoveToFile() {
         if (!FFile)
             FFile = std::tmpfile();
-        if (FFile && std::fwrite(FMemory.data(), 1, FMemory.size(), FFile) == FMemory.size()) {
-            FInFile += FMemory.size();
-            FMemory.clear();
-            return;
+        while (FFile && FBlocks.size() > 0) {
+            const std::string& held = FBlocks.front();
+            if (std::fwrite(held.data(), 1, held.size(), FFile) != held.size())
+                break;
+            FInFile += held.size();
+            FHeld -= held.size();
+            FBlocks.pop_front();
         }
-        FFileFailed = true;
+        FFileFailed = !FBlocks.empty();
     }
 
     std::FILE* FFile = nullptr;
     size_t FInFile = 0; // bytes the file took whole
     bool FFileFailed = false;
-    std::string FMemory; // what waits in memory, after what the file holds
+    std::deque<std::string> FBlocks; // what waits in memory, after what the file holds
+    size_t FHeld = 0;                // bytes in FBlocks
 };
