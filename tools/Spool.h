@@ -14,7 +14,8 @@
 
 class TSpool {
 public:
-    TSpool() = default;
+    // `memoryBound`: bytes held in memory before the rest goes to a temporary file.
+    explicit TSpool(size_t memoryBound = size_t(32) << 20) : FMemoryBound(memoryBound) {}
     TSpool(const TSpool&) = delete;
     TSpool& operator=(const TSpool&) = delete;
     ~TSpool() {
@@ -25,7 +26,7 @@ public:
     void Append(std::string_view text) {
         // Blocks of their own, so that nothing set aside is ever copied again in memory.
         if (FBlocks.empty() || FBlocks.back().size() + text.size() > BlockSize) {
-            if (FHeld > MemoryBound && !FFileFailed)
+            if (FHeld > FMemoryBound && !FFileFailed)
                 MoveToFile();
             FBlocks.emplace_back().reserve(std::max(BlockSize, text.size()));
         }
@@ -51,8 +52,7 @@ public:
     }
 
 private:
-    static constexpr size_t BlockSize = size_t(1) << 20;
-    static constexpr size_t MemoryBound = size_t(32) << 20;
+    static constexpr size_t BlockSize = size_t(1) << 16;
 
     // All but the block being filled go to the file.
     void MoveToFile() {
@@ -69,6 +69,7 @@ private:
         FFileFailed = !FBlocks.empty();
     }
 
+    size_t FMemoryBound;
     std::FILE* FFile = nullptr;
     size_t FInFile = 0; // bytes the file took whole
     bool FFileFailed = false;
