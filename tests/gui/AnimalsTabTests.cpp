@@ -158,6 +158,18 @@ private slots:
         QVERIFY(keeper.AnimalsInMemory().empty() && keeper.ChancesInMemory().Animals.empty());
     }
 
+    void DamagedDatabaseIsNamedAndLeftAsItIs() {
+        TWindowFixture fixture;
+        fixture.Folder.Write("Animals.db", "no database");
+        auto window = fixture.StartOnDefaultSet();
+        const QLabel* problem = Find<QLabel>(*window, "DatabaseProblemLabel");
+        QVERIFY2(!problem->isHidden() && problem->text().contains("Animals.db"), qPrintable(problem->text()));
+        for (const char* button : {"AddAnimalButton", "ImportAnimalsButton", "ExportAnimalsButton"})
+            QVERIFY(!Find<QPushButton>(*window, button)->isEnabled());
+        window->close();
+        QCOMPARE(fixture.Folder.Read("Animals.db"), "no database");
+    }
+
     // The program adds animals one transaction each and is killed between two of them or in the middle
     // of one: the database opens, passes its check, and holds every animal it said it saved.
     void KilledWindowLosesAtMostTheAnimalBeingSaved() {

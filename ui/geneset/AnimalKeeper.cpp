@@ -116,6 +116,9 @@ TMorphReading ParentOfChances(const TAnimalChances& chances) {
     TMorphReading parent;
     parent.Selection = chances.Selection;
     for (size_t locus = 0; locus < chances.Loci.size() && 2 * locus + 2 <= parent.Selection.size(); ++locus) {
+        // A locus that shows a gene keeps it: the calculation takes one pair per locus.
+        if (parent.Selection.compare(2 * locus, 2, "++") != 0)
+            continue;
         const THiddenGeneChance* likeliest = nullptr;
         for (const THiddenGeneChance& hidden : chances.Hidden) {
             const std::vector<TPairChance>& pairs = chances.Loci[locus];

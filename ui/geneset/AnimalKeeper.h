@@ -62,7 +62,7 @@ private:
     TFamilyChances FChances;
 };
 
-// An animal as the calculation takes a parent: its look as codes, each hidden gene carried in its place
-// (the likeliest one where a locus has several), with the chance as a possible het in whole percent (two
-// thirds as the breeders' 66) unless it is sure.
+// An animal as the calculation takes a parent: its look as codes, and at each locus that shows nothing the
+// hidden gene it may carry (the likeliest one where there are several), with the chance as a possible het
+// in whole percent (two thirds as the breeders' 66) unless it is sure.
 TMorphReading ParentOfChances(const TAnimalChances& chances);
