@@ -1,9 +1,11 @@
 // Makes the pictures of the window for the README and the guide as PNG files in the folder given: the
 // Calculation tab for a het. Blizzard male with a Blizzard female and for ten heterozygous loci in both
 // parents, the Gene management tab, the Fun tab, the Edit Gene dialog, a male that is only possibly het,
-// the guide's pictures and the clutch view of a ball python pairing with pictures and health marks. Run it
+// the guide's pictures, the Animals tab on a small recorded family and the clutch view of a ball python
+// pairing with pictures and health marks. Run it
 // through docs/screenshots.sh, which starts it on a virtual display.
 #include "model/Gene.h"
+#include "storage/AnimalCsv.h"
 #include "storage/DefaultGeneSet.h"
 #include "storage/PictureFolder.h"
 #include "storage/ShippedGeneSets.h"
@@ -36,6 +38,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QWindow>
 
 #include <clocale>
@@ -92,6 +95,29 @@ bool SavePossibleHets(TMainWindow& window, const QString& file) {
     };
     pick(Find<QScrollArea>(window, "MaleSelectors"), "+a 66% poss. het. Amelanistic");
     pick(Find<QScrollArea>(window, "FemaleSelectors"), "+a het. Amel");
+    return Save(window, file);
+}
+
+// Het Amel parents and their normal-looking son Rex (2/3), who sired four normal-looking young with an
+// Amel female (1/9) and a daughter with a normal female (1/18); Rex selected.
+bool SaveAnimalsTab(TMainWindow& window, const QString& file) {
+    TAnimalList family;
+    std::string message;
+    ReadAnimalCsv(
+        "name,sex,morph,sire,dam\n"
+        "Dad,male,het Amelanistic,,\nMum,female,het Amelanistic,,\nRex,male,,Dad,Mum\n"
+        "Ruby,female,Amelanistic,,\nNell,female,,,\n"
+        "Pip,unknown,,Rex,Ruby\nPod,unknown,,Rex,Ruby\nPeg,unknown,,Rex,Ruby\nPat,unknown,,Rex,Ruby\n"
+        "Dot,female,,Rex,Nell\n",
+        family, message);
+    TAnimalKeeper& keeper = window.AnimalKeeper();
+    if (!keeper.ImportAnimals(keeper.GeneSetInMemory(), family, message)) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return false;
+    }
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "AnimalsTab"));
+    auto* list = Find<QTreeWidget>(window, "AnimalListView");
+    list->setCurrentItem(list->findItems("Rex", Qt::MatchExactly).value(0));
     return Save(window, file);
 }
 
@@ -290,6 +316,7 @@ int main(int argc, char* argv[]) {
     dialog.close();
     saved = SaveGuidePictures(window, pictures, QDir(folder.path())) && saved;
     saved = SavePossibleHets(window, pictures.filePath("possible-hets.png")) && saved;
+    saved = SaveAnimalsTab(window, pictures.filePath("animals-tab.png")) && saved;
     saved = SaveClutchView(window, pictures) && saved;
     saved = SaveOnDarkTheme(window, pictures.filePath("clutch-view-dark.png")) && saved;
     window.close();

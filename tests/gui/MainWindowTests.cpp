@@ -190,7 +190,8 @@ private slots:
         NewGeneSet(*window, "Boas");
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->currentText(), QString());
         window->close();
-        QCOMPARE(fixture.Folder.EntryCount(), 2);
+        // GenericZygora.INI, Boas.INI and the animals' database.
+        QCOMPARE(fixture.Folder.EntryCount(), 3);
         QCOMPARE(ReadSet(fixture.Folder.File("GenericZygora.INI")).Name, std::string());
     }
 
@@ -633,7 +634,7 @@ private slots:
                               "A gene set cannot be named \"genericZYGORA\": that is the name of the main "
                               "settings file"}));
         QVERIFY(fixture.Messages[2].startsWith("\"../escape\" cannot be the name of a gene set"));
-        QCOMPARE(fixture.Folder.EntryCount(), 2);
+        QCOMPARE(fixture.Folder.EntryCount(), 3);
         QCOMPARE(Find<QComboBox>(*window, "GeneSetSelector")->count(), 2);
 
         NewGeneSet(*window, "Pythons", false, "Ball Python");

@@ -32,7 +32,7 @@ description=$(field Description)
 summary=${description%%$'\n'*}
 [[ $summary == *"snake breeders"* ]] || fail "description: $summary"
 depends=$(field Depends | sed 's/ ([^)]*)//g; s/, */\n/g')
-for package in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins libjpeg62-turbo libasound2 libgmp10 libstdc++6; do
+for package in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins libjpeg62-turbo libasound2 libgmp10 libsqlite3-0 libstdc++6; do
   grep -qxF "$package" <<< "$depends" || fail "Depends lacks $package: $(field Depends)"
 done
 

@@ -1,8 +1,9 @@
 // The main window: the gene-set selector and its New button, the File and Edit menus, the tabs Gene
-// management, Calculation, Images, Fun and About, and the start and the exit. The gene set in memory is its
-// keeper's; each tab is a part of its own that listens to the keeper.
+// management, Calculation, Animals, Images, Fun and About, and the start and the exit. The gene set in memory
+// and the breeder's animals are their keepers'; each tab is a part of its own that listens to them.
 #pragma once
 
+#include "ui/geneset/AnimalKeeper.h"
 #include "ui/geneset/GeneSetKeeper.h"
 #include "ui/pictures/PictureFrame.h"
 
@@ -13,6 +14,7 @@
 
 class QComboBox;
 class QTabWidget;
+class TAnimalsTab;
 class TCalcResult;
 class TCalculationTab;
 class TFramePlacement;
@@ -36,6 +38,7 @@ public:
     const std::string& PairingFile() const { return GeneSet().PairingFile; }
     // The gene-set name the selector shows, as last picked or confirmed (typing alone changes nothing).
     std::string SelectedGeneSet() const { return FKeeper.SelectedGeneSet(); }
+    TAnimalKeeper& AnimalKeeper() { return FAnimalKeeper; }
     // The last calculation's result.
     const TCalcResult* Result() const;
 
@@ -67,6 +70,7 @@ private:
     void ShowPictureProblem(const std::string& pictureFile, const std::string& message);
 
     TGeneSetKeeper FKeeper;
+    TAnimalKeeper FAnimalKeeper; // the breeder's animals, after the set they are worked out against
     std::set<std::string> FReportedPictures; // picture files whose problem has been shown
     TFramePictures FFramePictures;
     // The controls, each under its object name without the F; tests find them by that name.
@@ -74,6 +78,7 @@ private:
     QTabWidget* FMainTabs;
     TGeneManagementTab* FGeneManagementTab;
     TCalculationTab* FCalculationTab;
+    TAnimalsTab* FAnimalsTab;
     TPicturesTab* FPicturesTab;
     TFramePlacement* FFramePlacement = nullptr;
     bool FShutDown = false;
