@@ -51,7 +51,7 @@ void InsertSorted(QComboBox* list, const QString& name) {
 
 TMainWindow::TMainWindow(const std::string& appDir, QWidget* parent)
     : QMainWindow(parent),
-      FKeeper(appDir), FFramePictures{appDir, [this] { return SelectedGeneSet(); },
+      FKeeper(appDir), FAnimalKeeper(FKeeper), FFramePictures{appDir, [this] { return SelectedGeneSet(); },
                                       [this](const std::string& file, const std::string& message) {
                                           ShowPictureProblem(file, message);
                                       }} {

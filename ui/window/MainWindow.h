@@ -3,6 +3,7 @@
 // keeper's; each tab is a part of its own that listens to the keeper.
 #pragma once
 
+#include "ui/geneset/AnimalKeeper.h"
 #include "ui/geneset/GeneSetKeeper.h"
 #include "ui/pictures/PictureFrame.h"
 
@@ -36,6 +37,7 @@ public:
     const std::string& PairingFile() const { return GeneSet().PairingFile; }
     // The gene-set name the selector shows, as last picked or confirmed (typing alone changes nothing).
     std::string SelectedGeneSet() const { return FKeeper.SelectedGeneSet(); }
+    TAnimalKeeper& AnimalKeeper() { return FAnimalKeeper; }
     // The last calculation's result.
     const TCalcResult* Result() const;
 
@@ -67,6 +69,7 @@ private:
     void ShowPictureProblem(const std::string& pictureFile, const std::string& message);
 
     TGeneSetKeeper FKeeper;
+    TAnimalKeeper FAnimalKeeper; // the breeder's animals, after the set they are worked out against
     std::set<std::string> FReportedPictures; // picture files whose problem has been shown
     TFramePictures FFramePictures;
     // The controls, each under its object name without the F; tests find them by that name.
