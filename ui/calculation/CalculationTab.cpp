@@ -24,7 +24,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QSplitter>
@@ -40,12 +39,6 @@ namespace {
 
 const char* const ClutchViewSection = "Config";
 const char* const ClutchViewKey = "ClutchView";
-
-// The system's decimal separator as UTF-8, whatever its length; a point where the system names none.
-std::string DecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? "." : ToCore(point);
-}
 
 QString PossibleHetsCaption(const std::vector<TPossibleHet>& hets) {
     QStringList entries;
@@ -347,6 +340,11 @@ void TCalculationTab::TakeDescription(TParent parent, const TMorphReading& readi
     // Built again, so that a chance the breeder named has its entry in the selectors.
     BuildParentSelection();
     Calculate();
+}
+
+void TCalculationTab::UseParent(bool male, const TMorphReading& parent) {
+    (male ? FMaleMorphEdit : FFemaleMorphEdit)->Forget();
+    TakeDescription(male ? TParent::Male : TParent::Female, parent);
 }
 
 void TCalculationTab::TakeParentSelection() {
