@@ -11,6 +11,7 @@
 #include "ui/kit/FramePlacement.h"
 #include "ui/kit/ShowMessage.h"
 #include "ui/pictures/PicturesTab.h"
+#include "ui/plan/PlanTab.h"
 #include "ui/puzzle/PuzzleTab.h"
 #include "ui/window/NewGeneSetDialog.h"
 
@@ -81,6 +82,8 @@ TMainWindow::TMainWindow(const std::string& appDir, QWidget* parent)
     AddTab(FCalculationTab, "CalculationTab", "Calculation");
     FPicturesTab = new TPicturesTab(FKeeper, FFramePictures, FMainTabs);
     AddTab(FPicturesTab, "PicturesTab", "Images");
+    auto* planTab = new TPlanTab(FKeeper, FAnimalKeeper, FMainTabs);
+    AddTab(planTab, "PlanTab", "Plan");
     // The puzzle's board is created and its first game dealt here, before the gene set is loaded.
     AddTab(new TPuzzleTab(FMainTabs), "PuzzleTab", "Fun");
     AddTab(new TAboutTab(FMainTabs), "AboutTab", "About");
@@ -88,6 +91,12 @@ TMainWindow::TMainWindow(const std::string& appDir, QWidget* parent)
     connect(FCalculationTab, &TCalculationTab::CloseRequested, this, &QWidget::close);
     connect(FGeneManagementTab, &TGeneManagementTab::PrintRequested, FCalculationTab,
             &TCalculationTab::PrintResults);
+    connect(planTab, &TPlanTab::PairingChosen, this,
+            [this](const TMorphReading& male, const TMorphReading& female) {
+                FCalculationTab->UseParent(true, male);
+                FCalculationTab->UseParent(false, female);
+                FMainTabs->setCurrentWidget(FCalculationTab);
+            });
     connect(FMainTabs, &QTabWidget::currentChanged, this, [this] {
         if (FMainTabs->currentWidget() == FGeneManagementTab)
             FGeneManagementTab->FocusLocusList();

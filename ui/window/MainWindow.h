@@ -1,6 +1,7 @@
 // The main window: the gene-set selector and its New button, the File and Edit menus, the tabs Gene
-// management, Calculation, Images, Fun and About, and the start and the exit. The gene set in memory is its
-// keeper's; each tab is a part of its own that listens to the keeper.
+// management, Calculation, Images, Plan, Fun and About, and the start and the exit. The gene set in memory
+// is its keeper's, the breeder's animals the animal keeper's; each tab is a part of its own that listens to
+// them.
 #pragma once
 
 #include "ui/geneset/AnimalKeeper.h"
