@@ -70,6 +70,8 @@ TPlanTab::TPlanTab(TGeneSetKeeper& geneSets, TAnimalKeeper& animals, QWidget* pa
     FPlanView->setSelectionMode(QAbstractItemView::SingleSelection);
     FPlanView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     FPlanView->verticalHeader()->hide();
+    // A line of text a row, as a list of pairings reads best.
+    FPlanView->verticalHeader()->setDefaultSectionSize(FPlanView->fontMetrics().height() + 6);
     FPlanView->horizontalHeader()->setStretchLastSection(true);
     FPlanView->setWordWrap(false);
     layout->addWidget(FPlanView, 1);
