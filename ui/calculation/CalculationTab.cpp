@@ -7,9 +7,9 @@
 #include "ui/calculation/CalculationProgress.h"
 #include "ui/calculation/ClutchView.h"
 #include "ui/calculation/GridModel.h"
-#include "ui/calculation/MorphEdit.h"
 #include "ui/calculation/ParentColumns.h"
 #include "ui/geneset/GeneSetKeeper.h"
+#include "ui/geneset/MorphEdit.h"
 #include "ui/kit/CoreText.h"
 #include "ui/kit/GridColumnSizer.h"
 #include "ui/kit/RadioGroup.h"
@@ -24,7 +24,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QSplitter>
@@ -40,12 +39,6 @@ namespace {
 
 const char* const ClutchViewSection = "Config";
 const char* const ClutchViewKey = "ClutchView";
-
-// The system's decimal separator as UTF-8, whatever its length; a point where the system names none.
-std::string DecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.isEmpty() ? "." : ToCore(point);
-}
 
 QString PossibleHetsCaption(const std::vector<TPossibleHet>& hets) {
     QStringList entries;
@@ -347,6 +340,11 @@ void TCalculationTab::TakeDescription(TParent parent, const TMorphReading& readi
     // Built again, so that a chance the breeder named has its entry in the selectors.
     BuildParentSelection();
     Calculate();
+}
+
+void TCalculationTab::UseParent(bool male, const TMorphReading& parent) {
+    (male ? FMaleMorphEdit : FFemaleMorphEdit)->Forget();
+    TakeDescription(male ? TParent::Male : TParent::Female, parent);
 }
 
 void TCalculationTab::TakeParentSelection() {

@@ -50,6 +50,9 @@ public:
     // The pairing of the two fields, with the parents' possible hets.
     TPairing Pairing() const;
     void SetPairing(const TPairing& pairing);
+    // One parent taken from elsewhere (an animal of the breeder's), as if described in words, and
+    // calculated with the other parent.
+    void UseParent(bool male, const TMorphReading& parent);
     // Whether the clutch view is shown is the window's own choice, kept in the main settings file only.
     void RestoreClutchViewChoice(const std::string& mainSettings);
     void KeepClutchViewChoice(const std::string& mainSettings);

@@ -3,6 +3,7 @@
 #include "model/Text.h"
 
 #include <QLineEdit>
+#include <QLocale>
 
 QString FromCore(const std::string& text) {
     return QString::fromStdString(Utf8Of(text));
@@ -43,4 +44,9 @@ QString FirstCharacterNotHeld(const QString& text, TTextEncoding encoding) {
         i += length;
     }
     return {};
+}
+
+std::string DecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.isEmpty() ? "." : ToCore(point);
 }

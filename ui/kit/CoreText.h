@@ -14,6 +14,8 @@ QString FromCore(const std::string& text);
 std::string ToCore(const QString& text);
 // Texts of the window compared as the core compares names: only A to Z fold.
 bool SameTextIgnoringCase(const QString& a, const QString& b);
+// The system's decimal separator as UTF-8, whatever its length; a point where the system names none.
+std::string DecimalSeparator();
 
 class QLineEdit;
 
