@@ -16,10 +16,10 @@ ours=" model storage calc game ui tools tests bench "
 core=" model storage calc game "
 # The folders of ui/: the kit every part uses, the keeper of the gene set in memory, the parts of the window
 # (the Gene management tab shows the pictures' strip), and the window that holds them.
-declare -A uiAllowed=([kit]="kit" [geneset]="kit geneset" [about]="kit about"
+declare -A uiAllowed=([kit]="kit" [geneset]="kit geneset" [about]="kit about" [animals]="kit geneset animals"
                       [calculation]="kit geneset calculation" [genes]="kit geneset pictures genes"
                       [pictures]="kit geneset pictures" [plan]="kit geneset plan" [puzzle]="kit puzzle")
-uiFolders=" kit geneset about calculation genes pictures plan puzzle window "
+uiFolders=" kit geneset about animals calculation genes pictures plan puzzle window "
 
 broken=0
 while IFS=: read -r file line text; do

@@ -4,6 +4,7 @@
 #include "storage/GeneSetFolder.h"
 #include "storage/PairingFile.h"
 #include "ui/about/AboutTab.h"
+#include "ui/animals/AnimalsTab.h"
 #include "ui/calculation/CalculationTab.h"
 #include "ui/genes/GeneManagementTab.h"
 #include "ui/kit/CoreText.h"
@@ -51,11 +52,11 @@ void InsertSorted(QComboBox* list, const QString& name) {
 } // namespace
 
 TMainWindow::TMainWindow(const std::string& appDir, QWidget* parent)
-    : QMainWindow(parent),
-      FKeeper(appDir), FAnimalKeeper(FKeeper), FFramePictures{appDir, [this] { return SelectedGeneSet(); },
-                                      [this](const std::string& file, const std::string& message) {
-                                          ShowPictureProblem(file, message);
-                                      }} {
+    : QMainWindow(parent), FKeeper(appDir),
+      FAnimalKeeper(FKeeper), FFramePictures{appDir, [this] { return SelectedGeneSet(); },
+                                             [this](const std::string& file, const std::string& message) {
+                                                 ShowPictureProblem(file, message);
+                                             }} {
     setObjectName("MainWindow");
     setWindowTitle("Zygora");
     QFont eightPoint = font();
@@ -80,23 +81,29 @@ TMainWindow::TMainWindow(const std::string& appDir, QWidget* parent)
     AddTab(FGeneManagementTab, "GeneManagementTab", "Gene management");
     FCalculationTab = new TCalculationTab(FKeeper, FMainTabs);
     AddTab(FCalculationTab, "CalculationTab", "Calculation");
-    FPicturesTab = new TPicturesTab(FKeeper, FFramePictures, FMainTabs);
-    AddTab(FPicturesTab, "PicturesTab", "Images");
+    FAnimalsTab = new TAnimalsTab(FAnimalKeeper, FKeeper, FMainTabs);
+    AddTab(FAnimalsTab, "AnimalsTab", "Animals");
     auto* planTab = new TPlanTab(FKeeper, FAnimalKeeper, FMainTabs);
     AddTab(planTab, "PlanTab", "Plan");
+    FPicturesTab = new TPicturesTab(FKeeper, FFramePictures, FMainTabs);
+    AddTab(FPicturesTab, "PicturesTab", "Images");
     // The puzzle's board is created and its first game dealt here, before the gene set is loaded.
     AddTab(new TPuzzleTab(FMainTabs), "PuzzleTab", "Fun");
     AddTab(new TAboutTab(FMainTabs), "AboutTab", "About");
     connect(FGeneManagementTab, &TGeneManagementTab::CloseRequested, this, &QWidget::close);
     connect(FCalculationTab, &TCalculationTab::CloseRequested, this, &QWidget::close);
-    connect(FGeneManagementTab, &TGeneManagementTab::PrintRequested, FCalculationTab,
-            &TCalculationTab::PrintResults);
+    connect(FAnimalsTab, &TAnimalsTab::UsedAsParent, this, [this](bool male, const TMorphReading& animal) {
+        FCalculationTab->UseParent(male, animal);
+        FMainTabs->setCurrentWidget(FCalculationTab);
+    });
     connect(planTab, &TPlanTab::PairingChosen, this,
             [this](const TMorphReading& male, const TMorphReading& female) {
                 FCalculationTab->UseParent(true, male);
                 FCalculationTab->UseParent(false, female);
                 FMainTabs->setCurrentWidget(FCalculationTab);
             });
+    connect(FGeneManagementTab, &TGeneManagementTab::PrintRequested, FCalculationTab,
+            &TCalculationTab::PrintResults);
     connect(FMainTabs, &QTabWidget::currentChanged, this, [this] {
         if (FMainTabs->currentWidget() == FGeneManagementTab)
             FGeneManagementTab->FocusLocusList();

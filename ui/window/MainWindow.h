@@ -1,7 +1,6 @@
 // The main window: the gene-set selector and its New button, the File and Edit menus, the tabs Gene
-// management, Calculation, Images, Plan, Fun and About, and the start and the exit. The gene set in memory
-// is its keeper's, the breeder's animals the animal keeper's; each tab is a part of its own that listens to
-// them.
+// management, Calculation, Animals, Plan, Images, Fun and About, and the start and the exit. The gene set in
+// memory and the breeder's animals are their keepers'; each tab is a part of its own that listens to them.
 #pragma once
 
 #include "ui/geneset/AnimalKeeper.h"
@@ -15,6 +14,7 @@
 
 class QComboBox;
 class QTabWidget;
+class TAnimalsTab;
 class TCalcResult;
 class TCalculationTab;
 class TFramePlacement;
@@ -78,6 +78,7 @@ private:
     QTabWidget* FMainTabs;
     TGeneManagementTab* FGeneManagementTab;
     TCalculationTab* FCalculationTab;
+    TAnimalsTab* FAnimalsTab;
     TPicturesTab* FPicturesTab;
     TFramePlacement* FFramePlacement = nullptr;
     bool FShutDown = false;

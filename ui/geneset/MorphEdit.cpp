@@ -1,4 +1,4 @@
-#include "ui/calculation/MorphEdit.h"
+#include "ui/geneset/MorphEdit.h"
 
 #include "ui/geneset/GeneSetKeeper.h"
 #include "ui/kit/CoreText.h"
@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-TMorphEdit::TMorphEdit(const QString& side, const TGeneSetKeeper& keeper, QWidget* parent)
+TMorphEdit::TMorphEdit(const QString& side, const TGeneSetKeeper& keeper, QWidget* parent,
+                       const QString& enterDoes)
     : QWidget(parent), FKeeper(keeper) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -17,7 +18,8 @@ TMorphEdit::TMorphEdit(const QString& side, const TGeneSetKeeper& keeper, QWidge
     FWordsEdit->setPlaceholderText("in words");
     FWordsEdit->setToolTip("Describe the " + side.toLower() +
                            " as breeders write it: gene and combination names, \"het\", \"poss het\", "
-                           "\"66% poss het\", \"ph\"; Enter sets the selectors");
+                           "\"66% poss het\", \"ph\"; " +
+                           enterDoes);
     FWordsEdit->setMinimumWidth(70);
     FWordsEdit->setClearButtonEnabled(true);
     FProblemLabel = new QLabel(this);
@@ -38,14 +40,27 @@ void TMorphEdit::Forget() {
     FProblemLabel->hide();
 }
 
-void TMorphEdit::Read() {
-    FWordsEdit->setModified(false);
+// In the encoding of the set's names; a character the encoding lacks is no name of the set anyway.
+std::string TMorphEdit::Words() const {
+    return CoreTextOf(FWordsEdit, FKeeper.GeneSet().Encoding).value_or(CoreTextOf(FWordsEdit));
+}
+
+void TMorphEdit::SetWords(const std::string& words) {
+    SetCoreText(FWordsEdit, words);
+    FProblemLabel->hide();
+}
+
+TMorphReading TMorphEdit::Reading() {
     const TGeneSet& set = FKeeper.GeneSet();
-    // In the encoding of the set's names; a character the encoding lacks is no name of the set anyway.
-    const std::string words = CoreTextOf(FWordsEdit, set.Encoding).value_or(CoreTextOf(FWordsEdit));
-    const TMorphReading reading = ReadMorph(words, set.LocusList, set.CombiList);
+    const TMorphReading reading = ReadMorph(Words(), set.LocusList, set.CombiList);
     FProblemLabel->setText(FromCore(reading.Message()));
     FProblemLabel->setVisible(!reading.Understood());
+    return reading;
+}
+
+void TMorphEdit::Read() {
+    FWordsEdit->setModified(false);
+    const TMorphReading reading = Reading();
     if (reading.Understood())
         emit Described(reading);
 }
