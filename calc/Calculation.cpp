@@ -138,7 +138,9 @@ private:
         FShareWriter.Write(listed.Weight / FShares.Divisor, reported);
         const auto nameBegin = static_cast<uint32_t>(reported.size());
         reported += listed.Names;
-        const std::string& possible = FPossibles.PossibleTextOf(line);
+        const std::string& possible = listed.PossibleText.empty()
+                                          ? (listed.PossibleText = FPossibles.PossibleTextOf(line))
+                                          : listed.PossibleText;
         reported += possible;
         int32_t note = -1;
         if (listed.Notes.any()) {
@@ -233,35 +235,28 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
         " different offspring genotypes to hold in memory while they are worked through, and the limit is " +
         std::to_string(MaxOffspringLines) + ".";
     TOffspringListing::TShares shares;
-    // Lines listed as the loci give them, without possible hets, are named by gene names as they come.
-    const bool listedFromLoci = options.PossibleHetsIndex != 0;
-    const TLocusProduct product(*grid, questions, options.PhenotypeIndex == 1,
-                                listedFromLoci && options.CombiIndex != 1 ? &naming : nullptr);
+    // With possible hets the lines are looks; a phenotype report's looks hide nothing.
+    const bool showPossible = options.PossibleHetsIndex == 0;
+    const TLocusProduct product(*grid, questions, naming,
+                                {options.PhenotypeIndex == 1 || showPossible,
+                                 showPossible && options.PhenotypeIndex != 1, options.CombiIndex != 1});
     std::optional<TLocusProduct::TCursor> cursor;
-    if (product.Applies() && listedFromLoci) {
+    if (product.Applies()) {
         shares = {product.LineCount(), product.HatchingTotal(), weighed ? product.CommonDivisor() : 1};
         list.Unhatched = product.Unhatched();
         cursor.emplace(product, shares.LineCount > MaxListedLines ? LinesForEstimate : shares.LineCount);
     } else {
-        if (product.Applies()) {
-            // Possible hets are worked out over every genotype, so all of them are held in memory.
-            if (product.LineCount() > MaxOffspringLines)
-                return refuse(tooManyGenotypes);
-            if (!product.Collect(list, product.LineCount(), control))
-                return refuse(CancelledMessage);
-        } else {
-            if (std::string message = TooManyCellsMessage(*grid); !message.empty())
-                return refuse(std::move(message));
-            // Every different genotype is held in memory until the lines are merged.
-            const bool collected = grid->CollectCells(list, MaxOffspringLines, {}, control);
-            if (control.Cancelled())
-                return refuse(CancelledMessage);
-            if (!collected)
-                return refuse(tooManyGenotypes);
-            list.NormaliseLines();
-            if (options.PhenotypeIndex == 1)
-                list.ToPhenotypes();
-        }
+        if (std::string message = TooManyCellsMessage(*grid); !message.empty())
+            return refuse(std::move(message));
+        // Every different genotype is held in memory until the lines are merged.
+        const bool collected = grid->CollectCells(list, MaxOffspringLines, {}, control);
+        if (control.Cancelled())
+            return refuse(CancelledMessage);
+        if (!collected)
+            return refuse(tooManyGenotypes);
+        list.NormaliseLines();
+        if (options.PhenotypeIndex == 1)
+            list.ToPhenotypes();
         if (options.PossibleHetsIndex == 0) {
             const size_t memory = list.Lines.size() * PossibleHetBytesPerGenotype;
             if (memory > MaxCalculationMemory)
@@ -295,6 +290,7 @@ TCalcResult RunCalculation(const std::string& male, const std::string& female, c
             listed.Weight = list.Counts[next];
             listed.Notes = list.Notes.empty() ? TNoteSet() : list.Notes[next];
             listed.Names.clear();
+            listed.PossibleText.clear();
             ++next;
             return true;
         },

@@ -38,22 +38,40 @@ std::string LowerPair(std::string_view pair) {
 
 } // namespace
 
-TLocusProduct::TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, bool phenotypes,
-                             TNaming* naming) {
+TLocusProduct::TLocusProduct(const TPunnettGrid& grid, TAlleleQuestions& questions, TNaming& naming,
+                             const TProductListing& listing)
+    : FPossibleHets(listing.PossibleHets), FNaming(naming) {
     if (grid.RowCount() == 0 || grid.ColumnCount() == 0 || !ParentHasOnlyPlainAlleles(grid.Male()) ||
         !ParentHasOnlyPlainAlleles(grid.Female()) || questions.SameLocus('#', '#'))
         return;
     // A shorter gamete gives the wild type where the longer has loci only when it is the greater.
     if (grid.Male().LineCount() != grid.Female().LineCount())
         return;
+    if (FPossibleHets && !AllelesAreDistinct(grid))
+        return;
     FWeighed = grid.MaleWeights().Any() || grid.FemaleWeights().Any();
     if (!GatherGenotypes(grid, questions))
         return;
-    if (phenotypes)
+    if (listing.Phenotypes)
         MergeIntoLooks(questions);
     FApplies = MergeOutcomesOfOneAnimal();
-    if (FApplies && naming)
-        NameOutcomes(*naming, questions);
+    if (FApplies && listing.NamesByGenes)
+        NameOutcomes(naming, questions);
+}
+
+bool TLocusProduct::AllelesAreDistinct(const TPunnettGrid& grid) const {
+    std::map<char, int> locusOfAllele;
+    for (const TParentGametes* parent : {&grid.Male(), &grid.Female()})
+        for (int j = 0; j < parent->LineCount(); ++j)
+            for (const int choice : {0, 1}) {
+                const char allele = parent->Allele(j, choice);
+                if (allele == '+')
+                    continue;
+                if (static_cast<unsigned char>(allele) < static_cast<unsigned char>('+') ||
+                    locusOfAllele.try_emplace(allele, j).first->second != j)
+                    return false;
+            }
+    return true;
 }
 
 // Names are given pair by pair in the order of the line, except that a pair whose name reads as
@@ -147,18 +165,44 @@ bool TLocusProduct::GatherGenotypes(const TPunnettGrid& grid, TAlleleQuestions& 
 
 void TLocusProduct::MergeIntoLooks(TAlleleQuestions& questions) {
     for (std::vector<TOutcome>& outcomes : FOutcomes)
-        for (TOutcome& outcome : outcomes)
+        for (TOutcome& outcome : outcomes) {
+            for (int place = 0; place < 4 && FPossibleHets; ++place) {
+                const std::string& text = outcome.Text[place];
+                for (size_t i = 0; i < text.size(); i += 2) {
+                    const char first = text[i];
+                    const char second = text[i + 1];
+                    const bool unrelatedMutants = first != second && first != '+' && first != '#' &&
+                                                  second != '+' && second != '#' &&
+                                                  !questions.SameLocus(first, second);
+                    if (!unrelatedMutants && questions.IsHet(first, second))
+                        outcome.Hidden.push_back({std::string(PairAt(text, i)),
+                                                  outcome.Weight,
+                                                  outcome.FemaleChoice,
+                                                  outcome.MaleChoice,
+                                                  place,
+                                                  i,
+                                                  false,
+                                                  {}});
+                }
+            }
+            std::string shownAlleles;
             for (std::string& text : outcome.Text) {
                 std::string shown;
                 for (size_t i = 0; i < text.size(); i += 2)
                     if (questions.IsVisible(PairAt(text, i)))
                         shown += PairAt(text, i);
                 text = std::move(shown);
+                shownAlleles += text;
             }
+            outcome.ShowsWildType = shownAlleles.find('+') != std::string::npos;
+            for (THidden& hidden : outcome.Hidden)
+                hidden.Shown = shownAlleles.find(hidden.Pair[1]) != std::string::npos;
+        }
 }
 
 bool TLocusProduct::MergeOutcomesOfOneAnimal() {
     std::map<std::string, size_t> locusOfPair;
+    std::map<std::string, size_t> hiddenLocus;
     FLineCount = 1;
     for (size_t j = 0; j < FOutcomes.size(); ++j) {
         std::vector<TOutcome>& outcomes = FOutcomes[j];
@@ -177,41 +221,39 @@ bool TLocusProduct::MergeOutcomesOfOneAnimal() {
                 merged.push_back(std::move(outcome));
                 continue;
             }
+            // Possible hets are worked out per look, and looks are told apart by letter case too.
+            if (FPossibleHets &&
+                !std::equal(std::begin(same->Text), std::end(same->Text), std::begin(outcome.Text)))
+                return false;
             same->Weight += outcome.Weight;
             same->Cells += outcome.Cells;
             same->Notes |= outcome.Notes;
+            for (THidden& hidden : outcome.Hidden) {
+                const auto known = std::find_if(same->Hidden.begin(), same->Hidden.end(),
+                                                [&](const THidden& met) { return met.Pair == hidden.Pair; });
+                if (known == same->Hidden.end())
+                    same->Hidden.push_back(std::move(hidden));
+                else
+                    known->Carriers += hidden.Carriers;
+            }
         }
         outcomes = std::move(merged);
-        for (const TOutcome& outcome : outcomes)
+        for (const TOutcome& outcome : outcomes) {
             for (const std::string& pair : outcome.Key)
                 if (locusOfPair.try_emplace(pair, j).first->second != j)
                     return false;
-        FLineCount = SaturatingProduct(FLineCount, outcomes.size());
-    }
-    return true;
-}
-
-bool TLocusProduct::Collect(TResultList& list, uint64_t limit, const TCalcControl& control) const {
-    list.Clear();
-    list.Unhatched = FUnhatched;
-    const uint64_t count = std::min(limit, FLineCount);
-    list.Lines.reserve(count);
-    list.Counts.reserve(count);
-    TCursor cursor(*this, limit);
-    TProductLine line;
-    for (uint64_t listed = 0; cursor.Next(line); ++listed) {
-        if (listed % CheckedLines == 0) {
-            control.Advance(TCalcStep::Cells, listed, count);
-            if (control.Cancelled()) {
-                list.Clear();
+            // A look's hidden pairs alike but for letter case would be one possible het.
+            std::vector<std::string> hidden;
+            for (const THidden& met : outcome.Hidden)
+                hidden.push_back(LowerPair(met.Pair));
+            std::sort(hidden.begin(), hidden.end());
+            if (std::adjacent_find(hidden.begin(), hidden.end()) != hidden.end())
                 return false;
-            }
+            for (const std::string& pair : hidden)
+                if (hiddenLocus.try_emplace(pair, j).first->second != j)
+                    return false;
         }
-        list.Add(line.Line, line.Weight);
-        if (FWeighed)
-            list.Cells.push_back(line.Cells);
-        if (FMarked)
-            list.Notes.push_back(line.Notes);
+        FLineCount = SaturatingProduct(FLineCount, outcomes.size());
     }
     return true;
 }

@@ -3,6 +3,15 @@
 
 #include <algorithm>
 
+namespace {
+
+// The bits of a gamete's index that a choice at a locus sets: none where the parent is homozygous.
+uint64_t ChoiceBits(int choice, int bit) {
+    return bit < 0 ? 0 : static_cast<uint64_t>(choice) << bit;
+}
+
+} // namespace
+
 TLocusProduct::TCursor::TCursor(const TLocusProduct& product, uint64_t limit)
     : FProduct(product), FLimit(limit), FPositions(product.FOutcomes.size()), FFemaleChoice(FPositions, 0),
       FCandidates(FPositions), FDigit(FPositions, 0), FChosen(FPositions) {
@@ -88,6 +97,9 @@ bool TLocusProduct::TCursor::Next(TProductLine& line) {
         else
             line.Names[line.Names.size() - 2] = ' ';
     }
+    line.PossibleText.clear();
+    if (FProduct.FPossibleHets)
+        WritePossibleText(line.PossibleText);
     // The next row of the column: the male's lowest bit first, as the grid's rows count.
     FInColumn = false;
     for (const size_t j : FVarying) {
@@ -99,4 +111,51 @@ bool TLocusProduct::TCursor::Next(TProductLine& line) {
             break;
     }
     return true;
+}
+
+// A look's possible hets: every pair some genotype of the look carries hidden, unless the look shows its
+// allele, in the order the look's genotypes first carry them (the grid's order, then the pair's place in
+// the genotype's line), each with its share of the look. Loci are independent, so the share is that of
+// the look's outcome at the pair's locus, and the first genotype carrying a pair is the look's first
+// genotype but at that locus.
+void TLocusProduct::TCursor::WritePossibleText(std::string& text) {
+    bool normal = true;         // the look shows nothing but the wild type
+    bool showsWildType = false; // some pair it shows holds the wild type
+    uint64_t firstColumn = 0;
+    uint64_t firstRow = 0;
+    for (size_t j = 0; j < FPositions; ++j) {
+        const TOutcome& outcome = *FChosen[j];
+        normal = normal && std::all_of(std::begin(outcome.Text), std::end(outcome.Text),
+                                       [](const std::string& part) { return part.empty(); });
+        showsWildType = showsWildType || outcome.ShowsWildType;
+        firstColumn |= ChoiceBits(outcome.FemaleChoice, FProduct.FFemaleBit[j]);
+        firstRow |= ChoiceBits(outcome.MaleChoice, FProduct.FMaleBit[j]);
+    }
+    FEntries.clear();
+    for (size_t j = 0; j < FPositions; ++j) {
+        const TOutcome& outcome = *FChosen[j];
+        const uint64_t column = firstColumn & ~ChoiceBits(1, FProduct.FFemaleBit[j]);
+        const uint64_t row = firstRow & ~ChoiceBits(1, FProduct.FMaleBit[j]);
+        for (const THidden& hidden : outcome.Hidden) {
+            const bool offered = hidden.Pair[1] == '+' ? !showsWildType || normal : !hidden.Shown;
+            if (offered)
+                FEntries.push_back({column | ChoiceBits(hidden.FemaleChoice, FProduct.FFemaleBit[j]),
+                                    row | ChoiceBits(hidden.MaleChoice, FProduct.FMaleBit[j]), hidden.Place,
+                                    j, hidden.Index, &hidden});
+        }
+    }
+    if (FEntries.empty())
+        return;
+    std::sort(FEntries.begin(), FEntries.end());
+    text.assign(1, '(');
+    for (const TPossibleEntry& entry : FEntries) {
+        const TCount total = FChosen[entry.Locus]->Weight;
+        // The whole percent below the share, in integers.
+        if (entry.Hidden->Carriers != total)
+            text.append(DecimalText(entry.Hidden->Carriers * 100 / total)).append("% poss. ");
+        if (entry.Hidden->Words.empty())
+            entry.Hidden->Words = FProduct.FNaming.HetText(entry.Hidden->Pair);
+        text.append(entry.Hidden->Words).append(", ");
+    }
+    text[text.size() - 2] = ')';
 }

@@ -19,8 +19,11 @@ void BlankLastComma(std::string& text) {
 TNaming::TNaming(TAlleleQuestions& questions, const TLocusList& loci, const TCombiList& combis)
     : FQuestions(questions), FLoci(loci), FCombis(combis), FNameIndex(256 * 256, -2) {
     for (int i = 0; i < combis.Count(); ++i)
-        if (FCombiIndex.emplace(combis[i]->Code, i).second)
-            FCombiShapes.push_back({combis[i]->Code.size(), combis[i]->Code.substr(0, 2)});
+        if (const std::string& code = combis[i]->Code; FCombiIndex.emplace(code, i).second) {
+            FCombiLengths |= code.size() < 64 ? uint64_t(1) << code.size() : uint64_t(1) << 63;
+            if (code.size() >= 2)
+                FCombiStarts.set(PairIndex(code[0], code[1]));
+        }
 }
 
 const std::string& TNaming::GeneNameOf(std::string_view code) {
@@ -47,9 +50,9 @@ const std::string& TNaming::GeneNameOf(std::string_view code) {
 
 int TNaming::CombiIndex(std::string_view code) const {
     // Nearly every text asked for is no combination: its length and first pair rule it out at once.
-    if (std::none_of(FCombiShapes.begin(), FCombiShapes.end(), [&](const TCombiShape& shape) {
-            return shape.Length == code.size() && shape.Start == code.substr(0, 2);
-        }))
+    const uint64_t length = code.size() < 64 ? uint64_t(1) << code.size() : uint64_t(1) << 63;
+    if ((FCombiLengths & length) == 0 ||
+        (code.size() >= 2 && !FCombiStarts.test(PairIndex(code[0], code[1]))))
         return -1;
     const auto found = FCombiIndex.find(code);
     return found == FCombiIndex.end() ? -1 : found->second;

@@ -5,6 +5,8 @@
 #include "model/Combi.h"
 #include "model/Locus.h"
 
+#include <bitset>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,12 +45,8 @@ private:
         size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
     };
     std::unordered_map<std::string, int, TTextHash, std::equal_to<>> FCombiIndex;
-    struct TCombiShape {
-        size_t Length;
-        std::string Start; // its first pair
-    };
-    std::vector<TCombiShape> FCombiShapes; // of the combinations' codes
-
+    uint64_t FCombiLengths = 0;          // bit n: some combination's code has n characters (63: more)
+    std::bitset<256 * 256> FCombiStarts; // the first pairs of the combinations' codes
     // Gene names by pair index: -2 not looked up yet, -1 none, else an index into FNames.
     std::vector<int> FNameIndex;
     std::vector<std::string> FNames;

@@ -175,7 +175,7 @@ bool ReadPlanGoal(std::string_view text, const TLocusList& loci, const TCombiLis
     }
     for (const std::string_view look : looks) {
         const TMorphReading reading = ReadMorph(look, loci, combis);
-        const std::string quoted = "\"" + std::string(look) + "\"";
+        const std::string quoted = std::string(1, '"').append(look).append(1, '"');
         if (!reading.Understood())
             message = "The goal " + quoted + ": " + reading.Message();
         else if (!reading.PossibleHets.empty())

@@ -24,7 +24,10 @@ int Refuse(const std::string& message, int exitCode) {
 // A whole number as JSON writes the report's counts: a number while it fits in 64 bits, else its digits
 // as a string, which no JSON reader rounds.
 void WriteWholeNumber(const mpz_class& n, TOutputStream& out) {
-    out << (n.fits_ulong_p() ? n.get_str() : "\"" + n.get_str() + "\"");
+    if (n.fits_ulong_p())
+        out << n.get_str();
+    else
+        out << "\"" << n.get_str() << "\"";
 }
 
 void WriteShare(const TExactChance& share, TOutputStream& out) {

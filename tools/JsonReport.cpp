@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -14,10 +16,15 @@
 // come out as they always have. Every text is UTF-8 by then; should one ever slip through, a replacement
 // character is a far smaller harm than a run that ends without its answer.
 void WriteJsonText(std::string_view text, TOutputStream& out) {
-    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
-    });
+    // Every report line passes here: a table lookup per byte.
+    static constexpr auto PlainBytes = [] {
+        std::array<bool, 256> plain{};
+        for (int byte = 0x20; byte < 0x80; ++byte)
+            plain[static_cast<size_t>(byte)] = byte != '"' && byte != '\\';
+        return plain;
+    }();
+    const bool plain = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return PlainBytes[static_cast<unsigned char>(c)]; });
     if (plain)
         out << "\"" << text << "\"";
     else
@@ -29,9 +36,11 @@ namespace {
 // A count, or a part of a share, as a JSON number; the rare exact number beyond 64 bits (many possible
 // hets of odd chances) as its decimal text, since JSON readers hold no larger whole numbers.
 void WriteCount(TCount count, TOutputStream& out) {
-    if (count <= std::numeric_limits<uint64_t>::max())
-        out << std::to_string(static_cast<uint64_t>(count));
-    else
+    if (count <= std::numeric_limits<uint64_t>::max()) {
+        char digits[20];
+        out << std::string_view(
+            digits, std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(count)).ptr - digits);
+    } else
         out << "\"" << DecimalText(count) << "\"";
 }
 

@@ -1,6 +1,7 @@
 // Output set aside until the output before it is written: the JSON report lists the offspring after the
-// whole report, and clutch odds follow the report. It waits in a temporary file, so that a report of a
-// million lines is never held in memory; where no temporary file can be made, in memory.
+// whole report, and clutch odds follow the report. It waits in memory up to a bound, and beyond it in a
+// temporary file, so that a report of a million lines is never held whole; where no temporary file can be
+// made, or it fails (a full disk), the rest waits in memory.
 #pragma once
 
 #include "tools/OutputStream.h"
@@ -12,7 +13,7 @@
 
 class TSpool {
 public:
-    TSpool() : FFile(std::tmpfile()) {}
+    TSpool() = default;
     TSpool(const TSpool&) = delete;
     TSpool& operator=(const TSpool&) = delete;
     ~TSpool() {
@@ -21,12 +22,9 @@ public:
     }
 
     void Append(std::string_view text) {
-        // Once the file fails (a full disk), the rest waits in memory behind what the file holds.
-        if (FFile && FMemory.empty() && std::fwrite(text.data(), 1, text.size(), FFile) == text.size()) {
-            FInFile += text.size();
-            return;
-        }
         FMemory += text;
+        if (FMemory.size() > MemoryBound && !FFileFailed)
+            MoveToFile();
     }
 
     // Writes everything set aside, in order, to `out`.
@@ -34,16 +32,33 @@ public:
         if (FFile && std::fflush(FFile) == 0) {
             std::rewind(FFile);
             char block[1 << 16];
-            for (size_t left = FInFile, read;
-                 left > 0 && (read = std::fread(block, 1, std::min(left, sizeof block), FFile)) > 0;
-                 left -= read)
+            size_t read = 0;
+            for (size_t left = FInFile; left > 0; left -= read) {
+                read = std::fread(block, 1, std::min(left, sizeof block), FFile);
+                if (read == 0)
+                    break;
                 out << std::string_view(block, read);
+            }
         }
         out << FMemory;
     }
 
 private:
-    std::FILE* FFile;
-    size_t FInFile = 0;  // bytes the file took whole
-    std::string FMemory; // what followed once the file failed
+    static constexpr size_t MemoryBound = size_t(32) << 20;
+
+    void MoveToFile() {
+        if (!FFile)
+            FFile = std::tmpfile();
+        if (FFile && std::fwrite(FMemory.data(), 1, FMemory.size(), FFile) == FMemory.size()) {
+            FInFile += FMemory.size();
+            FMemory.clear();
+            return;
+        }
+        FFileFailed = true;
+    }
+
+    std::FILE* FFile = nullptr;
+    size_t FInFile = 0; // bytes the file took whole
+    bool FFileFailed = false;
+    std::string FMemory; // what waits in memory, after what the file holds
 };

@@ -162,7 +162,8 @@ TEST(FastAgainstLiteral, LargerPairingsListedLocusByLocus) {
         TPunnettGrid grid(male, female);
         TResultList list(questions);
         grid.AskCellQuestions(questions, list);
-        listedByLoci += TLocusProduct(grid, questions, false).Applies() && hets >= 8;
+        TNaming naming(questions, loci, combis);
+        listedByLoci += TLocusProduct(grid, questions, naming, {}).Applies() && hets >= 8;
     }
     EXPECT_GE(listedByLoci, 8);
 }
