@@ -12,8 +12,15 @@
 class TPlanModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum TColumn { MaleColumn, FemaleColumn, ShareColumn, ExpectedColumn, AtLeastOneColumn, KinshipColumn,
-                   ColumnCount };
+    enum TColumn {
+        MaleColumn,
+        FemaleColumn,
+        ShareColumn,
+        ExpectedColumn,
+        AtLeastOneColumn,
+        KinshipColumn,
+        ColumnCount
+    };
 
     explicit TPlanModel(QObject* parent);
 

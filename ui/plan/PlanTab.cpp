@@ -106,11 +106,11 @@ void TPlanTab::Plan() {
     FPlanGoalEdit->setModified(false);
     const TGeneSet& set = FGeneSets.GeneSet();
     // In the encoding of the set's names; a character the encoding lacks is no name of the set anyway.
-    const std::string words =
-        CoreTextOf(FPlanGoalEdit, set.Encoding).value_or(CoreTextOf(FPlanGoalEdit));
+    const std::string words = CoreTextOf(FPlanGoalEdit, set.Encoding).value_or(CoreTextOf(FPlanGoalEdit));
     TPlanGoal goal;
     std::string message;
-    const bool understood = !words.empty() && ReadPlanGoal(words, set.LocusList, set.CombiList, goal, message);
+    const bool understood =
+        !words.empty() && ReadPlanGoal(words, set.LocusList, set.CombiList, goal, message);
     FPlanProblemLabel->setText(FromCore(message));
     FPlanProblemLabel->setVisible(!words.empty() && !understood);
     if (!understood) {
@@ -133,10 +133,10 @@ void TPlanTab::Plan() {
     const bool noMale = !hasSex(TSex::Male);
     const bool noFemale = !hasSex(TSex::Female);
     ShowNote(noMale || noFemale ? MissingSexesNote(noMale, noFemale) : QString());
-    FModel->SetPlan(animals,
-                    PlanPairings(animals, chances.Animals, goal, FPlanClutchSpinBox->value(),
-                                 FGeneSets.LocusList()),
-                    DecimalSeparator());
+    FModel->SetPlan(
+        animals,
+        PlanPairings(animals, chances.Animals, goal, FPlanClutchSpinBox->value(), FGeneSets.LocusList()),
+        DecimalSeparator());
     FPlanView->resizeColumnsToContents();
 }
 
