@@ -1,9 +1,9 @@
 // Makes the pictures of the window for the README and the guide as PNG files in the folder given: the
 // Calculation tab for a het. Blizzard male with a Blizzard female and for ten heterozygous loci in both
 // parents, the Gene management tab, the Fun tab, the Edit Gene dialog, a male that is only possibly het,
-// the guide's pictures, the Animals tab on a small recorded family and the clutch view of a ball python
-// pairing with pictures and health marks. Run it
-// through docs/screenshots.sh, which starts it on a virtual display.
+// the guide's pictures, the Animals tab on a small recorded family, the clutch view of a ball python pairing
+// with pictures and health marks, and the Plan tab over a small family. Run it through docs/screenshots.sh,
+// which starts it on a virtual display.
 #include "model/Gene.h"
 #include "storage/AnimalCsv.h"
 #include "storage/DefaultGeneSet.h"
@@ -34,6 +34,7 @@
 #include <QPdfWriter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -257,6 +258,31 @@ bool SaveOnDarkTheme(TMainWindow& window, const QString& file) {
     return saved;
 }
 
+// The Plan tab over the ball python family of the README: het. Clown parents, two of their young and a
+// Clown female, ranked for Pastel Clown or Clown in a clutch of six, the best pairing selected.
+bool SavePlanTab(TMainWindow& window, const QString& file) {
+    const TAnimalList family = {
+        {"Rex", TSex::Male, "Pastel het Clown", "", "", "", ""},
+        {"Bella", TSex::Female, "Clown", "", "", "", ""},
+        {"Dot", TSex::Female, "het Clown", "", "", "", ""},
+        {"Pip", TSex::Male, "", "Rex", "Dot", "", ""},
+        {"Ivy", TSex::Female, "Pastel", "Rex", "Dot", "", ""},
+    };
+    std::string message;
+    if (!window.AnimalKeeper().ImportAnimals(window.AnimalKeeper().GeneSetInMemory(), family, message)) {
+        std::fprintf(stderr, "%s\n", message.c_str());
+        return false;
+    }
+    Find<QTabWidget>(window, "MainTabs")->setCurrentWidget(Find<QWidget>(window, "PlanTab"));
+    Find<QSpinBox>(window, "PlanClutchSpinBox")->setValue(6);
+    auto* goal = Find<QLineEdit>(window, "PlanGoalEdit");
+    goal->setText("any of Pastel Clown, Clown");
+    goal->setModified(true);
+    emit goal->editingFinished();
+    Find<QTableView>(window, "PlanView")->selectRow(0);
+    return Save(window, file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -319,6 +345,7 @@ int main(int argc, char* argv[]) {
     saved = SaveAnimalsTab(window, pictures.filePath("animals-tab.png")) && saved;
     saved = SaveClutchView(window, pictures) && saved;
     saved = SaveOnDarkTheme(window, pictures.filePath("clutch-view-dark.png")) && saved;
+    saved = SavePlanTab(window, pictures.filePath("plan-tab.png")) && saved;
     window.close();
     return saved ? 0 : 1;
 }

@@ -18,8 +18,8 @@ core=" model storage calc game "
 # (the Gene management tab shows the pictures' strip), and the window that holds them.
 declare -A uiAllowed=([kit]="kit" [geneset]="kit geneset" [about]="kit about" [animals]="kit geneset animals"
                       [calculation]="kit geneset calculation" [genes]="kit geneset pictures genes"
-                      [pictures]="kit geneset pictures" [puzzle]="kit puzzle")
-uiFolders=" kit geneset about animals calculation genes pictures puzzle window "
+                      [pictures]="kit geneset pictures" [plan]="kit geneset plan" [puzzle]="kit puzzle")
+uiFolders=" kit geneset about animals calculation genes pictures plan puzzle window "
 
 broken=0
 while IFS=: read -r file line text; do

@@ -12,6 +12,7 @@
 #include "ui/kit/FramePlacement.h"
 #include "ui/kit/ShowMessage.h"
 #include "ui/pictures/PicturesTab.h"
+#include "ui/plan/PlanTab.h"
 #include "ui/puzzle/PuzzleTab.h"
 #include "ui/window/NewGeneSetDialog.h"
 
@@ -82,6 +83,8 @@ TMainWindow::TMainWindow(const std::string& appDir, QWidget* parent)
     AddTab(FCalculationTab, "CalculationTab", "Calculation");
     FAnimalsTab = new TAnimalsTab(FAnimalKeeper, FKeeper, FMainTabs);
     AddTab(FAnimalsTab, "AnimalsTab", "Animals");
+    auto* planTab = new TPlanTab(FKeeper, FAnimalKeeper, FMainTabs);
+    AddTab(planTab, "PlanTab", "Plan");
     FPicturesTab = new TPicturesTab(FKeeper, FFramePictures, FMainTabs);
     AddTab(FPicturesTab, "PicturesTab", "Images");
     // The puzzle's board is created and its first game dealt here, before the gene set is loaded.
@@ -93,6 +96,12 @@ TMainWindow::TMainWindow(const std::string& appDir, QWidget* parent)
         FCalculationTab->UseParent(male, animal);
         FMainTabs->setCurrentWidget(FCalculationTab);
     });
+    connect(planTab, &TPlanTab::PairingChosen, this,
+            [this](const TMorphReading& male, const TMorphReading& female) {
+                FCalculationTab->UseParent(true, male);
+                FCalculationTab->UseParent(false, female);
+                FMainTabs->setCurrentWidget(FCalculationTab);
+            });
     connect(FGeneManagementTab, &TGeneManagementTab::PrintRequested, FCalculationTab,
             &TCalculationTab::PrintResults);
     connect(FMainTabs, &QTabWidget::currentChanged, this, [this] {

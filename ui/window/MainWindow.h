@@ -1,6 +1,6 @@
 // The main window: the gene-set selector and its New button, the File and Edit menus, the tabs Gene
-// management, Calculation, Animals, Images, Fun and About, and the start and the exit. The gene set in memory
-// and the breeder's animals are their keepers'; each tab is a part of its own that listens to them.
+// management, Calculation, Animals, Plan, Images, Fun and About, and the start and the exit. The gene set in
+// memory and the breeder's animals are their keepers'; each tab is a part of its own that listens to them.
 #pragma once
 
 #include "ui/geneset/AnimalKeeper.h"
