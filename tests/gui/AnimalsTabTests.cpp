@@ -179,7 +179,7 @@ private slots:
         std::filesystem::copy_file(ZYGORA_PROGRAM, program);
         std::string csv = "name,sex,morph,sire,dam\n";
         for (int i = 1; i <= 1000; ++i)
-            csv += "A" + std::to_string(i) + ",unknown,,,\n";
+            csv.append("A").append(std::to_string(i)).append(",unknown,,,\n");
         fixture.Folder.Write("many.csv", csv);
 
         QProcess child;
