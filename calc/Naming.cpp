@@ -66,47 +66,68 @@ std::string_view TNaming::Chain(std::string_view before, std::string_view after)
 
 std::string TNaming::HetsLast(std::string_view s) {
     std::string arranged;
-    arranged.reserve(s.size());
-    for (const bool carried : {false, true})
-        for (size_t i = 0; i < s.size(); i += 2) {
-            const auto readable = [](char c) { return c == '#' ? '+' : c; };
-            const bool whole = i + 1 < s.size(); // a pair cut short at the end stays one character
-            const char first = readable(s[i]);
-            const char second = whole ? readable(s[i + 1]) : '\0';
-            if (FQuestions.IsHet(first, second) != carried)
-                continue;
-            arranged += first;
-            if (whole)
-                arranged += second;
-        }
+    size_t shownLength = 0;
+    ArrangeHetsLast(s, arranged, shownLength);
     return arranged;
 }
 
-std::string TNaming::SeparateText(std::string_view s) {
-    const std::string arranged = HetsLast(s);
-    std::string result;
-    for (size_t i = 0; i < arranged.size(); i += 2) {
-        const std::string_view pair = PairAt(arranged, i);
-        if (pair == "++" || pair == "  " || pair.empty())
-            continue;
-        result += GeneNameOf(pair);
-        result += ", ";
+void TNaming::ArrangeHetsLast(std::string_view s, std::string& arranged, size_t& shownLength) {
+    arranged.clear();
+    FCarried.clear();
+    const auto readable = [](char c) { return c == '#' ? '+' : c; };
+    for (size_t i = 0; i < s.size(); i += 2) {
+        const bool whole = i + 1 < s.size(); // a pair cut short at the end stays one character
+        const char first = readable(s[i]);
+        const char second = whole ? readable(s[i + 1]) : '\0';
+        std::string& into = FQuestions.IsHet(first, second) ? FCarried : arranged;
+        into += first;
+        if (whole)
+            into += second;
     }
-    if (result.empty() && !arranged.empty())
-        result = "Normal";
-    BlankLastComma(result);
+    shownLength = arranged.size();
+    arranged += FCarried;
+}
+
+std::string TNaming::SeparateText(std::string_view s) {
+    std::string result;
+    AppendSeparateText(s, result);
     return result;
 }
 
+void TNaming::AppendSeparateText(std::string_view s, std::string& out) {
+    size_t shownLength = 0;
+    ArrangeHetsLast(s, FArranged, shownLength);
+    const size_t start = out.size();
+    for (size_t i = 0; i < FArranged.size(); i += 2) {
+        const std::string_view pair = PairAt(FArranged, i);
+        if (pair == "++" || pair == "  " || pair.empty())
+            continue;
+        out += GeneNameOf(pair);
+        out += ", ";
+    }
+    if (out.size() == start && !FArranged.empty())
+        out += "Normal";
+    if (out.size() - start >= 2 && out[out.size() - 2] == ',')
+        out[out.size() - 2] = ' ';
+}
+
 std::string TNaming::CombiText(std::string_view s) {
-    const std::string t = HetsLast(s);
+    size_t shownLength = 0;
+    std::string t;
+    ArrangeHetsLast(s, t, shownLength);
+    // Where every pair is whole, the arranged pairs are the shown ones up to `shownLength`, then the
+    // carried ones; a pair cut short shifts the pairs after it, which are then asked again.
+    const bool wholePairs = s.size() % 2 == 0;
+    const auto carried = [&](size_t i, std::string_view p) {
+        return wholePairs ? i >= shownLength : FQuestions.IsHet(p);
+    };
     std::string result;
     std::string cur;
     std::string prev;
     // Shown pairs: the longest chain of combinations found so far names them all.
     for (size_t i = 0; i < t.size(); i += 2) {
         const std::string_view p = PairAt(t, i);
-        if (FQuestions.IsHet(p) || p == "++" || p == "  ")
+        if (carried(i, p) || p == "++" || p == "  ")
             continue;
         cur += p;
         if (const int found = CombiIndex(cur); found >= 0) {
@@ -124,39 +145,39 @@ std::string TNaming::CombiText(std::string_view s) {
     }
     if (!cur.empty()) {
         if (result.empty() || result == ", ")
-            result = SeparateText(cur);
-        else if (result.size() >= 2 && result[result.size() - 2] == ',')
-            result += SeparateText(cur);
-        else
-            result += "," + SeparateText(cur);
+            result.clear();
+        else if (result.size() < 2 || result[result.size() - 2] != ',')
+            result += ',';
+        AppendSeparateText(cur, result);
     }
-    // Carried pairs: a combination of the carried alleles makes the animal "het." for it.
-    const std::string saved = result;
+    // Carried pairs: a combination of the carried alleles makes the animal "het." for it. What the shown
+    // pairs are named stays the front of the text.
+    const size_t saved = result.size();
     std::string hets;
     cur.clear();
     prev.clear();
     for (size_t i = 0; i < t.size(); i += 2) {
         const std::string_view p = PairAt(t, i);
-        if (!FQuestions.IsHet(p) || p == "++")
+        if (!carried(i, p) || p == "++")
             continue;
         hets += p;
         cur.append(2, CharAt(p, 1));
         if (const int found = CombiIndex(cur); found >= 0) {
             prev += cur;
-            result += "het. " + FCombis[found]->Name + ", ";
+            result.append("het. ").append(FCombis[found]->Name).append(", ");
             cur.clear();
         }
         if (const int chained = cur.empty() ? -1 : CombiIndex(Chain(prev, cur)); chained >= 0) {
             prev += cur;
-            result = (saved.empty() ? "het. " : saved + ", het. ") + FCombis[chained]->Name + ", ";
+            result.resize(saved);
+            result.append(saved == 0 ? "het. " : ", het. ").append(FCombis[chained]->Name).append(", ");
             cur.clear();
         }
     }
     if (!cur.empty()) {
         if (result.empty() || result == ", ")
-            result = SeparateText(hets);
-        else
-            result += SeparateText(hets);
+            result.clear();
+        AppendSeparateText(hets, result);
     }
     if (result.size() < 2)
         return "Normal";

@@ -33,6 +33,10 @@ public:
 
 private:
     std::string NameOfTwice(char allele) { return GeneNameOf(std::string(2, allele)); }
+    // HetsLast into `arranged`, with the length of the shown pairs at its front.
+    void ArrangeHetsLast(std::string_view s, std::string& arranged, size_t& shownLength);
+    // What SeparateText(s) gives, at the end of `out`.
+    void AppendSeparateText(std::string_view s, std::string& out);
     // The two texts one after the other, in a buffer kept for the next.
     std::string_view Chain(std::string_view before, std::string_view after);
 
@@ -51,4 +55,6 @@ private:
     std::vector<int> FNameIndex;
     std::vector<std::string> FNames;
     std::string FChain;
+    std::string FCarried;  // the carried pairs, gathered as pairs are arranged
+    std::string FArranged; // the pairs being named by AppendSeparateText
 };
