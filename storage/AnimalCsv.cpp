@@ -114,7 +114,8 @@ void AppendField(std::string& text, const std::string& field) {
 
 } // namespace
 
-bool ReadAnimalCsv(std::string_view text, TAnimalList& animals, std::string& message) {
+bool ReadAnimalCsv(std::string_view text, TAnimalList& animals, std::string& message,
+                   const TAnimalList& kept) {
     animals.clear();
     if (text.starts_with("\xEF\xBB\xBF")) // the byte-order mark spreadsheets put before UTF-8
         text.remove_prefix(3);
@@ -144,8 +145,17 @@ bool ReadAnimalCsv(std::string_view text, TAnimalList& animals, std::string& mes
             return refuse(row, wrong);
         animals.push_back(std::move(animal));
     }
-    if (const std::optional<TFamilyProblem> family = FindFamilyProblem(animals))
-        return refuse(family->Animal + 1, family->Message);
+    // The animals kept already come first: a row may name them as parents, and may not take their names.
+    TAnimalList family = kept;
+    family.insert(family.end(), animals.begin(), animals.end());
+    if (const std::optional<TFamilyProblem> broken = FindFamilyProblem(family)) {
+        if (broken->Animal < kept.size()) {
+            message = broken->Message;
+            animals.clear();
+            return false;
+        }
+        return refuse(broken->Animal - kept.size() + 1, broken->Message);
+    }
     return true;
 }
 
@@ -166,14 +176,15 @@ std::string AnimalCsvText(const TAnimalList& animals) {
     return text;
 }
 
-bool LoadAnimalCsv(const std::string& path, TAnimalList& animals, std::string& message) {
+bool LoadAnimalCsv(const std::string& path, TAnimalList& animals, std::string& message,
+                   const TAnimalList& kept) {
     std::string content;
     std::string reason;
     if (ReadWholeFile(path, content, reason, MaxAnimalCsvBytes) != TReadResult::Ok) {
         message = CannotOpenFileMessage(path, reason);
         return false;
     }
-    return ReadAnimalCsv(content, animals, message);
+    return ReadAnimalCsv(content, animals, message, kept);
 }
 
 bool SaveAnimalCsv(const std::string& path, const TAnimalList& animals, std::string& message) {

@@ -209,7 +209,8 @@ void TAnimalsTab::ImportAnimals() {
         return;
     TAnimalList animals;
     std::string message;
-    if (!LoadAnimalCsv(QFile::encodeName(path).toStdString(), animals, message)) {
+    // Young of animals kept already may name them as parents.
+    if (!LoadAnimalCsv(QFile::encodeName(path).toStdString(), animals, message, FShown)) {
         ShowMessage(FromCore(message));
         return;
     }

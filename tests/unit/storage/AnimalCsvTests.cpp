@@ -72,6 +72,14 @@ TEST(AnimalCsv, RoundTripAndEveryRefusalNamesItsRow) {
          })
         EXPECT_EQ(Message(csv), expected) << csv;
 
+    // Young of animals kept already name them as parents; a kept name is not given again.
+    const TAnimalList kept{{"Rex", TSex::Male, "", "", "", "", ""},
+                           {"Dot", TSex::Female, "", "", "", "", ""}};
+    ASSERT_TRUE(ReadAnimalCsv(Header + "Kid,male,,Rex,Dot\r\n", read, message, kept)) << message;
+    EXPECT_EQ(read.size(), 1u);
+    EXPECT_FALSE(ReadAnimalCsv(Header + "Kid,male,,Rex,Dot\r\nDOT,female,,,\r\n", read, message, kept));
+    EXPECT_EQ(message, "Row 2: The name \"DOT\" is given to more than one animal.");
+
     // At the bound every animal is read; a million rows stop one past it.
     std::string many = Header;
     for (size_t i = 0; i < MaxCsvAnimals; ++i)
