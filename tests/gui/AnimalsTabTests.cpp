@@ -6,6 +6,7 @@
 
 #include "WindowFixture.h"
 
+#include <QComboBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -92,7 +93,13 @@ private slots:
             dialog.AnimalSexSelector->setCurrentIndex(1);
             QCOMPARE(dialog.SireSelector->count(), 3); // none, Dad, Rex
             dialog.SireSelector->setCurrentText("Rex");
-            dialog.AnimalMorphEdit->SetWords("Normal");
+            // Picked gene by gene, her look is written in words.
+            auto* charcoal = dialog.findChild<QComboBox*>("AnimalLocusSelector4");
+            QVERIFY(charcoal);
+            const int het = charcoal->findData("+e");
+            charcoal->setCurrentIndex(het);
+            emit charcoal->activated(het);
+            QCOMPARE(QString::fromStdString(dialog.AnimalMorphEdit->Words()), QString("het. Charcoal"));
             dialog.OkButton->click();
         });
         Click(*window, "AddAnimalButton");

@@ -1,6 +1,8 @@
 #include "ui/animals/AnimalDialog.h"
 
 #include "model/Text.h"
+#include "ui/animals/GenePicker.h"
+#include "ui/geneset/GeneSetKeeper.h"
 #include "ui/geneset/MorphEdit.h"
 #include "ui/kit/CoreText.h"
 
@@ -58,6 +60,14 @@ TAnimalDialog::TAnimalDialog(QWidget* owner, const QString& caption, const TGene
     AnimalMorphEdit = new TMorphEdit("Animal", keeper, this, "the problem shows beneath it");
     AnimalMorphEdit->SetWords(animal.Morph);
     fields->addRow("Looks and carries", AnimalMorphEdit);
+    // Or picked gene by gene: the picks are written as words, and words read show in the picks.
+    auto* genePicker = new TGenePicker(keeper, this);
+    const TGeneSet& set = keeper.GeneSet();
+    genePicker->Show(ReadMorph(animal.Morph, set.LocusList, set.CombiList));
+    fields->addRow("Genes", genePicker);
+    connect(genePicker, &TGenePicker::Picked, this,
+            [this](const std::string& words) { AnimalMorphEdit->SetWords(words); });
+    connect(AnimalMorphEdit, &TMorphEdit::Described, genePicker, &TGenePicker::Show);
     // A renamed animal is still not its own parent: it is left out under the name it had.
     SireSelector = MakeParentSelector(this, "SireSelector", animals, TSex::Male, animal.Name, animal.Sire);
     fields->addRow("Sire", SireSelector);

@@ -1,5 +1,5 @@
-// The form of one animal, to add it or to change it: name, sex, look in words, sire and dam among the
-// animals of the set, hatch date and notes.
+// The form of one animal, to add it or to change it: name, sex, look in words or picked gene by gene, sire
+// and dam among the animals of the set, hatch date and notes.
 #pragma once
 
 #include "model/Animal.h"
