@@ -7,6 +7,7 @@
 #include "storage/GeneSetFile.h"
 #include "storage/ShippedGeneSets.h"
 #include "tools/AnimalCommands.h"
+#include "tools/BackgroundSink.h"
 #include "tools/CommandLine.h"
 #include "tools/JsonReport.h"
 #include "tools/OutputStream.h"
@@ -193,6 +194,10 @@ int main(int argc, char** argv) {
         sink = &text;
     else if (commandLine.Output == TOutput::Json)
         sink = &json;
+    // Writing the JSON takes about as long as naming the lines: the two are done side by side.
+    TBackgroundSink background(json);
+    if (sink == &json)
+        sink = &background;
     const TCalcResult result =
         RunCalculation(male, female, options, set.LocusList, set.CombiList, possibleHets, {}, sink);
     if (result.Refused()) {
