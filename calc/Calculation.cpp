@@ -131,8 +131,12 @@ public:
 private:
     void List(TProductLine& listed) {
         const std::string& line = listed.Line;
-        if (listed.Names.empty())
-            listed.Names = FOptions.CombiIndex == 1 ? FNaming.CombiText(line) : FNaming.SeparateText(line);
+        if (listed.Names.empty()) {
+            if (FOptions.CombiIndex == 1)
+                FNaming.CombiTextInto(line, listed.Names);
+            else
+                listed.Names = FNaming.SeparateText(line);
+        }
         std::string& reported = FReported;
         reported.clear();
         FShareWriter.Write(listed.Weight / FShares.Divisor, reported);
@@ -149,16 +153,19 @@ private:
             if (added)
                 FResult.FNotes.push_back(NotesText(listed.Notes, FGrid));
             note = known->second;
-            reported += HealthOpening + FResult.FNotes[static_cast<size_t>(note)] + "]";
+            reported.append(HealthOpening).append(FResult.FNotes[static_cast<size_t>(note)]).append("]");
         }
         FReportBytes += reported.size() + 1;
         if (FStreaming) {
-            // Written as it is made; the line's texts are reused for the next.
-            FWritten.Line = line;
+            // Written as it is made; the texts trade places with the listed line's, for the next to reuse.
+            FWritten.Line.swap(listed.Line);
             FWritten.Count = listed.Weight;
-            FWritten.Name = listed.Names;
-            FWritten.PossibleText = possible;
-            FWritten.HealthNote = note < 0 ? std::string() : FResult.FNotes[static_cast<size_t>(note)];
+            FWritten.Name.swap(listed.Names);
+            FWritten.PossibleText.swap(listed.PossibleText);
+            if (note < 0)
+                FWritten.HealthNote.clear();
+            else
+                FWritten.HealthNote = FResult.FNotes[static_cast<size_t>(note)];
             FSink->WriteOffspring(FWritten, reported);
             return;
         }

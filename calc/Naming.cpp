@@ -112,8 +112,14 @@ void TNaming::AppendSeparateText(std::string_view s, std::string& out) {
 }
 
 std::string TNaming::CombiText(std::string_view s) {
+    std::string text;
+    CombiTextInto(s, text);
+    return text;
+}
+
+void TNaming::CombiTextInto(std::string_view s, std::string& result) {
     size_t shownLength = 0;
-    std::string t;
+    std::string& t = FCombiArranged;
     ArrangeHetsLast(s, t, shownLength);
     // Where every pair is whole, the arranged pairs are the shown ones up to `shownLength`, then the
     // carried ones; a pair cut short shifts the pairs after it, which are then asked again.
@@ -121,9 +127,11 @@ std::string TNaming::CombiText(std::string_view s) {
     const auto carried = [&](size_t i, std::string_view p) {
         return wholePairs ? i >= shownLength : FQuestions.IsHet(p);
     };
-    std::string result;
-    std::string cur;
-    std::string prev;
+    result.clear();
+    std::string& cur = FCombiPairs;
+    std::string& prev = FCombiNamed;
+    cur.clear();
+    prev.clear();
     // Shown pairs: the longest chain of combinations found so far names them all.
     for (size_t i = 0; i < t.size(); i += 2) {
         const std::string_view p = PairAt(t, i);
@@ -153,7 +161,8 @@ std::string TNaming::CombiText(std::string_view s) {
     // Carried pairs: a combination of the carried alleles makes the animal "het." for it. What the shown
     // pairs are named stays the front of the text.
     const size_t saved = result.size();
-    std::string hets;
+    std::string& hets = FCombiCarried;
+    hets.clear();
     cur.clear();
     prev.clear();
     for (size_t i = 0; i < t.size(); i += 2) {
@@ -180,9 +189,9 @@ std::string TNaming::CombiText(std::string_view s) {
         AppendSeparateText(hets, result);
     }
     if (result.size() < 2)
-        return "Normal";
-    BlankLastComma(result);
-    return result;
+        result = "Normal";
+    else
+        BlankLastComma(result);
 }
 
 std::string TNaming::HetText(std::string_view s) {

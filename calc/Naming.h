@@ -28,6 +28,8 @@ public:
     std::string SeparateText(std::string_view s);
     // Combination names where consecutive pairs form one, gene names for the rest.
     std::string CombiText(std::string_view s);
+    // CombiText(s) in place of `text`, in the memory it has.
+    void CombiTextInto(std::string_view s, std::string& text);
     // The words for the carried alleles of s: "het. Amelanistic", "Normal".
     std::string HetText(std::string_view s);
 
@@ -57,4 +59,9 @@ private:
     std::string FChain;
     std::string FCarried;  // the carried pairs, gathered as pairs are arranged
     std::string FArranged; // the pairs being named by AppendSeparateText
+    // CombiText's pairs arranged, the pairs not named yet, those named by combinations, the carried ones
+    std::string FCombiArranged;
+    std::string FCombiPairs;
+    std::string FCombiNamed;
+    std::string FCombiCarried;
 };
