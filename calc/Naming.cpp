@@ -49,19 +49,26 @@ const std::string& TNaming::GeneNameOf(std::string_view code) {
 }
 
 int TNaming::CombiIndex(std::string_view code) const {
-    // Nearly every text asked for is no combination: its length and first pair rule it out at once.
-    const uint64_t length = code.size() < 64 ? uint64_t(1) << code.size() : uint64_t(1) << 63;
-    if ((FCombiLengths & length) == 0 ||
-        (code.size() >= 2 && !FCombiStarts.test(PairIndex(code[0], code[1]))))
+    if (!MayBeCombi(code.size(), code.size() >= 2 ? PairIndex(code[0], code[1]) : NoPair))
         return -1;
     const auto found = FCombiIndex.find(code);
     return found == FCombiIndex.end() ? -1 : found->second;
 }
 
-std::string_view TNaming::Chain(std::string_view before, std::string_view after) {
+// Nearly every text asked for is no combination: its length and first pair rule it out at once.
+bool TNaming::MayBeCombi(size_t length, size_t firstPair) const {
+    const uint64_t lengthBit = length < 64 ? uint64_t(1) << length : uint64_t(1) << 63;
+    return (FCombiLengths & lengthBit) != 0 && (firstPair == NoPair || FCombiStarts.test(firstPair));
+}
+
+int TNaming::ChainedCombiIndex(std::string_view before, std::string_view after) {
+    const auto at = [&](size_t i) { return i < before.size() ? before[i] : after[i - before.size()]; };
+    const size_t length = before.size() + after.size();
+    if (!MayBeCombi(length, length >= 2 ? PairIndex(at(0), at(1)) : NoPair))
+        return -1;
     FChain.assign(before);
     FChain += after;
-    return FChain;
+    return CombiIndex(FChain);
 }
 
 std::string TNaming::HetsLast(std::string_view s) {
@@ -97,15 +104,19 @@ std::string TNaming::SeparateText(std::string_view s) {
 void TNaming::AppendSeparateText(std::string_view s, std::string& out) {
     size_t shownLength = 0;
     ArrangeHetsLast(s, FArranged, shownLength);
+    AppendGeneNames(FArranged, out);
+}
+
+void TNaming::AppendGeneNames(std::string_view arranged, std::string& out) {
     const size_t start = out.size();
-    for (size_t i = 0; i < FArranged.size(); i += 2) {
-        const std::string_view pair = PairAt(FArranged, i);
+    for (size_t i = 0; i < arranged.size(); i += 2) {
+        const std::string_view pair = PairAt(arranged, i);
         if (pair == "++" || pair == "  " || pair.empty())
             continue;
         out += GeneNameOf(pair);
         out += ", ";
     }
-    if (out.size() == start && !FArranged.empty())
+    if (out.size() == start && !arranged.empty())
         out += "Normal";
     if (out.size() - start >= 2 && out[out.size() - 2] == ',')
         out[out.size() - 2] = ' ';
@@ -144,7 +155,7 @@ void TNaming::CombiTextInto(std::string_view s, std::string& result) {
             result += ", ";
             cur.clear();
         }
-        if (const int chained = cur.empty() ? -1 : CombiIndex(Chain(prev, cur)); chained >= 0) {
+        if (const int chained = cur.empty() ? -1 : ChainedCombiIndex(prev, cur); chained >= 0) {
             prev += cur;
             result = FCombis[chained]->Name;
             result += ", ";
@@ -156,7 +167,8 @@ void TNaming::CombiTextInto(std::string_view s, std::string& result) {
             result.clear();
         else if (result.size() < 2 || result[result.size() - 2] != ',')
             result += ',';
-        AppendSeparateText(cur, result);
+        // Shown pairs in their order: arranging them again would change nothing.
+        AppendGeneNames(cur, result);
     }
     // Carried pairs: a combination of the carried alleles makes the animal "het." for it. What the shown
     // pairs are named stays the front of the text.
@@ -176,7 +188,7 @@ void TNaming::CombiTextInto(std::string_view s, std::string& result) {
             result.append("het. ").append(FCombis[found]->Name).append(", ");
             cur.clear();
         }
-        if (const int chained = cur.empty() ? -1 : CombiIndex(Chain(prev, cur)); chained >= 0) {
+        if (const int chained = cur.empty() ? -1 : ChainedCombiIndex(prev, cur); chained >= 0) {
             prev += cur;
             result.resize(saved);
             result.append(saved == 0 ? "het. " : ", het. ").append(FCombis[chained]->Name).append(", ");
@@ -186,7 +198,7 @@ void TNaming::CombiTextInto(std::string_view s, std::string& result) {
     if (!cur.empty()) {
         if (result.empty() || result == ", ")
             result.clear();
-        AppendSeparateText(hets, result);
+        AppendGeneNames(hets, result);
     }
     if (result.size() < 2)
         result = "Normal";

@@ -39,8 +39,13 @@ private:
     void ArrangeHetsLast(std::string_view s, std::string& arranged, size_t& shownLength);
     // What SeparateText(s) gives, at the end of `out`.
     void AppendSeparateText(std::string_view s, std::string& out);
-    // The two texts one after the other, in a buffer kept for the next.
-    std::string_view Chain(std::string_view before, std::string_view after);
+    // The gene names of pairs arranged already, as AppendSeparateText writes them.
+    void AppendGeneNames(std::string_view arranged, std::string& out);
+    // Whether a combination's code could have this length and first pair (NoPair: shorter than a pair).
+    bool MayBeCombi(size_t length, size_t firstPair) const;
+    static constexpr size_t NoPair = SIZE_MAX;
+    // CombiIndex of the two texts one after the other, put together only when they could be one.
+    int ChainedCombiIndex(std::string_view before, std::string_view after);
 
     TAlleleQuestions& FQuestions;
     const TLocusList& FLoci;

@@ -52,10 +52,12 @@ struct TItem {
 class TLiteral {
 public:
     TLiteral(TLocusList& loci, const TCombiList& combis)
-        : Loci(loci), Questions(loci), Naming(Questions, loci, combis) {}
+        : Loci(loci), Combis(combis), Questions(loci), Naming(Questions, loci, combis) {}
 
     TLocusList& Loci;
-    // Names are looked up as the pairs say, without a shortcut to check against: the engine's naming serves.
+    const TCombiList& Combis;
+    // Gene names are looked up as the pairs say, without a shortcut to check against: the engine's naming
+    // serves. Its combination names take shortcuts, and are put together below pair by pair.
     TAlleleQuestions Questions;
     TNaming Naming;
     std::vector<std::string> Lines;
@@ -68,6 +70,77 @@ public:
     std::vector<std::string> MaleGametes;
     std::vector<std::string> FemaleGametes;
     std::vector<std::vector<std::string>> Cells; // [column][row]
+
+    // ---- combination names: the longest chain of combinations names the shown pairs, and a chain of the
+    // carried alleles makes the animal "het." for it; gene names for the rest.
+    int CombiIndex(const std::string& code) const {
+        for (int i = 0; i < Combis.Count(); ++i)
+            if (Combis[i]->Code == code)
+                return i;
+        return -1;
+    }
+
+    std::string CombiText(const std::string& s) {
+        const std::string t = Naming.HetsLast(s);
+        std::string result;
+        std::string cur;
+        std::string prev;
+        for (size_t i = 0; i < t.size(); i += 2) {
+            const std::string p(PairAt(t, i));
+            if (Questions.IsHet(p) || p == "++" || p == "  ")
+                continue;
+            cur += p;
+            if (const int found = CombiIndex(cur); found >= 0) {
+                prev += cur;
+                result += Combis[found]->Name + ", ";
+                cur.clear();
+            }
+            if (const int chained = cur.empty() ? -1 : CombiIndex(prev + cur); chained >= 0) {
+                prev += cur;
+                result = Combis[chained]->Name + ", ";
+                cur.clear();
+            }
+        }
+        if (!cur.empty()) {
+            if (result.empty() || result == ", ")
+                result.clear();
+            else if (result.size() < 2 || result[result.size() - 2] != ',')
+                result += ',';
+            result += Naming.SeparateText(cur);
+        }
+        const size_t saved = result.size();
+        std::string hets;
+        cur.clear();
+        prev.clear();
+        for (size_t i = 0; i < t.size(); i += 2) {
+            const std::string p(PairAt(t, i));
+            if (!Questions.IsHet(p) || p == "++")
+                continue;
+            hets += p;
+            cur.append(2, CharAt(p, 1));
+            if (const int found = CombiIndex(cur); found >= 0) {
+                prev += cur;
+                result += "het. " + Combis[found]->Name + ", ";
+                cur.clear();
+            }
+            if (const int chained = cur.empty() ? -1 : CombiIndex(prev + cur); chained >= 0) {
+                prev += cur;
+                result.resize(saved);
+                result += (saved == 0 ? "het. " : ", het. ") + Combis[chained]->Name + ", ";
+                cur.clear();
+            }
+        }
+        if (!cur.empty()) {
+            if (result.empty() || result == ", ")
+                result.clear();
+            result += Naming.SeparateText(hets);
+        }
+        if (result.size() < 2)
+            return "Normal";
+        if (result[result.size() - 2] == ',')
+            result[result.size() - 2] = ' ';
+        return result;
+    }
 
     // ---- allele questions
     bool Walk(char x, char y, bool coDominant) {
@@ -409,8 +482,8 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
         report.push_back("Male   = " + calc.Naming.SeparateText(male));
         report.push_back("Female = " + calc.Naming.SeparateText(female));
     } else {
-        report.push_back("Male   = " + calc.Naming.CombiText(male));
-        report.push_back("Female = " + calc.Naming.CombiText(female));
+        report.push_back("Male   = " + calc.CombiText(male));
+        report.push_back("Female = " + calc.CombiText(female));
     }
     report.push_back("");
     report.push_back("Offspring predicted as: ");
@@ -430,7 +503,7 @@ TLiteralResult LiteralCalculation(const std::string& male, const std::string& fe
     for (size_t i = 0; i < calc.Lines.size(); ++i) {
         const std::string& line = calc.Lines[i];
         const std::string name =
-            options.CombiIndex == 1 ? calc.Naming.CombiText(line) : calc.Naming.SeparateText(line);
+            options.CombiIndex == 1 ? calc.CombiText(line) : calc.Naming.SeparateText(line);
         const std::string extra = calc.PossibleTextOf(line);
         const std::string share = options.RatioIndex == 0
                                       ? std::to_string(calc.Counts[i]) + "/" + std::to_string(total)
