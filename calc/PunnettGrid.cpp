@@ -110,7 +110,8 @@ void TPunnettGrid::FindSpots() {
                     spot.First = maleFirst ? m : f;
                     spot.Second = maleFirst ? f : m;
                     // A cell of a single pair gets its lower byte first before anything is asked.
-                    if (firstLength == 1 && AlleleLess(spot.Second, spot.First))
+                    spot.AskedWhenCollected = firstLength == 1 && AlleleLess(spot.Second, spot.First);
+                    if (spot.AskedWhenCollected)
                         std::swap(spot.First, spot.Second);
                 }
     }
@@ -125,11 +126,13 @@ void TPunnettGrid::AskCellQuestions(TAlleleQuestions& questions, TResultList& li
                               i);
     // Filling a cell asks for every pair, in locus order, whether it is carried hidden.
     std::sort(asks.begin(), asks.end());
-    for (const auto& [cell, place, i] : asks) {
-        TSpot& spot = FSpots[i];
+    const auto ask = [&](TSpot& spot) {
         spot.Het = questions.IsHet(spot.First, spot.Second);
         FHetPairs[PairIndex(spot.First, spot.Second)] = spot.Het;
-    }
+    };
+    for (const auto& [cell, place, i] : asks)
+        if (!FSpots[i].AskedWhenCollected)
+            ask(FSpots[i]);
     // Collecting a cell rewrites its pairs as the cell holds them: the shown ones first.
     for (auto& [cell, place, i] : asks)
         if (FSpots[i].Het)
@@ -137,6 +140,8 @@ void TPunnettGrid::AskCellQuestions(TAlleleQuestions& questions, TResultList& li
     std::sort(asks.begin(), asks.end());
     for (const auto& [cell, place, i] : asks) {
         TSpot& spot = FSpots[i];
+        if (spot.AskedWhenCollected)
+            ask(spot);
         spot.Expanded = list.ExpandDominance(std::string{spot.First, spot.Second});
     }
 }

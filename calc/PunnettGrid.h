@@ -62,6 +62,9 @@ public:
         char First = 0;
         char Second = 0;
         bool Het = false;
+        // A cell of a single pair whose lower byte came second: turning it round asks nothing, so its
+        // question waits until its first cell is collected.
+        bool AskedWhenCollected = false;
         std::string Expanded; // the pair with dominance applied
         bool Lethal = false;  // the pair is a lethal gene
         int NoteBit = -1;     // the bit of the note of the gene the pair is, -1 for none

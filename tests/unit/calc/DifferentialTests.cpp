@@ -141,6 +141,23 @@ TEST(FastAgainstLiteral, RandomGeneSetsPairingsAndChoices) {
     CompareCases(800, CompareOneCase);
 }
 
+// Gametes of different lengths: a cell of one pair turned lower byte first asks nothing until it is
+// collected, after the pairs of the longer cells have been asked; the relations stored with the set follow
+// that order.
+TEST(FastAgainstLiteral, CellsOfOnePairAreAskedWhenCollected) {
+    TGeneSetRecipe recipe;
+    recipe.Genes = {{{"++", "Normal"}, {"+j", "Het j"}, {"+y", "Het y"}, {"jy", "J over y"}}};
+    recipe.Weights = {{}};
+    TLocusList fastLoci, literalLoci;
+    TCombiList fastCombis, literalCombis;
+    Build(recipe, fastLoci, fastCombis);
+    Build(recipe, literalLoci, literalCombis);
+    const TCalcResult fast = RunCalculation("jy", "+zCy", {}, fastLoci, fastCombis);
+    const TLiteralResult literal = LiteralCalculation("jy", "+zCy", {}, literalLoci, literalCombis);
+    EXPECT_EQ(fast.ReportLines(), literal.Report);
+    EXPECT_EQ(WeightEntries(fastLoci), WeightEntries(literalLoci));
+}
+
 // Pairings of many loci, with no allele that keeps lines from being listed locus by locus: column after
 // column of the grid, the columns that hold no new line passed over.
 TEST(FastAgainstLiteral, LargerPairingsListedLocusByLocus) {
