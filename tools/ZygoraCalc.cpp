@@ -189,15 +189,13 @@ int main(int argc, char** argv) {
     TTextReportWriter text(out, commandLine.Clutch, options.DecimalSeparator);
     TJsonReportWriter json(out, commandLine.Clutch, options.DecimalSeparator);
     TUnwrittenReport unwritten;
+    // Writing the JSON takes about as long as naming the lines: the two are done side by side.
+    std::optional<TBackgroundSink> jsonAlongside;
     TReportSink* sink = &unwritten;
     if (commandLine.Output == TOutput::Report)
         sink = &text;
     else if (commandLine.Output == TOutput::Json)
-        sink = &json;
-    // Writing the JSON takes about as long as naming the lines: the two are done side by side.
-    TBackgroundSink background(json);
-    if (sink == &json)
-        sink = &background;
+        sink = &jsonAlongside.emplace(json);
     const TCalcResult result =
         RunCalculation(male, female, options, set.LocusList, set.CombiList, possibleHets, {}, sink);
     if (result.Refused()) {
